@@ -1,0 +1,68 @@
+#include "app/program_start.h"
+
+#include <QStandardPaths>
+#include <QTimer>
+
+#include "app/launcher.h"
+#include "app/qt_platform.h"
+#include "app/readme_form.h"
+#include "update/ui/about_box.h"
+// Window headers of the sub-programs (keep in creation order).
+// #include "convert/ui/convert.h"
+
+namespace veltrane {
+
+template <class T>
+T* Program::Create() {
+  auto window = std::make_unique<T>(ctx_);
+  T* raw = window.get();
+  windows_.push_back(std::move(window));
+  return raw;
+}
+
+Program::Program(Platform& platform, std::string settingsFolder, std::string programFolder)
+    : ctx_{platform, std::move(settingsFolder), std::move(programFolder), {}} {
+  launcher_ = Create<TVeltraneForm>();
+  LauncherTargets t;
+  // The rest in the program's order; a sub-program's windows join here as they are built:
+  // astronomy main, pressure, great circle, almanac, planet, identification, star, bearing,
+  // course, cross bearing, distance off, navigation, sailing, tide, wind, about box,
+  // storm centre, storm, storm position, celestial navigation, conversions, indications,
+  // avoidance, avoidance plot, readme, second about box, position editor, confirmation, Jupiter.
+  auto* about = Create<TAboutBox>();
+  // t.conversions = Create<TConvForm>();
+  // t.others.push_back(t.conversions);
+  t.readme = Create<TReadmeForm>();
+  t.others.push_back(t.readme);
+  t.showAbout = [about] { about->exec(); };
+  launcher_->SetTargets(std::move(t));
+}
+
+Program::~Program() {
+  while (!windows_.empty()) windows_.pop_back();
+}
+
+std::string DefaultSettingsFolder() {
+  const QByteArray home = qgetenv("VELTRANE_HOME");
+  QString folder = !home.isEmpty()
+                       ? QString::fromLocal8Bit(home)
+                       : QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation) + "/Corvex/Veltrane";
+  if (!folder.endsWith('/')) folder += '/';
+  return folder.toStdString();
+}
+
+int RunProgram(QApplication& app) {
+  QApplication::setApplicationName("Veltrane");
+  const bool smoke = app.arguments().contains("--smoke");
+  const std::string programFolder = QCoreApplication::applicationDirPath().toStdString() + "/";
+  QtPlatform platform(programFolder + "help/");
+  Program program(platform, DefaultSettingsFolder(), programFolder);
+  program.Launcher().show();
+  if (smoke) {
+    QCoreApplication::processEvents();
+    return 0;
+  }
+  return app.exec();
+}
+
+}  // namespace veltrane

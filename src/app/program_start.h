@@ -1,0 +1,35 @@
+#pragma once
+// Program start: the settings folder, every window in its order (the launcher first), and
+// the wiring of the launcher to the windows it opens.
+#include <QApplication>
+#include <memory>
+#include <vector>
+
+#include "foundation/ui/app_context.h"
+
+namespace veltrane {
+
+class TVeltraneForm;
+
+class Program {
+ public:
+  Program(Platform& platform, std::string settingsFolder, std::string programFolder);
+  ~Program();
+  AppContext& Context() { return ctx_; }
+  TVeltraneForm& Launcher() { return *launcher_; }
+
+ private:
+  template <class T>
+  T* Create();
+  AppContext ctx_;
+  TVeltraneForm* launcher_ = nullptr;
+  std::vector<std::unique_ptr<QWidget>> windows_;  // in creation order
+};
+
+// VELTRANE_HOME when set, else the per-user configuration folder + "Corvex/Veltrane/".
+std::string DefaultSettingsFolder();
+// Runs the program; "--smoke" starts as a user's start would, shows the launcher, processes
+// pending events and exits 0.
+int RunProgram(QApplication& app);
+
+}  // namespace veltrane

@@ -1,0 +1,23 @@
+#pragma once
+// Field checks with their fixed messages. A failed check beeps and shows its message through
+// the sink (the platform's message box) and clears the shared check flag.
+#include <string>
+
+namespace veltrane {
+
+struct MessageSink {
+  virtual ~MessageSink() = default;
+  // Beep, then a message box with one OK button.
+  virtual void Message(const std::string& text) = 0;
+};
+
+// Result of the last check; windows that run several checks in a row read it afterwards.
+bool CheckFlag();
+
+bool CheckIntRange(const std::string& text, int max, MessageSink& sink);
+bool CheckRealRange(const std::string& text, double max, MessageSink& sink);
+bool CheckSignedRange(const std::string& text, double max, MessageSink& sink);
+bool CheckMinutes(const std::string& degText, const std::string& minText, int maxDeg,
+                  MessageSink& sink);
+
+}  // namespace veltrane

@@ -1,0 +1,23 @@
+#pragma once
+// Reading and writing the program's files. Every write goes to a temporary file in the same
+// folder that is then renamed over the old one, so a crash never leaves half a file.
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace veltrane {
+
+// Whole file as bytes; nothing when it cannot be read. Files larger than maxBytes are refused.
+std::optional<std::string> ReadFileBytes(const std::string& path, size_t maxBytes = 64u << 20);
+// Text file as UTF-8: a file that is not valid UTF-8 is read as Windows-1252. A BOM is dropped.
+std::optional<std::string> ReadTextFile(const std::string& path);
+// Lines of a text file without their line ends.
+std::optional<std::vector<std::string>> ReadTextLines(const std::string& path);
+bool WriteFileAtomically(const std::string& path, const std::string& bytes);
+bool WriteTextLines(const std::string& path, const std::vector<std::string>& lines);
+
+bool IsValidUtf8(const std::string& bytes);
+std::string Windows1252ToUtf8(const std::string& bytes);
+bool FileExists(const std::string& path);
+
+}  // namespace veltrane

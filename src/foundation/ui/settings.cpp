@@ -1,0 +1,62 @@
+#include "foundation/ui/settings.h"
+
+#include <QWidget>
+
+#include "foundation/calendar.h"
+#include "foundation/numbers.h"
+
+namespace veltrane {
+namespace {
+bool g_saveFailureReported = false;
+}
+
+Settings::Settings(AppContext& ctx) : ctx_(ctx), ini_(ctx.SettingsFile()) {}
+
+Settings::~Settings() { Save(); }
+
+bool Settings::Save() {
+  if (ini_.Commit()) return true;
+  if (!g_saveFailureReported) {
+    g_saveFailureReported = true;
+    ctx_.platform.Message("Settings could not be saved to " + ini_.Path());
+  }
+  return false;
+}
+
+std::string Settings::Read(const std::string& section, const std::string& key, const std::string& def) const {
+  return ini_.Read(section, key, def);
+}
+
+QString Settings::Read(const std::string& section, const std::string& key, const QString& def) const {
+  return QString::fromStdString(ini_.Read(section, key, def.toStdString()));
+}
+
+void Settings::Write(const std::string& section, const std::string& key, const std::string& value) {
+  ini_.Write(section, key, value);
+}
+
+void Settings::Write(const std::string& section, const std::string& key, const QString& value) {
+  ini_.Write(section, key, value.toStdString());
+}
+
+void RestoreWindowPosition(AppContext& ctx, QWidget* window, const std::string& key, bool withSize) {
+  const std::string entry = Settings(ctx).Read(kLauncherSection, key, std::string("-1"));
+  if (entry == "-1") return;
+  const auto top = ParseInt(GetField(entry, ',', 1));
+  const auto left = ParseInt(GetField(entry, ',', 2));
+  if (top && left) window->move(*left, *top);
+  if (!withSize) return;
+  const auto height = ParseInt(GetField(entry, ',', 3));
+  const auto width = ParseInt(GetField(entry, ',', 4));
+  if (height && width && *height > 0 && *width > 0) window->resize(*width, *height);
+}
+
+void SaveWindowPosition(AppContext& ctx, QWidget* window, const std::string& key, const std::string& flag,
+                        bool withSize) {
+  if (window->isMinimized() || window->isMaximized()) return;
+  std::string entry = flag + "," + std::to_string(window->y()) + "," + std::to_string(window->x());
+  if (withSize) entry += "," + std::to_string(window->height()) + "," + std::to_string(window->width());
+  Settings(ctx).Write(kLauncherSection, key, entry);
+}
+
+}  // namespace veltrane

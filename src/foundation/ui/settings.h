@@ -1,0 +1,41 @@
+#pragma once
+// One use of "Settings.ini": open, read with default, write, and save when the use ends.
+// A save that fails is reported once per run; the program goes on with what it has.
+#include <QString>
+#include <string>
+
+#include "foundation/ini_file.h"
+#include "foundation/ui/app_context.h"
+
+class QWidget;
+
+namespace veltrane {
+
+inline constexpr const char* kLauncherSection = "VeltraneForm";
+
+class Settings {
+ public:
+  explicit Settings(AppContext& ctx);
+  ~Settings();  // saves what was written
+  Settings(const Settings&) = delete;
+  Settings& operator=(const Settings&) = delete;
+
+  std::string Read(const std::string& section, const std::string& key, const std::string& def) const;
+  QString Read(const std::string& section, const std::string& key, const QString& def) const;
+  void Write(const std::string& section, const std::string& key, const std::string& value);
+  void Write(const std::string& section, const std::string& key, const QString& value);
+  bool Save();
+
+ private:
+  AppContext& ctx_;
+  IniFile ini_;
+};
+
+// Window position entry "f..." of the launcher section: "flag,top,left" (the editor adds
+// ",height,width"). Restore does nothing while the entry is missing.
+void RestoreWindowPosition(AppContext& ctx, QWidget* window, const std::string& key, bool withSize = false);
+// Saves only a window in its normal state (neither minimized nor maximized).
+void SaveWindowPosition(AppContext& ctx, QWidget* window, const std::string& key, const std::string& flag = "0",
+                        bool withSize = false);
+
+}  // namespace veltrane

@@ -1,0 +1,18 @@
+#pragma once
+// The about box: program name, version and a short description, shown modally.
+#include <QDialog>
+
+#include "foundation/ui/app_context.h"
+
+namespace veltrane {
+
+class TAboutBox : public QDialog {
+  Q_OBJECT
+ public:
+  explicit TAboutBox(AppContext& ctx);
+};
+
+// "Version: major.minor.release.build" of the running program.
+QString VersionText();
+
+}  // namespace veltrane

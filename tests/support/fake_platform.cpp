@@ -1,0 +1,67 @@
+#include "support/fake_platform.h"
+
+#include <QDir>
+#include <QPrinter>
+#include <fstream>
+
+namespace veltrane::test {
+
+void FakePlatform::Message(const std::string& text) { messages.push_back(text); }
+
+Answer FakePlatform::Confirm(const std::string& text, bool) {
+  confirmations.push_back(text);
+  if (answers.empty()) return Answer::No;
+  const Answer a = answers.front();
+  answers.pop_front();
+  return a;
+}
+
+std::optional<std::string> FakePlatform::OpenFileName(const std::string&, const std::string& presetName,
+                                                      const std::string&) {
+  fileDialogPresets.push_back(presetName);
+  if (fileAnswers.empty()) return std::nullopt;
+  auto a = fileAnswers.front();
+  fileAnswers.pop_front();
+  return a;
+}
+
+std::optional<std::string> FakePlatform::SaveFileName(const std::string& folder, const std::string& presetName,
+                                                      const std::string& filter) {
+  return OpenFileName(folder, presetName, filter);
+}
+
+std::unique_ptr<QPrinter> FakePlatform::BeginPrint(QWidget*) {
+  if (cancelPrint) return nullptr;
+  ++printCount;
+  auto printer = std::make_unique<QPrinter>(QPrinter::HighResolution);
+  printer->setOutputFormat(QPrinter::PdfFormat);
+  const std::string file =
+      printFile.empty() ? QDir::temp().filePath("veltrane-test-print.pdf").toStdString() : printFile;
+  printer->setOutputFileName(QString::fromStdString(file));
+  return printer;
+}
+
+std::optional<FindRequest> FakePlatform::AskFind(const FindRequest&) {
+  if (findAnswers.empty()) return std::nullopt;
+  auto a = findAnswers.front();
+  findAnswers.pop_front();
+  return a;
+}
+
+void FakePlatform::OpenUrl(const std::string& url) { openedUrls.push_back(url); }
+void FakePlatform::ShowHelp(const std::string& page) { helpPages.push_back(page); }
+QDateTime FakePlatform::NowUtc() { return utc; }
+
+QDateTime FakePlatform::NowLocal() {
+  QDateTime local = utc.addSecs(localOffsetSeconds);
+  return QDateTime(local.date(), local.time(), Qt::OffsetFromUTC, localOffsetSeconds);
+}
+
+bool FakePlatform::Download(const std::string&, const std::string& file) {
+  if (downloads.empty()) return false;
+  std::ofstream(file, std::ios::binary) << downloads.front();
+  downloads.pop_front();
+  return true;
+}
+
+}  // namespace veltrane::test

@@ -1,0 +1,82 @@
+#include "support/ui_driver.h"
+
+#include <QAbstractButton>
+#include <QAction>
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QTextEdit>
+
+namespace veltrane::test {
+
+void Type(QObject* root, const char* name, const std::string& text) {
+  if (auto* edit = Find<QLineEdit>(root, name)) edit->setText(QString::fromStdString(text));
+}
+
+void Click(QObject* root, const char* name) {
+  const QString n = QString::fromLatin1(name);
+  if (auto* button = root->findChild<QAbstractButton*>(n)) {
+    button->click();
+  } else if (auto* action = root->findChild<QAction*>(n)) {
+    action->trigger();
+  } else {
+    ADD_FAILURE() << "nothing to click named " << name;
+  }
+}
+
+std::string Text(QObject* root, const char* name) {
+  auto* w = root->findChild<QObject*>(QString::fromLatin1(name));
+  if (!w) {
+    ADD_FAILURE() << "no component named " << name;
+    return {};
+  }
+  if (auto* e = qobject_cast<QLineEdit*>(w)) return e->text().toStdString();
+  if (auto* l = qobject_cast<QLabel*>(w)) return l->text().toStdString();
+  if (auto* b = qobject_cast<QAbstractButton*>(w)) return b->text().toStdString();
+  if (auto* c = qobject_cast<QComboBox*>(w)) return c->currentText().toStdString();
+  if (auto* p = qobject_cast<QPlainTextEdit*>(w)) return p->toPlainText().toStdString();
+  if (auto* t = qobject_cast<QTextEdit*>(w)) return t->toPlainText().toStdString();
+  if (auto* a = qobject_cast<QAction*>(w)) return a->text().toStdString();
+  ADD_FAILURE() << name << " shows no text";
+  return {};
+}
+
+bool IsChecked(QObject* root, const char* name) {
+  const QString n = QString::fromLatin1(name);
+  if (auto* b = root->findChild<QAbstractButton*>(n)) return b->isChecked();
+  if (auto* a = root->findChild<QAction*>(n)) return a->isChecked();
+  ADD_FAILURE() << "nothing checkable named " << name;
+  return false;
+}
+
+bool IsEnabled(QObject* root, const char* name) {
+  const QString n = QString::fromLatin1(name);
+  if (auto* w = root->findChild<QWidget*>(n)) return w->isEnabled();
+  if (auto* a = root->findChild<QAction*>(n)) return a->isEnabled();
+  ADD_FAILURE() << "no component named " << name;
+  return false;
+}
+
+bool IsVisible(QObject* root, const char* name) {
+  const QString n = QString::fromLatin1(name);
+  if (auto* w = root->findChild<QWidget*>(n)) return w->isVisible();
+  if (auto* a = root->findChild<QAction*>(n)) return a->isVisible();
+  ADD_FAILURE() << "no component named " << name;
+  return false;
+}
+
+std::string SelectedText(QObject* root, const char* name) {
+  auto* e = Find<QLineEdit>(root, name);
+  return e ? e->selectedText().toStdString() : std::string();
+}
+
+void SelectCombo(QObject* root, const char* name, const std::string& itemText) {
+  auto* c = Find<QComboBox>(root, name);
+  if (!c) return;
+  const int i = c->findText(QString::fromStdString(itemText));
+  if (i < 0) ADD_FAILURE() << name << " has no item " << itemText;
+  c->setCurrentIndex(i);
+}
+
+}  // namespace veltrane::test
