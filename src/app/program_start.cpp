@@ -1,11 +1,11 @@
 #include "app/program_start.h"
 
-#include <QStandardPaths>
 #include <QTimer>
 
 #include "app/launcher.h"
 #include "app/qt_platform.h"
 #include "app/readme_form.h"
+#include "foundation/paths.h"
 #include "update/ui/about_box.h"
 // Window headers of the sub-programs (keep in creation order).
 // #include "convert/ui/convert.h"
@@ -42,21 +42,12 @@ Program::~Program() {
   while (!windows_.empty()) windows_.pop_back();
 }
 
-std::string DefaultSettingsFolder() {
-  const QByteArray home = qgetenv("VELTRANE_HOME");
-  QString folder = !home.isEmpty()
-                       ? QString::fromLocal8Bit(home)
-                       : QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation) + "/Corvex/Veltrane";
-  if (!folder.endsWith('/')) folder += '/';
-  return folder.toStdString();
-}
-
 int RunProgram(QApplication& app) {
   QApplication::setApplicationName("Veltrane");
   const bool smoke = app.arguments().contains("--smoke");
   const std::string programFolder = QCoreApplication::applicationDirPath().toStdString() + "/";
   QtPlatform platform(programFolder + "help/");
-  Program program(platform, DefaultSettingsFolder(), programFolder);
+  Program program(platform, SettingsFolderFromEnvironment(), programFolder);
   program.Launcher().show();
   if (smoke) {
     QCoreApplication::processEvents();

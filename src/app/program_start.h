@@ -26,8 +26,6 @@ class Program {
   std::vector<std::unique_ptr<QWidget>> windows_;  // in creation order
 };
 
-// VELTRANE_HOME when set, else the per-user configuration folder + "Corvex/Veltrane/".
-std::string DefaultSettingsFolder();
 // Runs the program; "--smoke" starts as a user's start would, shows the launcher, processes
 // pending events and exits 0.
 int RunProgram(QApplication& app);

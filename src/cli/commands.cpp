@@ -8,7 +8,9 @@ CommandTable AllCommands() {
   CommandTable table;
   RegisterFoundationCommands(table);
   RegisterAstroCommands(table);
+  RegisterPlanetCommands(table);
   RegisterCoastalCommands(table);
+  RegisterCalculatorCommands(table);
   RegisterGreatCircleCommands(table);
   RegisterStormCommands(table);
   return table;

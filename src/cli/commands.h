@@ -23,7 +23,9 @@ using CommandTable = std::map<std::string, Command>;
 
 void RegisterFoundationCommands(CommandTable& table);
 void RegisterAstroCommands(CommandTable& table);
+void RegisterPlanetCommands(CommandTable& table);
 void RegisterCoastalCommands(CommandTable& table);
+void RegisterCalculatorCommands(CommandTable& table);
 void RegisterGreatCircleCommands(CommandTable& table);
 void RegisterStormCommands(CommandTable& table);
 

@@ -1,0 +1,7 @@
+#include "cli/commands.h"
+
+namespace veltrane::cli {
+
+void RegisterCalculatorCommands(CommandTable&) {}
+
+}  // namespace veltrane::cli
