@@ -8,7 +8,7 @@
 #include "foundation/paths.h"
 #include "update/ui/about_box.h"
 // Window headers of the sub-programs (keep in creation order).
-// #include "convert/ui/convert.h"
+#include "convert/ui/convert.h"
 
 namespace veltrane {
 
@@ -30,8 +30,8 @@ Program::Program(Platform& platform, std::string settingsFolder, std::string pro
   // storm centre, storm, storm position, celestial navigation, conversions, indications,
   // avoidance, avoidance plot, readme, second about box, position editor, confirmation, Jupiter.
   auto* about = Create<TAboutBox>();
-  // t.conversions = Create<TConvForm>();
-  // t.others.push_back(t.conversions);
+  t.conversions = Create<TConvForm>();
+  t.others.push_back(t.conversions);
   t.readme = Create<TReadmeForm>();
   t.others.push_back(t.readme);
   t.showAbout = [about] { about->exec(); };

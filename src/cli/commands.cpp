@@ -7,6 +7,7 @@ Result ErrorResult(const std::string& message) { return {Json::Object().Set("err
 CommandTable AllCommands() {
   CommandTable table;
   RegisterFoundationCommands(table);
+  RegisterConvertCommands(table);
   RegisterAstroCommands(table);
   RegisterPlanetCommands(table);
   RegisterCoastalCommands(table);

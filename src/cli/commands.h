@@ -22,6 +22,7 @@ using Command = std::function<Result(const std::vector<std::string>& words)>;
 using CommandTable = std::map<std::string, Command>;
 
 void RegisterFoundationCommands(CommandTable& table);
+void RegisterConvertCommands(CommandTable& table);
 void RegisterAstroCommands(CommandTable& table);
 void RegisterPlanetCommands(CommandTable& table);
 void RegisterCoastalCommands(CommandTable& table);

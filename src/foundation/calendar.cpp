@@ -40,7 +40,9 @@ double JulianDayAt0h(const TDateRec& date, bool beforeChrist) {
   }
   const double a = Trunc(y / 100.0);
   const double b = 2.0 - a + Trunc(a / 4.0);
-  double jd = Trunc(365.25 * y) + Trunc(30.6001 * (m + 1.0)) + date.Day + 1720994.5 + b;
+  // Floor, not truncation, for the days of the years: truncation puts every date before the
+  // year 0 a day late.
+  double jd = std::floor(365.25 * y) + Trunc(30.6001 * (m + 1.0)) + date.Day + 1720994.5 + b;
   if (jd < 2299149.0) jd -= b;
   return jd;
 }
