@@ -1,0 +1,200 @@
+#include "coastal/nav_utl.h"
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+
+namespace veltrane {
+namespace {
+
+TEST(AddAngleWrap, WrapsOnceIntoACircle) {
+  EXPECT_DOUBLE_EQ(AddAngleWrap(1, -3), 358);
+  EXPECT_DOUBLE_EQ(AddAngleWrap(350, 10), 0);
+  EXPECT_DOUBLE_EQ(AddAngleWrap(180, 90), 270);
+}
+
+struct TriangleCase {
+  double set, wt, drift, boat;
+  double track, sog;
+};
+
+TEST(CurrentTriangle, GroundVectorFromWaterVector) {
+  const TriangleCase cases[] = {
+      {90, 0, 5, 5, 45, std::sqrt(50.0)},
+      {0, 0, 2, 6, 0, 8},     // current from astern
+      {180, 0, 2, 6, 0, 4},   // current from ahead
+      {180, 0, 5, 1, 180, 4}, // stronger current from ahead sets the boat backwards
+      {270, 90, 3, 3, 90, 0},  // standing still over ground: the track stays the water track
+      {0, 350, 0, 5, 350, 5},
+  };
+  for (const auto& c : cases) {
+    const double sog = GroundSpeed(c.set, c.wt, c.drift, c.boat);
+    const double track = AddAngleWrap(c.wt, CurrentAngle(c.set, c.wt, c.drift, c.boat));
+    EXPECT_NEAR(sog, c.sog, 1e-9) << c.set << " " << c.wt;
+    EXPECT_NEAR(std::remainder(track - c.track, 360.0), 0.0, 1e-9) << c.set << " " << c.wt;
+  }
+}
+
+TEST(CurrentTriangle, SolvedEachWayAgreesWithTheForwardTriangle) {
+  const double sets[] = {0, 45, 135, 225, 300};
+  const double wts[] = {0, 10, 95, 200, 359};
+  for (double set : sets) {
+    for (double wt : wts) {
+      const double drift = 2.5, boat = 6;
+      const double sog = GroundSpeed(set, wt, drift, boat);
+      const double track = AddAngleWrap(wt, CurrentAngle(set, wt, drift, boat));
+
+      const SteerResult steer = CourseToSteer(set, track, drift, boat);
+      ASSERT_TRUE(steer.possible);
+      EXPECT_NEAR(std::remainder(steer.waterTrack - wt, 360.0), 0.0, 1e-7) << set << " " << wt;
+      EXPECT_NEAR(steer.speed, sog, 1e-7);
+
+      const SteerResult heading = SpeedAndHeading(set, track, drift, sog);
+      EXPECT_NEAR(std::remainder(heading.waterTrack - wt, 360.0), 0.0, 1e-7) << set << " " << wt;
+      EXPECT_NEAR(heading.speed, boat, 1e-7);
+
+      const CurrentResult current = CurrentFromTracks(wt, track, boat, sog);
+      EXPECT_NEAR(std::remainder(current.set - set, 360.0), 0.0, 1e-7) << set << " " << wt;
+      EXPECT_NEAR(current.drift, drift, 1e-7);
+    }
+  }
+}
+
+TEST(CurrentTriangle, UndefinedCasesGiveNumbers) {
+  // Current along the track: no division by zero, the boat steers the track.
+  SteerResult r = SpeedAndHeading(0, 0, 2, 5);
+  EXPECT_DOUBLE_EQ(r.waterTrack, 0);
+  EXPECT_DOUBLE_EQ(r.speed, 3);
+  // The current alone makes the wanted ground vector: along-track and cross components both 0.
+  r = SpeedAndHeading(90, 90, 4, 4);
+  EXPECT_DOUBLE_EQ(r.speed, 0);
+  EXPECT_DOUBLE_EQ(r.waterTrack, 90);
+  // A current stronger than the wanted ground speed along the track: steer against it.
+  r = SpeedAndHeading(0, 0, 5, 3);
+  EXPECT_NEAR(r.waterTrack, 180, 1e-9);
+  EXPECT_NEAR(r.speed, 2, 1e-9);
+  // Identical vectors: no current, set 0.
+  const CurrentResult c = CurrentFromTracks(30, 30, 5, 5);
+  EXPECT_DOUBLE_EQ(c.drift, 0);
+  EXPECT_DOUBLE_EQ(c.set, 0);
+  // A cross-current stronger than the boat, or one that sets the boat back: no course exists.
+  EXPECT_FALSE(CourseToSteer(90, 0, 6, 5).possible);
+  EXPECT_FALSE(CourseToSteer(180, 0, 6, 5).possible);
+  EXPECT_FALSE(CourseToSteer(0, 0, 1, 0).possible);
+}
+
+TEST(Quadrants, AnglesSlopesAndCourses) {
+  const struct { double a, q; } quads[] = {{0, 0}, {30, 30}, {120, 60}, {200, 20}, {300, 60}, {-30, 30}, {400, 40}};
+  for (const auto& c : quads) EXPECT_DOUBLE_EQ(QuadrantAngle(c.a), c.q) << c.a;
+
+  EXPECT_DOUBLE_EQ(BearingSlope(0), 90);
+  EXPECT_DOUBLE_EQ(BearingSlope(90), 0);
+  EXPECT_DOUBLE_EQ(BearingSlope(225), 45);
+  EXPECT_DOUBLE_EQ(BearingSlope(360), -90);
+
+  // Start-minus-end differences, west-positive longitude.
+  const struct { double q, dLonS, dLatS, course; } courses[] = {
+      {30, 10, -10, 30},   // end to the north-east
+      {30, -10, 10, 210},  // south-west
+      {30, 10, 10, 150},   // south-east
+      {30, -10, -10, 330}, // north-west
+      {0, 0, -10, 360},    // due north
+      {0, 0, 10, 180},     // due south
+      {90, 10, 0, 90},     // due east
+      {90, -10, 0, 270},   // due west
+  };
+  for (const auto& c : courses) EXPECT_DOUBLE_EQ(QuadrantToCourse(c.q, c.dLonS, c.dLatS), c.course) << c.course;
+}
+
+TEST(MeridionalParts, KnownValuesAndPoles) {
+  EXPECT_NEAR(MeridionalParts(0), 0, 1e-9);
+  EXPECT_NEAR(MeridionalParts(60), 4507.4, 0.5);  // nautical tables, spheroid: 4507.5
+  EXPECT_NEAR(MeridionalParts(-60), -MeridionalParts(60), 1e-9);
+  EXPECT_TRUE(std::isinf(MeridionalParts(90)));
+  EXPECT_TRUE(std::isinf(MeridionalParts(-90)));
+}
+
+TEST(MercatorCourseDistance, WorkedCases) {
+  const struct { PositionRecord from, to; double course, distance; } cases[] = {
+      {{0, 60, 0}, {0, 61, 0}, 360, 60},
+      {{0, 0, 1}, {0, 0, 0}, 90, 60},
+      {{0, 0, 0}, {0, 0, 1}, 270, 60},
+      {{0, 61, 10}, {0, 60, 10}, 180, 60},
+      {{0, 60, 0}, {0, 60, -2}, 90, 60},  // parallel sailing: departure = dLon cos(lat)
+      {{0, 10, 10}, {0, 10, 10}, 90, 0},
+      {{0, 89, 0}, {0, 90, 30}, 360, 60},  // to the pole along a meridian
+  };
+  for (const auto& c : cases) {
+    const CourseDistance r = MercatorCourseDistance(c.from, c.to);
+    EXPECT_NEAR(r.course, c.course, 1e-9) << c.from.Lat << " " << c.to.Lat;
+    EXPECT_NEAR(r.distance, c.distance, 1e-6) << c.from.Lat << " " << c.to.Lat;
+  }
+}
+
+TEST(DeadReckoning, EachSailingReturnsToTheCourseAndDistanceItRan) {
+  const PositionRecord start{0, 55.5, 5.0};
+  const double courses[] = {1, 45, 89.5, 90, 135, 180, 200, 270, 315, 359};
+  for (double course : courses) {
+    const auto merc = MercatorPosition(start, 100, course);
+    ASSERT_TRUE(merc);
+    EXPECT_DOUBLE_EQ(merc->Direction, course);
+    const CourseDistance back = MercatorCourseDistance(start, *merc);
+    EXPECT_NEAR(back.distance, 100, 1e-6) << course;
+    EXPECT_NEAR(std::remainder(back.course - course, 360.0), 0, 1e-6) << course;
+
+    const auto mid = MidLatitudePosition(start, 100, course);
+    ASSERT_TRUE(mid);
+    EXPECT_NEAR(mid->Lat, merc->Lat, 1e-12) << course;
+    EXPECT_NEAR(mid->Lon, merc->Lon, 0.01) << course;  // the two sailings agree on a short run
+  }
+}
+
+TEST(DeadReckoning, EdgeCases) {
+  // Due east keeps the latitude exactly; the longitude decreases (west positive).
+  auto r = MercatorPosition({0, 60, 0}, 60, 90);
+  ASSERT_TRUE(r);
+  EXPECT_EQ(r->Lat, 60);
+  EXPECT_NEAR(r->Lon, -2, 1e-9);
+  r = MidLatitudePosition({0, 60, 0}, 60, 270);
+  ASSERT_TRUE(r);
+  EXPECT_NEAR(r->Lat, 60, 1e-12);
+  EXPECT_NEAR(r->Lon, 2, 1e-9);
+  // Due north leaves the longitude alone.
+  r = MercatorPosition({0, 10, 3}, 60, 360);
+  ASSERT_TRUE(r);
+  EXPECT_EQ(r->Lon, 3);
+  EXPECT_NEAR(r->Lat, 11, 1e-12);
+  // A negative run goes the reciprocal way.
+  r = MercatorPosition({0, 10, 3}, -60, 0);
+  ASSERT_TRUE(r);
+  EXPECT_NEAR(r->Lat, 9, 1e-12);
+  // Runs that reach or pass a pole have no longitude.
+  EXPECT_FALSE(MercatorPosition({0, 89, 0}, 120, 45));
+  EXPECT_FALSE(MercatorPosition({0, 89.5, 0}, 60, 20));
+  EXPECT_FALSE(MidLatitudePosition({0, -89.5, 0}, 60, 180));
+  r = MercatorPosition({0, 89, 0}, 60, 0);  // along a meridian the pole itself is reached
+  ASSERT_TRUE(r);
+  EXPECT_NEAR(r->Lat, 90, 1e-12);
+}
+
+TEST(LineCrossing, FixesAndNearParallelLines) {
+  // A at 60N 25E bearing 000, B at 60 10N 25 10E bearing 270.
+  auto fix = LineCrossing({0, 60, -25}, {270, 60 + 10 / 60.0, -(25 + 10 / 60.0)});
+  ASSERT_TRUE(fix);
+  EXPECT_NEAR(fix->Lat, 60 + 10 / 60.0, 1e-12);
+  EXPECT_NEAR(fix->Lon, -25, 1e-12);
+
+  // Two bearings from objects either side of the true position meet there.
+  const double lat = 45, lon = 10, k = 1 / std::cos(45 * 3.141592653589793 / 180);
+  fix = LineCrossing({45, lat - 0.1, lon + 0.1 * k}, {315, lat - 0.1, lon - 0.1 * k});
+  ASSERT_TRUE(fix);
+  EXPECT_NEAR(fix->Lat, lat, 1e-3);
+  EXPECT_NEAR(fix->Lon, lon, 1e-3);
+
+  const struct { double a, b; } parallel[] = {{10, 190.5}, {10, 189.5}, {10, 10.9}, {0, 360}, {5, 364.5}};
+  for (const auto& p : parallel) EXPECT_FALSE(LineCrossing({p.a, 0, 0}, {p.b, 1, 1})) << p.a << " " << p.b;
+  EXPECT_TRUE(LineCrossing({10, 0, 0}, {11, 1, 1}));
+}
+
+}  // namespace
+}  // namespace veltrane
