@@ -1,0 +1,111 @@
+#include "app/launcher.h"
+
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QPushButton>
+
+#include "app/program_start.h"
+#include "app/readme_form.h"
+#include "convert/ui/convert.h"
+#include "foundation/ini_file.h"
+#include "support/ui_driver.h"
+
+namespace veltrane {
+namespace {
+
+using namespace veltrane::test;
+
+class Launcher : public ::testing::Test {
+ protected:
+  Launcher() : program(platform, home.Path(), programFolder.Path()) { platform.Clear(); }
+  TVeltraneForm& form() { return program.Launcher(); }
+  FakePlatform platform;
+  TempFolder home;
+  TempFolder programFolder;
+  Program program;
+};
+
+TEST_F(Launcher, ControlsAndMenu) {
+  EXPECT_EQ(form().windowTitle().toStdString(), "Veltrane");
+  const std::pair<const char*, const char*> buttons[] = {
+      {"btnGreat", "Great Circle"}, {"btnMiravel", "Miravel"}, {"btnNavigate", "Navigate"},
+      {"btnStorm", "Storm"},        {"Brellin", "Brellin"}};
+  for (const auto& [name, caption] : buttons) {
+    EXPECT_EQ(Text(&form(), name), caption);
+    auto* b = Find<QPushButton>(&form(), name);
+    ASSERT_TRUE(b);
+    EXPECT_TRUE(b->font().bold()) << name;
+  }
+  const std::pair<const char*, const char*> items[] = {{"Exit1", "E&xit"},     {"Conversions1", "&Conversions"},
+                                                       {"Help2", "&Help"},     {"Readme1", "&Readme"},
+                                                       {"Update1", "&Update"}, {"Program1", "&About"}};
+  for (const auto& [name, caption] : items) EXPECT_EQ(Text(&form(), name), caption);
+  EXPECT_EQ(form().minimumSize(), form().maximumSize());
+}
+
+TEST_F(Launcher, WindowsNotYetBuiltAreDisabledNotHidden) {
+  EXPECT_FALSE(IsEnabled(&form(), "btnMiravel"));
+  EXPECT_FALSE(IsEnabled(&form(), "Brellin"));
+  EXPECT_FALSE(IsEnabled(&form(), "Update1"));
+  EXPECT_TRUE(IsEnabled(&form(), "Conversions1"));
+}
+
+TEST_F(Launcher, OpensConversionsAndHelp) {
+  Click(&form(), "Conversions1");
+  EXPECT_TRUE(program.Context().windows.conversions->isVisible());
+  Click(&form(), "Help2");
+  EXPECT_EQ(platform.helpPages, std::vector<std::string>{"index.html"});
+}
+
+TEST_F(Launcher, ReadmeShowsTheChosenFile) {
+  programFolder.Write("Readme.txt", "Veltrane\nfirst line\n");
+  platform.fileAnswers.push_back(programFolder.File("Readme.txt"));
+  Click(&form(), "Readme1");
+  EXPECT_EQ(platform.fileDialogPresets, std::vector<std::string>{"Readme.txt"});
+  auto* readme = program.Context().windows.readme;
+  ASSERT_TRUE(readme);
+  EXPECT_TRUE(readme->isVisible());
+  EXPECT_EQ(Text(readme, "Memo1"), "Veltrane\nfirst line");
+  EXPECT_EQ(readme->width(), 320);
+  EXPECT_TRUE(platform.messages.empty());
+}
+
+TEST_F(Launcher, ReadmeThatCannotBeReadSaysSoAndNothingElse) {
+  platform.fileAnswers.push_back(programFolder.File("missing.txt"));
+  Click(&form(), "Readme1");
+  EXPECT_EQ(platform.messages, std::vector<std::string>{"Can not be opened now"});
+  EXPECT_FALSE(program.Context().windows.readme->isVisible());
+  platform.Clear();
+  Click(&form(), "Readme1");  // cancelled dialog
+  EXPECT_TRUE(platform.messages.empty());
+}
+
+TEST_F(Launcher, ExitSavesLauncherAndClosesOpenWindows) {
+  form().show();
+  form().move(140, 60);
+  QApplication::processEvents();
+  Click(&form(), "Conversions1");
+  Click(&form(), "Exit1");
+  EXPECT_FALSE(program.Context().windows.conversions->isVisible());
+  const std::string entry = IniFile(home.File("Settings.ini")).Read("VeltraneForm", "fVeltrane", "");
+  EXPECT_EQ(entry.substr(0, 2), "1,");
+  EXPECT_EQ(entry, "1," + std::to_string(form().y()) + "," + std::to_string(form().x()));
+}
+
+TEST_F(Launcher, CloseBoxSavesOnlyTheLauncher) {
+  form().show();
+  Click(&form(), "Conversions1");
+  form().close();
+  EXPECT_TRUE(program.Context().windows.conversions->isVisible());
+  EXPECT_EQ(IniFile(home.File("Settings.ini")).Read("VeltraneForm", "fVeltrane", "").substr(0, 2), "1,");
+}
+
+TEST(DisplayClass, FromScreen) {
+  EXPECT_EQ(DisplayClass({1280, 120}), 2);
+  EXPECT_EQ(DisplayClass({1280, 96}), 1);
+  EXPECT_EQ(DisplayClass({1000, 96}), 0);
+}
+
+}  // namespace
+}  // namespace veltrane
