@@ -1,0 +1,48 @@
+#pragma once
+// The course that keeps a cyclone's closest point of approach as far off as a boat slower than
+// the cyclone can, and when and where the boat is when the cyclone passes.
+#include <optional>
+#include <string>
+
+#include "coastal/nav_utl.h"
+
+namespace veltrane {
+
+struct AvoidanceInput {
+  double bearing = 0.0;       // from the boat to the cyclone
+  double distance = 0.0;      // nautical miles
+  int heading = 0;            // cyclone's track
+  double boatSpeed = 0.0;     // knots, not negative
+  double cycloneSpeed = 0.0;  // knots, above 0
+};
+
+enum class AvoidanceOutcome {
+  Solved,
+  Outrun,            // the boat is faster: it steers directly away
+  NoRelativeSpeed,   // "BC = 0"
+};
+
+struct AvoidanceSolution {
+  AvoidanceOutcome outcome = AvoidanceOutcome::Solved;
+  double angle = 0.0;             // between the cyclone's track and the course
+  double course = 0.0;            // course to steer; when outrun, directly away from the cyclone
+  double relativeSpeed = 0.0;     // knots
+  double relativeDistance = 0.0;  // nautical miles
+  double timeToCpa = 0.0;         // hours
+  double distanceToCpa = 0.0;     // nautical miles along the bearing
+};
+
+// The boat speed must differ from the cyclone speed (the window raises the cyclone's by 0.1).
+AvoidanceSolution SolveAvoidance(const AvoidanceInput& in);
+
+// Where the boat is at the CPA: steering the course, rounded to whole degrees, for the time.
+// Nothing when that run passes a pole.
+std::optional<PositionRecord> PositionAtCpa(const PositionRecord& boat, double boatSpeed, const AvoidanceSolution& s);
+
+struct ArrivalText {
+  std::string hours;
+  std::string minutes;  // to ten minutes; "0.0" for none
+};
+ArrivalText ArrivalIn(double hours);
+
+}  // namespace veltrane

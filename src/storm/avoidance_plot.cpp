@@ -1,0 +1,47 @@
+#include "storm/avoidance_plot.h"
+
+#include <algorithm>
+#include <cmath>
+
+namespace veltrane {
+namespace {
+
+// A frame far from the edges, so the vectors never meet a clamp before the shift.
+constexpr int kFrameOrigin = 1000;
+constexpr int kLeftMargin = 50;
+constexpr int kTopMargin = 10;
+constexpr double kBarMiles = 100.0;
+constexpr int kBarRightGap = 45;
+constexpr int kBarBottomGap = 10;
+
+}  // namespace
+
+AvoidancePlot PlanAvoidancePlot(const AvoidancePlotInput& in) {
+  AvoidancePlot p;
+  const double reach = in.timeToCpa * in.boatSpeed + in.distance;
+  p.scale = reach > 0 ? in.height / reach : 1.0;
+  const double k = p.scale;
+  p.boat1 = {kFrameOrigin, kFrameOrigin};
+  p.cyclone1 = PlotVectorEnd(static_cast<int>(in.bearing), p.boat1.x, p.boat1.y, k * in.distance);
+  p.boat2 = PlotVectorEnd(static_cast<int>(in.course), p.boat1.x, p.boat1.y, k * in.timeToCpa * in.boatSpeed);
+  p.cyclone2 = PlotVectorEnd(in.heading, p.cyclone1.x, p.cyclone1.y, k * in.timeToCpa * in.cycloneSpeed);
+
+  PixelPoint* points[] = {&p.boat1, &p.boat2, &p.cyclone1, &p.cyclone2};
+  int minX = p.boat1.x;
+  int minY = p.boat1.y;
+  for (const PixelPoint* q : points) {
+    minX = std::min(minX, q->x);
+    minY = std::min(minY, q->y);
+  }
+  for (PixelPoint* q : points) {
+    q->x += kLeftMargin - minX;
+    q->y += kTopMargin - minY;
+  }
+
+  const int barLength = static_cast<int>(std::min(k * kBarMiles, 1.0e6));
+  p.barEnd = {in.width - kBarRightGap, in.height - kBarBottomGap};
+  p.barStart = {p.barEnd.x - barLength, p.barEnd.y};
+  return p;
+}
+
+}  // namespace veltrane
