@@ -1,0 +1,105 @@
+#include "greatcircle/great_route.h"
+
+#include <gtest/gtest.h>
+
+#include "greatcircle/great_texts.h"
+#include "greatcircle/grutil.h"
+
+namespace veltrane {
+namespace {
+
+PositionRecord At(double lat, double lon) { return {0.0, lat, lon}; }
+
+RouteTable Sail(const PositionRecord& from, const PositionRecord& to, int step, PreparedRoute* prepared = nullptr) {
+  const PreparedRoute route = PrepareRoute(from, to);
+  if (prepared) *prepared = route;
+  const auto s = GreatCircleSolve(route.start, route.end);
+  return SailGreatLon(route, s.Vertex, s.Course, step);
+}
+
+TEST(PrepareRoute, DirectionAndWorkingLongitudes) {
+  struct Case {
+    PositionRecord from, to;
+    SailingDirection direction;
+    double startLon, endLon;
+  };
+  const Case cases[] = {
+      {At(37.8, 122.5), At(-33.9, -151.2), SailingDirection::West, 122.5, 208.8},  // across 180
+      {At(40.7, 74.0), At(38.7, 9.1), SailingDirection::East, 74.0, 9.1},
+      {At(-33.9, -151.2), At(37.8, 122.5), SailingDirection::East, 208.8, 122.5},
+      {At(10, 20), At(30, 20), SailingDirection::North, 20, 20},
+      {At(30, 20), At(10, 20), SailingDirection::South, 20, 20},
+      {At(10, 0), At(10, -180), SailingDirection::West, 0, 180},  // exactly 180 apart
+  };
+  for (const auto& c : cases) {
+    const auto r = PrepareRoute(c.from, c.to);
+    EXPECT_EQ(r.direction, c.direction) << c.from.Lon << " -> " << c.to.Lon;
+    EXPECT_NEAR(r.start.Lon, c.startLon, 1e-9);
+    EXPECT_NEAR(r.end.Lon, c.endLon, 1e-9);
+  }
+}
+
+TEST(SailGreatLon, SanFranciscoToSydneyInSixDegreeSteps) {
+  const auto t = Sail(At(37 + 47.5 / 60, 122 + 27.8 / 60), At(-(33 + 51.7 / 60), -(151 + 12.7 / 60)), 6);
+  ASSERT_EQ(t.rows.size(), 16u);
+  EXPECT_NEAR(t.total, 6447.0, 0.05);
+  EXPECT_NEAR(t.rows.front().heading, 240.3, 0.05);
+  EXPECT_TRUE(t.rows[14].hasLeg);
+  EXPECT_FALSE(t.rows.back().hasLeg);
+  EXPECT_EQ(LatitudeText(t.rows.back().lat), "33° 51.7'  S");
+  EXPECT_EQ(LongitudeText(t.rows.back().lon), "151° 12.7'  E");
+  EXPECT_NEAR(t.rows[14].total, t.total, 1e-9);
+  // Past the date line the longitudes read east.
+  EXPECT_EQ(LongitudeText(t.rows[10].lon), "177° 32.2'  E");
+}
+
+TEST(SailGreatLon, EastwardLatitudes) {
+  const auto t = Sail(At(40.7, 74.0), At(38.7, 9.1), 10);
+  // Two decimals as a navigator's table gives them (14° W is 40.2746 on the circle).
+  const double expected[] = {40.70, 42.95, 44.22, 44.59, 44.09, 42.67, 40.28, 38.70};
+  ASSERT_EQ(t.rows.size(), std::size(expected));
+  for (size_t i = 0; i < t.rows.size(); ++i) EXPECT_NEAR(t.rows[i].lat, expected[i], 0.006) << "row " << i;
+  EXPECT_NEAR(t.rows[6].lon, 14.0, 1e-9);
+  EXPECT_NEAR(t.rows[7].lon, 9.1, 1e-9);
+}
+
+TEST(SailGreatLon, HeadingArrivesWhileDistanceLeaves) {
+  const auto t = Sail(At(40.7, 74.0), At(38.7, 9.1), 10);
+  for (size_t i = 1; i + 1 < t.rows.size(); ++i) {
+    const auto leg = MidLatitudeCourseDistance(At(t.rows[i - 1].lat, t.rows[i - 1].lon), At(t.rows[i].lat, t.rows[i].lon));
+    EXPECT_NEAR(t.rows[i].heading, leg.course, 1e-9) << "row " << i;
+    const auto next = MidLatitudeCourseDistance(At(t.rows[i].lat, t.rows[i].lon), At(t.rows[i + 1].lat, t.rows[i + 1].lon));
+    EXPECT_NEAR(t.rows[i].leg, next.distance, 1e-9) << "row " << i;
+  }
+}
+
+TEST(SailGreatLon, AlongAMeridianEndsAtTheEndPoint) {
+  const auto t = Sail(At(10, 20), At(30, 20), 6);
+  ASSERT_EQ(t.rows.size(), 2u);
+  EXPECT_NEAR(t.rows[1].lat, 30, 1e-12);
+  EXPECT_NEAR(t.total, 1200, 1e-9);
+  EXPECT_NEAR(t.rows[0].heading, 360, 1e-9);
+}
+
+TEST(SailGreatLon, SmallStepsGiveManyRowsAndBadStepsNone) {
+  const auto t = Sail(At(30, 100), At(20, -100), 3);  // 160° west, across the date line
+  EXPECT_EQ(t.rows.size(), 55u);
+  EXPECT_TRUE(Sail(At(30, 100), At(20, -100), 0).rows.empty());
+  EXPECT_TRUE(Sail(At(30, 100), At(20, -100), -4).rows.empty());
+  const auto wide = Sail(At(0.5, 10), At(-0.5, -170), 3);  // exactly 180° apart: not reduced
+  EXPECT_EQ(wide.rows.size(), 61u);
+}
+
+TEST(GreatTexts, Formats) {
+  EXPECT_EQ(LatitudeText(46 + 39.5 / 60), "46° 39.5'  N");
+  EXPECT_EQ(LatitudeText(-0.5), "0° 30.0'  S");
+  EXPECT_EQ(LongitudeText(208.5), "151° 30.0'  E");
+  EXPECT_EQ(LongitudeText(-79.5), "79° 30.0'  E");
+  EXPECT_EQ(DegreesText(240.25), "240.2°");
+  EXPECT_EQ(MilesText(6447.04), "6447.0  NM");
+  EXPECT_EQ(KilometresText(11936.2704), "11936.270  km");
+  EXPECT_EQ(KilometresText(1.5, " "), "1.500 km");
+}
+
+}  // namespace
+}  // namespace veltrane
