@@ -1,0 +1,127 @@
+#include "coastal/deviation.h"
+
+#include <algorithm>
+#include <cmath>
+#include <filesystem>
+#include <sstream>
+#include <system_error>
+
+#include "foundation/numbers.h"
+#include "foundation/text_file.h"
+
+namespace veltrane {
+
+namespace {
+
+constexpr int kMaxDeviation = 180;
+constexpr size_t kMaxCompassName = 30;
+
+int WholeCircle(int h) { return ((h % 360) + 360) % 360; }
+
+// Whole degrees between two headings the short way round.
+int ArcBetween(int a, int b) {
+  const int d = WholeCircle(a - b);
+  return d > 180 ? 360 - d : d;
+}
+
+std::optional<std::string> TableFile(const std::vector<std::string>& folders, const std::string& compass) {
+  // A compass name is a file name in the program's folders, never a path elsewhere.
+  if (compass.empty() || compass.find_first_of("/\\") != std::string::npos || compass == "." || compass == "..")
+    return std::nullopt;
+  for (const auto& folder : folders) {
+    const std::string path = folder + compass + ".cmp";
+    if (FileExists(path)) return path;
+  }
+  return std::nullopt;
+}
+
+}  // namespace
+
+DeviationTable ParseDeviationTable(std::string_view text) {
+  DeviationTable table;
+  std::istringstream words{std::string(text)};
+  std::string headingWord, deviationWord;
+  while (words >> headingWord >> deviationWord) {
+    const bool numbers = ParseReal(headingWord) && ParseReal(deviationWord);
+    if (!numbers) break;
+    const auto heading = ParseInt(headingWord);
+    const auto deviation = ParseInt(deviationWord);
+    if (!heading || !deviation || *heading < 0 || *heading > 360 || std::abs(*deviation) > kMaxDeviation) continue;
+    table.value[*heading] = *deviation;
+    table.present[*heading] = true;
+  }
+  return table;
+}
+
+int LookupDeviation(const DeviationTable& table, int heading) {
+  const int h = heading == 360 ? 360 : WholeCircle(heading);
+  if (table.present[h]) return table.value[h];
+  int k = 1;
+  while (k < 360 && !table.present[(h + k) % 360]) ++k;
+  int j = 1;
+  while (j < 360 && !table.present[(h - j + 360) % 360]) ++j;
+  const double up = k < 360 ? table.value[(h + k) % 360] : 0.0;
+  const double down = j < 360 ? table.value[(h - j + 360) % 360] : 0.0;
+  return static_cast<int>(down - RoundHalfEven(j / double(k + j) * (down - up)));
+}
+
+int ReverseLookupDeviation(const DeviationTable& table, int magnetic) {
+  // The compass heading whose magnetic heading comes nearest; among equals the one nearest
+  // the magnetic heading itself, as a real compass deviates only a few degrees.
+  const int m = WholeCircle(magnetic);
+  int best = m;
+  int bestMiss = 361, bestOff = 361;
+  for (int compass = 0; compass < 360; ++compass) {
+    const int miss = ArcBetween(compass + LookupDeviation(table, compass), m);
+    const int off = ArcBetween(compass, m);
+    if (miss < bestMiss || (miss == bestMiss && off < bestOff)) {
+      best = compass;
+      bestMiss = miss;
+      bestOff = off;
+    }
+  }
+  return LookupDeviation(table, best);
+}
+
+bool IsIdealCompass(std::string_view name) {
+  std::string lower(name);
+  std::transform(lower.begin(), lower.end(), lower.begin(), [](unsigned char c) { return std::tolower(c); });
+  return lower == "ideal";
+}
+
+std::vector<std::string> CompassNames(const std::vector<std::string>& folders) {
+  namespace fs = std::filesystem;
+  std::vector<std::string> names;
+  for (const auto& folder : folders) {
+    std::error_code ec;
+    for (fs::directory_iterator it(folder, ec), end; !ec && it != end; it.increment(ec)) {
+      const std::string file = it->path().filename().string();
+      if (file.size() <= 4 || file.compare(file.size() - 4, 4, ".cmp") != 0) continue;
+      std::error_code sizeError;
+      if (!it->is_regular_file(sizeError) || it->file_size(sizeError) == 0 || sizeError) continue;
+      const std::string name = file.substr(0, file.size() - 4);
+      if (name.size() <= kMaxCompassName && !IsIdealCompass(name)) names.push_back(name);
+    }
+  }
+  std::sort(names.begin(), names.end());
+  names.erase(std::unique(names.begin(), names.end()), names.end());
+  return names;
+}
+
+CompassDeviation DeviationFor(const std::vector<std::string>& folders, const std::string& compass, double heading,
+                              HeadingKind kind) {
+  CompassDeviation r;
+  if (IsIdealCompass(compass) || !std::isfinite(heading)) return r;
+  const auto path = TableFile(folders, compass);
+  if (!path) {
+    r.message = "File " + compass + ".cmp not found.";
+    return r;
+  }
+  const DeviationTable table = ParseDeviationTable(ReadTextFile(*path).value_or(std::string()));
+  const double whole = kind == HeadingKind::Compass ? std::trunc(heading) : RoundHalfEven(heading);
+  const int h = static_cast<int>(std::fmod(whole, 360.0)) + (whole == 360.0 ? 360 : 0);
+  r.deviation = kind == HeadingKind::Compass ? LookupDeviation(table, h) : ReverseLookupDeviation(table, h);
+  return r;
+}
+
+}  // namespace veltrane
