@@ -43,7 +43,8 @@ double JulianDayAt0h(const TDateRec& date, bool beforeChrist) {
   // Floor, not truncation, for the days of the years: truncation puts every date before the
   // year 0 a day late.
   double jd = std::floor(365.25 * y) + Trunc(30.6001 * (m + 1.0)) + date.Day + 1720994.5 + b;
-  if (jd < 2299149.0) jd -= b;
+  // Dates before 1582 October 15 are Julian; October 4, the last Julian day, included.
+  if (jd < 2299160.5) jd -= b;
   return jd;
 }
 

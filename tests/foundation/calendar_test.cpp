@@ -23,6 +23,7 @@ TEST(Calendar, JulianDayAcrossTheCalendarReform) {
   };
   const Case cases[] = {
       {2000, 1, 1, false, 2451544.5}, {1582, 10, 3, false, 2299158.5}, {1582, 10, 15, false, 2299160.5},
+      {1582, 10, 4, false, 2299159.5},
       {1987, 1, 27, false, 2446822.5}, {1957, 10, 4, false, 2436115.5}, {333, 1, 27, false, 1842712.5},
       {3, 1, 1, true, 1720327.5},  // 3 B.C. is year -2
   };

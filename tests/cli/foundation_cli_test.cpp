@@ -1,0 +1,91 @@
+#include <gtest/gtest.h>
+
+#include <cmath>
+
+#include "cli/commands.h"
+
+namespace veltrane::cli {
+namespace {
+
+struct CliRun {
+  int code;
+  std::string out, err;
+};
+
+CliRun Cli(const std::vector<std::string>& args) {
+  CliRun r;
+  r.code = RunCli(args, r.out, r.err);
+  return r;
+}
+
+TEST(Cli, TimeArguments) {
+  const CliRun r = Cli({"time", "--utc", "2000-01-01T12:00:00"});
+  EXPECT_EQ(r.code, 0);
+  EXPECT_EQ(r.out, R"({"jd0": 2451544.5, "jd": 2451545, "t": 0, "t1900": 1, "delta_t_s": 63.83})");
+  const CliRun julian = Cli({"time", "--utc", "1582-10-04T00:00:00"});
+  EXPECT_NE(julian.out.find("\"jd0\": 2299159.5"), std::string::npos) << julian.out;
+}
+
+TEST(Cli, ConvertShowsTheWindowsTexts) {
+  struct Case {
+    std::vector<std::string> args;
+    int code;
+    const char* out;
+  };
+  const Case cases[] = {
+      {{"--quantity", "temperature", "--unit", "Celsius", "--value", "100"},
+       0,
+       R"({"results": [{"value": "212", "unit": "Fahrenheit"}]})"},
+      {{"--quantity", "speed", "--unit", "knots", "--value", "10"},
+       0,
+       R"({"results": [{"value": "5.1", "unit": "m/s"}, {"value": "18.5", "unit": "km/h"}, {"value": "3", "unit": "beaufort"}]})"},
+      {{"--quantity", "area", "--unit", "sq feet", "--value", "2"},
+       0,
+       R"({"results": [{"value": "288.00", "unit": "sq inches"}, {"value": "1858.1", "unit": "sq cm"}]})"},
+      {{"--quantity", "speed", "--unit", "beaufort", "--value", "13"}, 1, R"({"error": "Scale is '0-12'"})"},
+      {{"--quantity", "length", "--unit", "feet", "--value", "abc"}, 0, R"({"results": []})"},
+  };
+  for (const auto& c : cases) {
+    std::vector<std::string> args = {"convert"};
+    args.insert(args.end(), c.args.begin(), c.args.end());
+    const CliRun r = Cli(args);
+    EXPECT_EQ(r.code, c.code) << c.out;
+    EXPECT_EQ(r.out, c.out);
+  }
+}
+
+TEST(Cli, BadArgumentsExitTwoWithOneLine) {
+  const std::vector<std::vector<std::string>> cases = {
+      {},
+      {"nosuchcommand"},
+      {"time"},
+      {"time", "--utc", "2000-13-01T00:00:00"},
+      {"time", "--utc", "yesterday"},
+      {"time", "--utc", "2000-01-01T00:00:00", "--extra", "1"},
+      {"convert", "--quantity", "speed", "--unit", "furlongs", "--value", "1"},
+      {"convert", "--quantity", "speed", "--unit"},
+  };
+  for (const auto& args : cases) {
+    const CliRun r = Cli(args);
+    EXPECT_EQ(r.code, 2) << (args.empty() ? "" : args[0]);
+    EXPECT_TRUE(r.out.empty());
+    EXPECT_FALSE(r.err.empty());
+    EXPECT_EQ(r.err.find('\n'), std::string::npos);
+  }
+}
+
+TEST(Cli, Version) {
+  const CliRun r = Cli({"--version"});
+  EXPECT_EQ(r.code, 0);
+  EXPECT_EQ(r.out.rfind("{\"version\": \"", 0), 0u) << r.out;
+}
+
+TEST(Json, NumbersStringsAndNull) {
+  Json j = Json::Object();
+  j.Set("a", 0.1).Set("b", std::nan("")).Set("c", "q\"\n").Set("d", -0.0);
+  j.Set("e", Json::Array().Push(Json::Number(1)).Push(Json::Null()));
+  EXPECT_EQ(j.Dump(), R"({"a": 0.1, "b": null, "c": "q\"\n", "d": 0, "e": [1, null]})");
+}
+
+}  // namespace
+}  // namespace veltrane::cli
