@@ -1,0 +1,59 @@
+#include "greatcircle/position_check.h"
+
+#include "foundation/calendar.h"
+#include "foundation/numbers.h"
+
+namespace veltrane {
+namespace {
+
+bool InRange(const std::string& part, int maxDeg) {
+  std::string deg = TrimBlanks(GetField(part, '_', 0));
+  if (!deg.empty() && deg.front() == '-') deg.erase(0, 1);
+  const auto d = ParseInt(deg);
+  const std::string min = TrimBlanks(GetField(part, '_', 1));
+  const auto m = min.empty() ? std::optional<double>(0.0) : ParseReal(min);
+  return d && m && *d >= 0 && *d <= maxDeg && *m >= 0.0 && *m < 60.0;
+}
+
+// The part with the sign its letter asks for; `changed` tells whether it had to change.
+std::string FixSign(const std::string& part, char plainLetter, char minusLetter, bool& changed) {
+  const std::string letter = TrimBlanks(GetField(part, '_', 2));
+  const bool minus = !part.empty() && part.front() == '-';
+  changed = false;
+  if (letter.size() == 1 && letter[0] == plainLetter && minus) {
+    changed = true;
+    return part.substr(1);
+  }
+  if (letter.size() == 1 && letter[0] == minusLetter && !minus) {
+    changed = true;
+    return "-" + part;
+  }
+  return part;
+}
+
+}  // namespace
+
+LineCheck CheckPositionLine(const std::string& line) {
+  LineCheck r;
+  const size_t eq = line.find('=');
+  r.name = line.substr(0, eq);
+  const std::string value = eq == std::string::npos ? std::string() : line.substr(eq + 1);
+  const std::string lat = GetField(value, ',', 0);
+  const std::string lon = GetField(value, ',', 1);
+  const std::string rest = GetFields(value, ',', 2, 1 << 20);
+
+  std::string wrong;
+  if (!InRange(lat, 90)) wrong += " latitude";
+  if (!InRange(lon, 180)) wrong += " longitud";
+  if (!wrong.empty()) r.rangeMessage = wrong + "Erroneos Name";
+
+  bool latChanged = false, lonChanged = false;
+  const std::string fixedLat = FixSign(lat, 'N', 'S', latChanged);
+  const std::string fixedLon = FixSign(lon, 'W', 'E', lonChanged);
+  if (latChanged) r.signNotes += "Latitude Name ";
+  if (lonChanged) r.signNotes += "Longitud Name ";
+  if (!r.signNotes.empty()) r.repaired = r.name + "=" + fixedLat + "," + fixedLon + "," + rest;
+  return r;
+}
+
+}  // namespace veltrane

@@ -1,0 +1,161 @@
+#include "greatcircle/position_file.h"
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+
+#include "foundation/text_file.h"
+#include "greatcircle/file_backup.h"
+#include "greatcircle/position_check.h"
+
+namespace veltrane {
+namespace {
+
+namespace fs = std::filesystem;
+
+class Folder : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    char name[] = "/tmp/great_test_XXXXXX";
+    ASSERT_NE(::mkdtemp(name), nullptr);
+    dir_ = name;
+  }
+  void TearDown() override { fs::remove_all(dir_); }
+  std::string File(const std::string& name) const { return dir_ + "/" + name; }
+  void Write(const std::string& name, const std::string& bytes) const { std::ofstream(File(name), std::ios::binary) << bytes; }
+  std::string Read(const std::string& name) const {
+    std::ifstream in(File(name), std::ios::binary);
+    std::stringstream s;
+    s << in.rdbuf();
+    return s.str();
+  }
+  std::string dir_;
+};
+
+TEST(ParsePositionLine, SoundAndUnsoundLines) {
+  struct Case {
+    const char* line;
+    bool sound;
+  };
+  const Case cases[] = {
+      {"Sydney=-33_51.7_S,-151_12.7_E", true},
+      {"Sydney=33_51.7_S,151_12.7_E", true},  // signs are the checker's business
+      {"North Pole=90_0_N,0__W", true},        // empty minutes read as 0
+      {"Sydney", false},
+      {"   =33_51.7_S,151_12.7_E", false},
+      {"Sydney=33_51.7_S", false},
+      {"Sydney=xx_51.7_S,151_12.7_E", false},
+      {"Sydney=33_5x_S,151_12.7_E", false},
+      {"Sydney=91_0_S,151_12.7_E", false},
+      {"Sydney=90_0.5_S,151_12.7_E", false},
+      {"Sydney=33_60_S,151_12.7_E", false},
+      {"Sydney=33_51.7_S,181_0_E", false},
+      {"Sydney=33_51.7_,151_12.7_E", false},
+      {"", false},
+  };
+  for (const auto& c : cases) EXPECT_EQ(ParsePositionLine(c.line).has_value(), c.sound) << c.line;
+}
+
+TEST(ParsePositionLine, FieldsAndLetters) {
+  const auto p = ParsePositionLine(" Hobart =-42_53_S,-147_19.5_E,harbour");
+  ASSERT_TRUE(p);
+  EXPECT_EQ(p->name, "Hobart");
+  EXPECT_EQ(p->latDeg, "42");
+  EXPECT_EQ(p->latMin, "53");
+  EXPECT_FALSE(p->north);
+  EXPECT_EQ(p->lonDeg, "147");
+  EXPECT_EQ(p->lonMin, "19.5");
+  EXPECT_FALSE(p->west);
+  // Any letter but N is south, any but W is east.
+  const auto q = ParsePositionLine("X=1_0_q,2_0_z");
+  ASSERT_TRUE(q);
+  EXPECT_FALSE(q->north);
+  EXPECT_FALSE(q->west);
+}
+
+TEST(PlaceLookup, NamesKeysAndCase) {
+  const std::vector<std::string> lines = {"Lisbon=38_42_N,9_8_W", "broken line", "Cape Town=-33_55_S,-18_25_E",
+                                          std::string(5000, 'x') + "=1_0_N,1_0_W"};
+  const auto names = PlaceNames(lines);
+  ASSERT_EQ(names.size(), 3u);
+  EXPECT_EQ(names[1], "Cape Town");
+  EXPECT_EQ(PlaceKey("Cape Town, South Africa"), "Cape Town");
+  EXPECT_EQ(PlaceKey("  Lisbon  "), "Lisbon");
+  const auto p = FindPlace(lines, "CAPE TOWN");
+  ASSERT_TRUE(p);
+  EXPECT_EQ(p->latDeg, "33");
+  EXPECT_FALSE(FindPlace(lines, "Cape").has_value());
+  EXPECT_TRUE(HasPlaceName({"Odd=garbage"}, "odd"));
+}
+
+TEST(FormatPositionLine, WritesTheCheckersForm) {
+  NamedPosition p{"Sydney", "33", "51.7", false, "151", "", false};
+  EXPECT_EQ(FormatPositionLine(p), "Sydney=-33_51.7_S,-151_0_E");
+  p.north = p.west = true;
+  EXPECT_EQ(FormatPositionLine(p), "Sydney=33_51.7_N,151_0_W");
+  EXPECT_TRUE(CheckPositionLine(FormatPositionLine(p)).signNotes.empty());
+}
+
+TEST_F(Folder, AppendPlaceKeepsOldLinesAndRefusesKnownNames) {
+  Write("Position.txt", "Lisbon=38_42_N,9_8_W");  // no line end at the end
+  const NamedPosition p{"Hobart", "42", "53", false, "147", "19.5", false};
+  EXPECT_EQ(AppendPlace(File("Position.txt"), p), AppendResult::Appended);
+  EXPECT_EQ(Read("Position.txt"), "Lisbon=38_42_N,9_8_W\nHobart=-42_53_S,-147_19.5_E\n");
+  EXPECT_EQ(AppendPlace(File("Position.txt"), {"LISBON", "1", "0", true, "1", "0", true}), AppendResult::Exists);
+  EXPECT_EQ(Read("Position.txt"), "Lisbon=38_42_N,9_8_W\nHobart=-42_53_S,-147_19.5_E\n");
+  EXPECT_EQ(AppendPlace(File("New.txt"), p), AppendResult::Appended);
+  EXPECT_EQ(Read("New.txt"), "Hobart=-42_53_S,-147_19.5_E\n");
+  EXPECT_EQ(AppendPlace(File("no/such/folder.txt"), p), AppendResult::Failed);
+}
+
+TEST(CheckPositionLine, FindsAndRepairs) {
+  struct Case {
+    const char* line;
+    const char* range;
+    const char* notes;
+    const char* repaired;
+  };
+  const Case cases[] = {
+      {"Sydney=33_51.7_S,151_12.7_E", "", "Latitude Name Longitud Name ", "Sydney=-33_51.7_S,-151_12.7_E,"},
+      {"Sydney=-33_51.7_S,-151_12.7_E", "", "", ""},
+      {"Lisbon=-38_42_N,9_8_W,old", "", "Latitude Name ", "Lisbon=38_42_N,9_8_W,old"},
+      {"Lisbon=38_42_N,-9_8_W,a,b", "", "Longitud Name ", "Lisbon=38_42_N,9_8_W,a,b"},
+      {"Bad=95_0_N,9_60_W", " latitude longitudErroneos Name", "", ""},
+      {"Bad=45_0_N,190_0_W", " longitudErroneos Name", "", ""},
+      {"No value at all", " latitude longitudErroneos Name", "", ""},
+  };
+  for (const auto& c : cases) {
+    const auto r = CheckPositionLine(c.line);
+    EXPECT_EQ(r.rangeMessage, c.range) << c.line;
+    EXPECT_EQ(r.signNotes, c.notes) << c.line;
+    EXPECT_EQ(r.repaired, c.repaired) << c.line;
+  }
+}
+
+TEST(BackupName, OnlyTheFileNameCounts) {
+  EXPECT_EQ(BackupName("Position.txt"), "Position.~txt");
+  EXPECT_EQ(BackupName("/home/a/.config/Veltrane/Position.txt"), "/home/a/.config/Veltrane/Position.~txt");
+  EXPECT_EQ(BackupName("/x/Notes.old.ini"), "/x/Notes.~old.ini");
+  EXPECT_EQ(BackupName("/x/README"), "/x/README.~");
+}
+
+TEST_F(Folder, SaveAndCancelSave) {
+  const std::string file = File("Position.txt");
+  EXPECT_EQ(RestoreBackup(file), RestoreResult::NoBackup);
+  ASSERT_TRUE(SaveWithBackup(file, "first\n"));  // nothing to back up yet
+  EXPECT_FALSE(FileExists(File("Position.~txt")));
+  ASSERT_TRUE(SaveWithBackup(file, "second\n"));
+  EXPECT_EQ(Read("Position.~txt"), "first\n");
+  ASSERT_TRUE(SaveWithBackup(file, "third\n"));
+  EXPECT_EQ(Read("Position.~txt"), "second\n");
+  EXPECT_EQ(RestoreBackup(file), RestoreResult::Restored);
+  EXPECT_EQ(Read("Position.txt"), "second\n");
+  EXPECT_FALSE(FileExists(File("Position.~txt")));
+  EXPECT_EQ(RestoreBackup(file), RestoreResult::NoBackup);
+  EXPECT_EQ(Read("Position.txt"), "second\n");
+}
+
+}  // namespace
+}  // namespace veltrane
