@@ -1,0 +1,23 @@
+#pragma once
+// Tacking to a mark dead to windward, and gybing to a mark downwind.
+#include <optional>
+
+namespace veltrane {
+
+// Distance sailed in percent of the straight distance when tacking through `tackAngle`
+// degrees; nothing unless the angle is above 0 and below 180.
+std::optional<double> TackingPercent(double tackAngle);
+
+struct DownwindLegs {
+  double leg1 = 0.0;     // NM
+  double leg2 = 0.0;     // NM
+  double total = 0.0;    // NM
+  double minutes = 0.0;  // time to the mark
+  double vmg = 0.0;      // knots towards the mark
+};
+
+// Gybing at `divergence` degrees either side of the wind (0: straight before it) to a mark
+// `mark` NM away at `windMark` degrees from the wind, at `speed` knots. Mark and speed above 0.
+DownwindLegs GybeToMark(double mark, double windMark, double divergence, double speed);
+
+}  // namespace veltrane

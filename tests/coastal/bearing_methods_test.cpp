@@ -1,0 +1,48 @@
+#include "coastal/bearing_methods.h"
+
+#include <gtest/gtest.h>
+
+namespace veltrane {
+namespace {
+
+TEST(BearingMethods, WorkedFigures) {
+  EXPECT_NEAR(DistanceAbeamByRun(45, 3).distance, 3.0, 1e-12);
+  EXPECT_NEAR(DistanceAtSecondBearing(30, 60, 4).distance, 4.0, 1e-12);
+  EXPECT_NEAR(DistanceAbeamByTwoBearings(30, 60, 4).distance, 3.4641, 1e-4);
+  const BearingFix fix = RunToThirdBearing(30, 60, 90, 4);
+  EXPECT_NEAR(fix.run, 6.0, 1e-12);
+  EXPECT_NEAR(fix.distance, 3.4641, 1e-4);
+}
+
+TEST(BearingMethods, PortSideGivesTheSameDistances) {
+  EXPECT_NEAR(DistanceAbeamByRun(315, 3).distance, 3.0, 1e-12);
+  EXPECT_NEAR(DistanceAtSecondBearing(330, 300, 4).distance, 4.0, 1e-12);
+  EXPECT_NEAR(DistanceAbeamByTwoBearings(330, 300, 4).distance, 3.4641, 1e-4);
+  const BearingFix fix = RunToThirdBearing(330, 300, 270, 4);
+  EXPECT_NEAR(fix.run, 6.0, 1e-12);
+  EXPECT_NEAR(fix.distance, 3.4641, 1e-4);
+}
+
+TEST(BearingMethods, FiguresWithoutAnAnswer) {
+  struct Case {
+    const char* name;
+    BearingFix fix;
+    const char* fault;
+  } cases[] = {
+      {"abeam at once", DistanceAbeamByRun(90, 3), "No answer: bearing I is abeam"},
+      {"no run", DistanceAbeamByRun(45, 0), "Run missing"},
+      {"equal", DistanceAtSecondBearing(40, 40, 3), "No answer: the bearings are equal"},
+      {"equal, 360 apart", DistanceAbeamByTwoBearings(0, 360, 3), "No answer: the bearings are equal"},
+      {"opposite", DistanceAtSecondBearing(10, 190, 3), "No answer: the bearings are opposite"},
+      {"second forward", DistanceAtSecondBearing(60, 30, 3), "No answer: bearing II must be further aft than bearing I"},
+      {"other side", DistanceAbeamByTwoBearings(60, 300, 3), "No answer: bearing II must be further aft than bearing I"},
+      {"III ahead", RunToThirdBearing(30, 60, 0, 4), "No answer: bearing III is ahead or astern"},
+      {"III astern", RunToThirdBearing(30, 60, 180, 4), "No answer: bearing III is ahead or astern"},
+      {"III passed", RunToThirdBearing(30, 60, 20, 4), "No answer: bearing III must be further aft than bearing I"},
+      {"III other side", RunToThirdBearing(30, 60, 300, 4), "No answer: bearing III must be further aft than bearing I"},
+  };
+  for (const auto& c : cases) EXPECT_EQ(c.fix.fault, c.fault) << c.name;
+}
+
+}  // namespace
+}  // namespace veltrane

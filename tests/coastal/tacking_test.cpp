@@ -1,0 +1,36 @@
+#include "coastal/tacking.h"
+
+#include <gtest/gtest.h>
+
+namespace veltrane {
+namespace {
+
+TEST(Tacking, PercentOfStraightDistance) {
+  EXPECT_NEAR(*TackingPercent(90), 141.42, 0.01);
+  EXPECT_NEAR(*TackingPercent(80), 130.54, 0.01);
+  for (double bad : {0.0, 180.0, -10.0, 200.0}) EXPECT_FALSE(TackingPercent(bad)) << bad;
+}
+
+TEST(Tacking, DownwindRows) {
+  struct Case {
+    double windMark, divergence, speed;
+    double leg1, leg2, total, minutes, vmg;
+  } cases[] = {
+      {0, 0, 6, 0, 0, 10, 100.0, 6.0},
+      {0, 20, 7, 5.32, 5.32, 10.64, 91.2, 6.58},
+      {10, 20, 7, 2.70, 7.78, 10.48, 89.8, 6.68},
+      // The mark further off the wind than the gybe: leg I is sailed the other way.
+      {30, 20, 7, 2.70, 11.92, 14.62, 125.3, 4.79},
+  };
+  for (const auto& c : cases) {
+    const DownwindLegs r = GybeToMark(10, c.windMark, c.divergence, c.speed);
+    EXPECT_NEAR(r.leg1, c.leg1, 0.005) << c.windMark << " " << c.divergence;
+    EXPECT_NEAR(r.leg2, c.leg2, 0.005);
+    EXPECT_NEAR(r.total, c.total, 0.005);
+    EXPECT_NEAR(r.minutes, c.minutes, 0.05);
+    EXPECT_NEAR(r.vmg, c.vmg, 0.005);
+  }
+}
+
+}  // namespace
+}  // namespace veltrane
