@@ -50,7 +50,10 @@ void LauncherPicture::paintEvent(QPaintEvent*) {
     p.setBrush(k % 2 == 0 ? QColor(230, 210, 150) : QColor(150, 130, 90));
     p.drawPath(ray);
   }
-  p.setFont(QFont("Sans", 10, QFont::Bold));
+  // The widget's own family: another family would cost a font lookup at every start.
+  QFont letter = font();
+  letter.setBold(true);
+  p.setFont(letter);
   p.drawText(QRectF(c.x() - 10, c.y() - R - 20, 20, 16), Qt::AlignCenter, "N");
   // A small sailing boat on the horizon.
   const QPointF b(w * 0.25, horizon + 14);
@@ -70,7 +73,8 @@ void LauncherPicture::paintEvent(QPaintEvent*) {
   sail.closeSubpath();
   p.drawPath(sail);
   p.setPen(QColor(220, 220, 240));
-  p.setFont(QFont("Serif", 22, QFont::Bold));
+  letter.setPointSize(22);
+  p.setFont(letter);
   p.drawText(QRectF(16, h - 46, w / 2.0, 36), Qt::AlignLeft | Qt::AlignVCenter, "Veltrane");
 }
 
