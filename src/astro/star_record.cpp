@@ -1,5 +1,8 @@
 #include "astro/star_record.h"
 
+#include "foundation/angles.h"
+#include "foundation/calendar.h"
+#include "foundation/numbers.h"
 #include "foundation/text_file.h"
 
 namespace veltrane {
@@ -62,6 +65,42 @@ std::vector<StarRecord> DecodeStarFile(const std::string& bytes) {
     stars.push_back(std::move(star));
   }
   return stars;
+}
+
+std::optional<std::vector<StarRecord>> LoadStarFile(const std::string& path) {
+  const std::optional<std::string> bytes = ReadFileBytes(path);
+  if (!bytes) return std::nullopt;
+  return DecodeStarFile(*bytes);
+}
+
+const StarRecord* FindStar(const std::vector<StarRecord>& stars, const std::string& name) {
+  const std::string wanted = LowerFold(TrimBlanks(name));
+  for (const StarRecord& star : stars)
+    if (LowerFold(TrimBlanks(star.name)) == wanted) return &star;
+  return nullptr;
+}
+
+StarCatalogueData ReadStarCatalogueData(const std::string& ra, const std::string& dec,
+                                        const std::string& prpA, const std::string& prpD) {
+  StarCatalogueData data;
+  data.raHours = TimeTextToHours(ra);
+  const std::string degText = TrimBlanks(GetField(dec, ':', 0));
+  const bool south = degText.find('-') != std::string::npos;
+  const int deg = ParseInt(degText).value_or(0);
+  int min = ParseInt(GetField(dec, ':', 1)).value_or(0);
+  double sec = ParseReal(GetField(dec, ':', 2)).value_or(0.0);
+  if (min < 0) min = 0;
+  if (!(sec > 0.0)) sec = 0.0;
+  // The sign is taken from the text: a degree count of 0 cannot carry it.
+  const double magnitude = DmsToDeg(deg < 0 ? -static_cast<double>(deg) : deg, min, sec);
+  data.decDeg = south ? -magnitude : magnitude;
+  data.pmRa = ParseReal(prpA).value_or(0.0);
+  data.pmDec = ParseReal(prpD).value_or(0.0);
+  return data;
+}
+
+StarCatalogueData StarCatalogueDataOf(const StarRecord& star) {
+  return ReadStarCatalogueData(star.ra, star.dec, star.prpA, star.prpD);
 }
 
 }  // namespace veltrane
