@@ -11,6 +11,7 @@ namespace veltrane {
 namespace {
 
 constexpr double kHorizonFactor = 1.144;  // NM per square root of a foot
+constexpr const char* kNegative = "No answer for negative values";
 
 std::optional<double> Positive(double x) {
   if (!std::isfinite(x) || x <= 0.0) return std::nullopt;
@@ -56,6 +57,25 @@ double VisibilityRange(double eyeFeet, double objectFeet) {
 std::string HorizonAngleText(double feet, bool metres) { return DistanceText(feet, metres, 1); }
 
 std::string ObjectDistanceText(double feet, bool metres) { return DistanceText(feet, metres, 2); }
+
+RunAnswer RunDistance(double speed, double hours) {
+  if (speed < 0.0 || hours < 0.0) return {0.0, kNegative};
+  return {speed * hours, {}};
+}
+
+RunAnswer RunHours(double distance, double speed) {
+  if (speed == 0.0) return {0.0, "Speed is zero"};
+  if (distance < 0.0 || speed < 0.0) return {0.0, kNegative};
+  const double hours = distance / speed;
+  if (RoundHalfEven(hours * 60.0) >= 100.0 * 60.0) return {0.0, "Time more than 99 hours"};
+  return {hours, {}};
+}
+
+RunAnswer RunSpeed(double distance, double hours) {
+  if (hours == 0.0) return {0.0, "Time is zero"};
+  if (distance < 0.0 || hours < 0.0) return {0.0, kNegative};
+  return {distance / hours, {}};
+}
 
 double RunTimeHours(const std::string& text) {
   const std::string hhmm = text.substr(0, 5);

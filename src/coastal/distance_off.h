@@ -27,6 +27,17 @@ double VisibilityRange(double eyeFeet, double objectFeet);
 std::string HorizonAngleText(double feet, bool metres);
 std::string ObjectDistanceText(double feet, bool metres);
 
+// Distance-time-speed: each from the other two (NM, hours, knots). A fault is the message
+// shown instead of a result.
+struct RunAnswer {
+  double value = 0.0;
+  std::string fault;
+};
+RunAnswer RunDistance(double speed, double hours);
+// Up to 99 h 59 min, what an "hh:mm" field holds.
+RunAnswer RunHours(double distance, double speed);
+RunAnswer RunSpeed(double distance, double hours);
+
 // Hours of an "hh:mm" field text: the first five characters, hours before ':' and minutes after.
 double RunTimeHours(const std::string& text);
 

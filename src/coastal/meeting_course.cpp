@@ -3,6 +3,7 @@
 #include <cmath>
 
 #include "foundation/angles.h"
+#include "foundation/numbers.h"
 
 namespace veltrane {
 
@@ -38,6 +39,8 @@ Meeting MeetingCourse(double courseOther, double speedOther, double direction, d
   } else {
     m.hours = SinD(atOther) * distance / (s * speedOwn);
   }
+  // The time is shown as hours and minutes of at most two hour digits.
+  if (RoundHalfEven(m.hours * 60.0) >= 100.0 * 60.0) return {0.0, 0.0, 0.0, "No meeting within 99 hours"};
   m.distance = m.hours * speedOwn;
   return m;
 }

@@ -11,6 +11,16 @@ std::optional<double> TackingPercent(double tackAngle) {
   return 200.0 / SinD(tackAngle) * SinD(tackAngle / 2.0);
 }
 
+std::optional<Beat> BeatToWindward(double mark, double tackAngle, double speed) {
+  const auto percent = TackingPercent(tackAngle);
+  if (!percent) return std::nullopt;
+  return Beat{*percent, *percent * mark / 100.0, CosD(tackAngle / 2.0) * speed};
+}
+
+double SpeedForSameVmg(double speed, double percent, double newPercent) {
+  return (100.0 / percent) * (newPercent / 100.0) * speed;
+}
+
 DownwindLegs GybeToMark(double mark, double windMark, double divergence, double speed) {
   DownwindLegs r;
   if (divergence == 0.0) {

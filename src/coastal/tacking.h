@@ -8,6 +8,17 @@ namespace veltrane {
 // degrees; nothing unless the angle is above 0 and below 180.
 std::optional<double> TackingPercent(double tackAngle);
 
+struct Beat {
+  double percent = 0.0;   // sailed distance in percent of the straight distance
+  double distance = 0.0;  // NM sailed to the mark
+  double vmg = 0.0;       // knots made good to windward
+};
+
+// Beating to a mark `mark` NM dead to windward at `speed` knots; nothing as TackingPercent.
+std::optional<Beat> BeatToWindward(double mark, double tackAngle, double speed);
+// Boat speed needed on a beat of `newPercent` to make good what `speed` made on `percent`.
+double SpeedForSameVmg(double speed, double percent, double newPercent);
+
 struct DownwindLegs {
   double leg1 = 0.0;     // NM
   double leg2 = 0.0;     // NM

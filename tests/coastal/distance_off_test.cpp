@@ -41,6 +41,25 @@ TEST(DistanceOff, BeyondTheHorizon) {
   EXPECT_FALSE(DistanceBeyondHorizon(1.0, 0.0, 100.0, 10.0));
 }
 
+TEST(DistanceOff, DistanceTimeSpeed) {
+  EXPECT_DOUBLE_EQ(RunDistance(6, 2.5).value, 15.0);
+  EXPECT_DOUBLE_EQ(RunHours(10, 4).value, 2.5);
+  EXPECT_DOUBLE_EQ(RunSpeed(15, 2.5).value, 6.0);
+  struct Case {
+    RunAnswer answer;
+    const char* fault;
+  } cases[] = {
+      {RunHours(10, 0), "Speed is zero"},
+      {RunSpeed(10, 0), "Time is zero"},
+      {RunHours(500, 5), "Time more than 99 hours"},
+      {RunHours(-10, 5), "No answer for negative values"},
+      {RunSpeed(10, -1), "No answer for negative values"},
+      {RunDistance(-5, 1), "No answer for negative values"},
+  };
+  for (const auto& c : cases) EXPECT_EQ(c.answer.fault, c.fault);
+  EXPECT_TRUE(RunHours(499.9, 5).fault.empty());
+}
+
 TEST(DistanceOff, RunTime) {
   struct Case {
     const char* text;

@@ -57,6 +57,7 @@ TEST(MeetingCourse, NoMeeting) {
       {45, 12, 0, 10, 10, "No meeting: the other boat is too fast"},  // opening
       {0, 10, 0, 10, 10, "No meeting: the other boat is too fast"},   // same speed, straight away
       {90, 5, 0, 10, -1, "No meeting: the distance is negative"},
+      {0, 9.9, 0, 10, 999, "No meeting within 99 hours"},  // overtaking at 0.1 kn
   };
   for (const auto& c : cases) EXPECT_EQ(MeetingCourse(c.co, c.so, c.d, c.sw, c.r).fault, c.fault) << c.co;
 }

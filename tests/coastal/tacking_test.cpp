@@ -11,6 +11,21 @@ TEST(Tacking, PercentOfStraightDistance) {
   for (double bad : {0.0, 180.0, -10.0, 200.0}) EXPECT_FALSE(TackingPercent(bad)) << bad;
 }
 
+TEST(Tacking, BeatAndNewTackingAngle) {
+  const auto beat = BeatToWindward(10, 90, 6);
+  ASSERT_TRUE(beat);
+  EXPECT_NEAR(beat->distance, 14.142, 1e-3);
+  EXPECT_NEAR(beat->vmg, 4.243, 1e-3);
+  const auto wider = BeatToWindward(10, 80, 6);
+  ASSERT_TRUE(wider);
+  EXPECT_NEAR(wider->distance, 13.054, 1e-3);
+  const double needed = SpeedForSameVmg(6, beat->percent, wider->percent);
+  EXPECT_NEAR(needed, 5.54, 0.01);
+  // The needed speed at the new angle makes good what the old one did.
+  EXPECT_NEAR(BeatToWindward(10, 80, needed)->vmg, beat->vmg, 1e-9);
+  EXPECT_FALSE(BeatToWindward(10, 180, 6));
+}
+
 TEST(Tacking, DownwindRows) {
   struct Case {
     double windMark, divergence, speed;
