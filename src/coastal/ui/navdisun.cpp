@@ -1,0 +1,341 @@
+#include "coastal/ui/navdisun.h"
+
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QVBoxLayout>
+
+#include "coastal/distance_off.h"
+#include "foundation/checks.h"
+#include "foundation/clock_text.h"
+#include "foundation/formats.h"
+#include "foundation/numbers.h"
+#include "foundation/ui/click_label.h"
+#include "foundation/ui/field_value.h"
+#include "foundation/ui/settings.h"
+
+namespace veltrane {
+namespace {
+
+constexpr const char* kSection = "NavDisForm";
+
+QLineEdit* NewEdit(QWidget* parent, const char* name, int width = 60) {
+  auto* e = new QLineEdit(parent);
+  e->setObjectName(name);
+  e->setFixedWidth(width);
+  return e;
+}
+
+QLabel* NewLabel(QWidget* parent, const char* name, const QString& text = {}) {
+  auto* l = new QLabel(text, parent);
+  l->setObjectName(name);
+  return l;
+}
+
+// A captioned row of fields that is shown or hidden as a whole.
+QWidget* NewPanel(QWidget* parent, const char* name, const QString& caption, std::initializer_list<QWidget*> items) {
+  auto* panel = new QWidget(parent);
+  panel->setObjectName(name);
+  auto* row = new QHBoxLayout(panel);
+  row->setContentsMargins(0, 0, 0, 0);
+  auto* label = new QLabel(caption, panel);
+  label->setMinimumWidth(110);
+  row->addWidget(label);
+  for (QWidget* w : items) row->addWidget(w);
+  row->addStretch();
+  return panel;
+}
+
+}  // namespace
+
+TNavDisForm::TNavDisForm(AppContext& ctx) : FormBase(ctx, "NavDisForm", "Distances") {
+  ctx.windows.distances = this;
+  BuildControls();
+  AddMenuAction("Close1", "&Close Form", [this] { close(); });
+  AddMenuAction("Print1", "&Print", [this] { PrintForm(); });
+  AddMenuAction("Help1", "&Help", [this] { OpenHelp(); });
+
+  SetUnit(true);
+  if (Settings(ctx).Read(kSection, "Unit", std::string("-1")) == "feet") SetUnit(false);
+  lbMode_->clear();
+  edIndex_->setText("0");
+}
+
+void TNavDisForm::BuildControls() {
+  auto* central = new QWidget(this);
+  auto* column = new QVBoxLayout(central);
+  column->addWidget(new QLabel("Click the label of the function, enter the values and click the sub-label", central));
+
+  auto* functions = new QGridLayout;
+  struct FunctionRow {
+    const char* name;
+    const char* caption;
+    const char* hint;
+    Function function;
+  };
+  const FunctionRow rows[] = {
+      {"lbDisToHorizon", "Distance to the Horizon", "Give eye height", Function::Horizon},
+      {"lbDisByHorAngle", "Distance by Horizon Angle",
+       "Give eye height and angle between horizon - waterline of object", Function::HorizonAngle},
+      {"lbObjectDist", "Distance to an Object", "Give height of object and sextant angle", Function::Object},
+      {"lbBeyond", "Distance beyond the Horizon", "Give eyeheight, angle and height of object", Function::Beyond},
+      {"lbVisibilityObj", "Distance of Visibility of Objects", "Give eye and object height", Function::Visibility},
+  };
+  int r = 0;
+  for (const auto& row : rows) {
+    auto* label = new ClickLabel(row.name, row.caption, central);
+    label->setToolTip(row.hint);
+    const Function f = row.function;
+    connect(label, &ClickLabel::clicked, this, [this, f] { ChooseFunction(f); });
+    functions->addWidget(label, r++, 0);
+  }
+  column->addLayout(functions);
+  lbMode_ = NewLabel(central, "lbMode");
+  QFont bold = lbMode_->font();
+  bold.setBold(true);
+  lbMode_->setFont(bold);
+  column->addWidget(lbMode_);
+
+  edIndex_ = NewEdit(central, "edIndex");
+  edSexDeg_ = NewEdit(central, "edSexDeg");
+  edSexMin_ = NewEdit(central, "edSexMin");
+  edEyeHeight_ = NewEdit(central, "edEyeHeight");
+  edObject_ = NewEdit(central, "edObject");
+  lbEyeUnit_ = NewLabel(central, "lbEyeUnit");
+  lbObjectUnit_ = NewLabel(central, "lbObjectUnit");
+  pnIndex_ = NewPanel(central, "pnIndex", "Index Error", {edIndex_, new QLabel("'", central)});
+  pnSextant_ = NewPanel(central, "pnSextant", "Sextant Angle",
+                        {edSexDeg_, new QLabel(kDegreeSign, central), edSexMin_, new QLabel("'", central)});
+  pnEye_ = NewPanel(central, "pnEye", "Height of Eye", {edEyeHeight_, lbEyeUnit_});
+  pnObject_ = NewPanel(central, "pnObject", "Height of Object", {edObject_, lbObjectUnit_});
+  for (QWidget* panel : {pnIndex_, pnSextant_, pnEye_, pnObject_}) column->addWidget(panel);
+  WatchEntry(edSexDeg_, [this](const std::string& t) { return CheckRealRange(t, 90, ctx_.platform); });
+  WatchEntry(edSexMin_, [this](const std::string& t) { return CheckRealRange(t, 59.9, ctx_.platform); });
+  WatchEntry(edEyeHeight_, [this](const std::string& t) { return CheckRealRange(t, 999.9, ctx_.platform); });
+  WatchEntry(edObject_, [this](const std::string& t) { return CheckRealRange(t, 9999.9, ctx_.platform); });
+
+  auto* units = new QHBoxLayout;
+  RadioButton1_ = new QRadioButton("meters", central);
+  RadioButton1_->setObjectName("RadioButton1");
+  RadioButton2_ = new QRadioButton("feet", central);
+  RadioButton2_->setObjectName("RadioButton2");
+  connect(RadioButton1_, &QRadioButton::clicked, this, [this] { SetUnit(true); });
+  connect(RadioButton2_, &QRadioButton::clicked, this, [this] { SetUnit(false); });
+  units->addWidget(RadioButton1_);
+  units->addWidget(RadioButton2_);
+  units->addStretch();
+  column->addLayout(units);
+
+  auto* results = new QGridLayout;
+  struct ResultRow {
+    const char* subName;
+    const char* caption;
+    void (TNavDisForm::*handler)();
+    QLabel** result;
+    const char* resultName;
+  };
+  const ResultRow resultRows[] = {
+      {"Label12", "To the horizon", &TNavDisForm::Label12Click, &lbDistance_, "lbDistance"},
+      {"Label20", "Distance", &TNavDisForm::Label20Click, &lbDisByAngle_, "lbDisByAngle"},
+      {"Label13", "Distance to Object", &TNavDisForm::Label13Click, &lbDisToObject_, "lbDisToObject"},
+      {"Label22", "Distance to Object", &TNavDisForm::Label22Click, &lbDisToObj2_, "lbDisToObj2"},
+      {"Label19", "Distance of visibility", &TNavDisForm::Label19Click, &lbVisibility_, "lbVisibility"},
+  };
+  r = 0;
+  for (const auto& row : resultRows) {
+    auto* sub = new ClickLabel(row.subName, row.caption, central);
+    connect(sub, &ClickLabel::clicked, this, row.handler);
+    *row.result = NewLabel(central, row.resultName);
+    results->addWidget(sub, r, 0);
+    results->addWidget(*row.result, r++, 1);
+  }
+  results->setColumnMinimumWidth(1, 200);
+  column->addLayout(results);
+
+  auto* dts = new QGroupBox("Distance-Time-Speed", central);
+  dts->setToolTip("Fill two boxes out of three and count the third");
+  auto* grid = new QGridLayout(dts);
+  edDistance_ = NewEdit(dts, "edDistance");
+  edSpeed_ = NewEdit(dts, "edSpeed");
+  edTime_ = NewEdit(dts, "edTime");
+  edTime_->setInputMask("09:99; ");
+  grid->addWidget(edDistance_, 0, 0);
+  grid->addWidget(new QLabel("NM", dts), 0, 1);
+  grid->addWidget(edSpeed_, 1, 0);
+  grid->addWidget(new QLabel("Kn", dts), 1, 1);
+  grid->addWidget(edTime_, 2, 0);
+  grid->addWidget(new QLabel("hh:mm", dts), 2, 1);
+  grid->addWidget(new QLabel("Count", dts), 0, 2);
+  struct ButtonRow {
+    const char* name;
+    const char* caption;
+    void (TNavDisForm::*handler)();
+  };
+  const ButtonRow buttons[] = {{"btDistance", "Distance", &TNavDisForm::btDistanceClick},
+                               {"btTime", "Time", &TNavDisForm::btTimeClick},
+                               {"btSpeed", "Speed", &TNavDisForm::btSpeedClick}};
+  r = 0;
+  for (const auto& b : buttons) {
+    auto* button = new QPushButton(b.caption, dts);
+    button->setObjectName(b.name);
+    connect(button, &QPushButton::clicked, this, b.handler);
+    grid->addWidget(button, r++, 3);
+  }
+  column->addWidget(dts);
+  setCentralWidget(central);
+}
+
+void TNavDisForm::ChooseFunction(Function f) {
+  struct Mode {
+    const char* text;
+    bool index, sextant, eye, object;
+  };
+  static const Mode modes[] = {
+      {"DISTANCE TO THE HORIZON", false, false, true, false},
+      {"DISTANCE BY HORIZON ANGLE", true, true, true, false},
+      {"DISTANCE TO AN OBJECT", true, true, false, true},
+      {"DISTANCE BEYOND THE HORIZON", true, true, true, true},
+      {"DISTANCE OF VISIBILITY OF OBJECTS", false, false, true, true},
+  };
+  const Mode& m = modes[static_cast<int>(f)];
+  lbMode_->setText(m.text);
+  pnIndex_->setVisible(m.index);
+  pnSextant_->setVisible(m.sextant);
+  pnEye_->setVisible(m.eye);
+  pnObject_->setVisible(m.object);
+  // The index error belongs to the sextant, not to one sight: it stays as typed.
+  if (f != Function::Visibility) {
+    if (m.sextant) {
+      edSexDeg_->clear();
+      edSexMin_->clear();
+    }
+    if (m.eye) edEyeHeight_->clear();
+    if (m.object) edObject_->clear();
+  }
+  (m.sextant ? edSexDeg_ : edEyeHeight_)->setFocus();
+}
+
+void TNavDisForm::SetUnit(bool metres) {
+  RadioButton1_->setChecked(metres);
+  RadioButton2_->setChecked(!metres);
+  const QString unit = metres ? "m" : "feet";
+  lbEyeUnit_->setText(unit);
+  lbObjectUnit_->setText(unit);
+}
+
+bool TNavDisForm::Metres() const { return lbEyeUnit_->text() == "m"; }
+
+bool TNavDisForm::ReadInputs(Inputs& in) {
+  in.angle = FieldValue(edSexDeg_) + FieldValue(edSexMin_) / 60.0;
+  in.index = FieldValue(edIndex_) / 60.0;
+  const double scale = RadioButton1_->isChecked() ? kFeetPerMetre : 1.0;
+  in.eye = FieldValue(edEyeHeight_) * scale;
+  in.object = FieldValue(edObject_) * scale;
+  if (in.eye < 0.0 || in.object < 0.0) {
+    ctx_.platform.Message("Heights must not be negative");
+    return false;
+  }
+  return true;
+}
+
+void TNavDisForm::Label12Click() {
+  Inputs in;
+  if (edEyeHeight_->text().isEmpty()) {
+    ctx_.platform.Message("Eye height missing");
+    return;
+  }
+  if (!ReadInputs(in)) return;
+  lbDistance_->setText(QString::fromStdString(FmtTenths(DistanceToHorizon(in.eye)) + "   NM"));
+}
+
+void TNavDisForm::Label20Click() {
+  Inputs in;
+  if (!ReadInputs(in)) return;
+  if (in.angle == 0.0 || in.eye == 0.0) {
+    ctx_.platform.Message("Sextant angle or eye height missing");
+    return;
+  }
+  const auto feet = DistanceByHorizonAngleFeet(in.angle, in.index, in.eye);
+  if (!feet) {
+    ctx_.platform.Message("No answer for this angle");
+    return;
+  }
+  lbDisByAngle_->setText(QString::fromStdString(HorizonAngleText(*feet, Metres())));
+}
+
+void TNavDisForm::Label13Click() {
+  Inputs in;
+  if (!ReadInputs(in)) return;
+  if (in.angle == 0.0 || in.object == 0.0) {
+    ctx_.platform.Message("Sextant angle or object height missing");
+    return;
+  }
+  const auto feet = DistanceToObjectFeet(in.angle, in.object);
+  if (!feet) {
+    ctx_.platform.Message("No answer for this angle");
+    return;
+  }
+  lbDisToObject_->setText(QString::fromStdString(ObjectDistanceText(*feet, Metres())));
+}
+
+void TNavDisForm::Label22Click() {
+  Inputs in;
+  if (!ReadInputs(in)) return;
+  if (in.angle == 0.0 || in.object == 0.0) {
+    ctx_.platform.Message("Sextant angle or object height missing");
+    return;
+  }
+  const auto miles = DistanceBeyondHorizon(in.angle, in.index, in.eye, in.object);
+  if (!miles) {
+    ctx_.platform.Message("No answer for this angle");
+    return;
+  }
+  lbDisToObj2_->setText(QString::fromStdString(FmtTenths(*miles) + "  NM"));
+}
+
+void TNavDisForm::Label19Click() {
+  Inputs in;
+  if (!ReadInputs(in)) return;
+  if (in.object == 0.0) {
+    ctx_.platform.Message("Object height missing");
+    return;
+  }
+  lbVisibility_->setText(QString::fromStdString(FmtTenths(VisibilityRange(in.eye, in.object)) + "  NM"));
+}
+
+void TNavDisForm::btDistanceClick() {
+  const RunAnswer a = RunDistance(FieldValue(edSpeed_), RunTimeHours(TextOf(edTime_)));
+  if (!a.fault.empty()) {
+    ctx_.platform.Message(a.fault);
+    return;
+  }
+  edDistance_->setText(QString::fromStdString(Str(RoundToScale(a.value, 10.0), 1)));
+}
+
+void TNavDisForm::btTimeClick() {
+  const RunAnswer a = RunHours(FieldValue(edDistance_), FieldValue(edSpeed_));
+  if (!a.fault.empty()) {
+    ctx_.platform.Message(a.fault);
+    return;
+  }
+  edTime_->setText(QString::fromStdString(FmtClockHHMM(a.value, false)));
+}
+
+void TNavDisForm::btSpeedClick() {
+  const RunAnswer a = RunSpeed(FieldValue(edDistance_), RunTimeHours(TextOf(edTime_)));
+  if (!a.fault.empty()) {
+    ctx_.platform.Message(a.fault);
+    return;
+  }
+  edSpeed_->setText(QString::fromStdString(Str(RoundToScale(a.value, 10.0), 1)));
+}
+
+void TNavDisForm::FormClose() {
+  Settings(ctx_).Write(kSection, "Unit", std::string(RadioButton1_->isChecked() ? "meters" : "feet"));
+}
+
+}  // namespace veltrane

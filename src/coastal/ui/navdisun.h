@@ -1,0 +1,50 @@
+#pragma once
+// "Distances": distance off by heights and sextant angles, and distance-time-speed.
+#include "foundation/ui/form_base.h"
+
+class QLabel;
+class QRadioButton;
+
+namespace veltrane {
+
+class TNavDisForm : public FormBase {
+  Q_OBJECT
+ public:
+  explicit TNavDisForm(AppContext& ctx);
+
+ protected:
+  void FormClose() override;
+
+ private:
+  enum class Function { Horizon, HorizonAngle, Object, Beyond, Visibility };
+  struct Inputs {
+    double angle = 0.0;  // sextant angle, degrees
+    double index = 0.0;  // index error, degrees
+    double eye = 0.0;    // feet
+    double object = 0.0;  // feet
+  };
+
+  void BuildControls();
+  void ChooseFunction(Function f);
+  void SetUnit(bool metres);
+  bool Metres() const;
+  // False (after a message) when a height is negative.
+  bool ReadInputs(Inputs& in);
+  void Label12Click();
+  void Label20Click();
+  void Label13Click();
+  void Label22Click();
+  void Label19Click();
+  void btDistanceClick();
+  void btTimeClick();
+  void btSpeedClick();
+
+  QLineEdit *edIndex_, *edSexDeg_, *edSexMin_, *edEyeHeight_, *edObject_;
+  QLineEdit *edDistance_, *edSpeed_, *edTime_;
+  QWidget *pnIndex_, *pnSextant_, *pnEye_, *pnObject_;
+  QRadioButton *RadioButton1_, *RadioButton2_;
+  QLabel *lbEyeUnit_, *lbObjectUnit_, *lbMode_;
+  QLabel *lbDistance_, *lbDisByAngle_, *lbDisToObject_, *lbDisToObj2_, *lbVisibility_;
+};
+
+}  // namespace veltrane
