@@ -16,39 +16,13 @@
 #include "foundation/numbers.h"
 #include "foundation/ui/click_label.h"
 #include "foundation/ui/field_value.h"
+#include "foundation/ui/named_widgets.h"
 #include "foundation/ui/settings.h"
 
 namespace veltrane {
 namespace {
 
 constexpr const char* kSection = "NavDisForm";
-
-QLineEdit* NewEdit(QWidget* parent, const char* name, int width = 60) {
-  auto* e = new QLineEdit(parent);
-  e->setObjectName(name);
-  e->setFixedWidth(width);
-  return e;
-}
-
-QLabel* NewLabel(QWidget* parent, const char* name, const QString& text = {}) {
-  auto* l = new QLabel(text, parent);
-  l->setObjectName(name);
-  return l;
-}
-
-// A captioned row of fields that is shown or hidden as a whole.
-QWidget* NewPanel(QWidget* parent, const char* name, const QString& caption, std::initializer_list<QWidget*> items) {
-  auto* panel = new QWidget(parent);
-  panel->setObjectName(name);
-  auto* row = new QHBoxLayout(panel);
-  row->setContentsMargins(0, 0, 0, 0);
-  auto* label = new QLabel(caption, panel);
-  label->setMinimumWidth(110);
-  row->addWidget(label);
-  for (QWidget* w : items) row->addWidget(w);
-  row->addStretch();
-  return panel;
-}
 
 }  // namespace
 
@@ -94,24 +68,24 @@ void TNavDisForm::BuildControls() {
     functions->addWidget(label, r++, 0);
   }
   column->addLayout(functions);
-  lbMode_ = NewLabel(central, "lbMode");
+  lbMode_ = NamedLabel(central, "lbMode", {});
   QFont bold = lbMode_->font();
   bold.setBold(true);
   lbMode_->setFont(bold);
   column->addWidget(lbMode_);
 
-  edIndex_ = NewEdit(central, "edIndex");
-  edSexDeg_ = NewEdit(central, "edSexDeg");
-  edSexMin_ = NewEdit(central, "edSexMin");
-  edEyeHeight_ = NewEdit(central, "edEyeHeight");
-  edObject_ = NewEdit(central, "edObject");
-  lbEyeUnit_ = NewLabel(central, "lbEyeUnit");
-  lbObjectUnit_ = NewLabel(central, "lbObjectUnit");
-  pnIndex_ = NewPanel(central, "pnIndex", "Index Error", {edIndex_, new QLabel("'", central)});
-  pnSextant_ = NewPanel(central, "pnSextant", "Sextant Angle",
+  edIndex_ = NamedEdit(central, "edIndex");
+  edSexDeg_ = NamedEdit(central, "edSexDeg");
+  edSexMin_ = NamedEdit(central, "edSexMin");
+  edEyeHeight_ = NamedEdit(central, "edEyeHeight");
+  edObject_ = NamedEdit(central, "edObject");
+  lbEyeUnit_ = NamedLabel(central, "lbEyeUnit", {});
+  lbObjectUnit_ = NamedLabel(central, "lbObjectUnit", {});
+  pnIndex_ = NamedPanel(central, "pnIndex", "Index Error", {edIndex_, new QLabel("'", central)});
+  pnSextant_ = NamedPanel(central, "pnSextant", "Sextant Angle",
                         {edSexDeg_, new QLabel(kDegreeSign, central), edSexMin_, new QLabel("'", central)});
-  pnEye_ = NewPanel(central, "pnEye", "Height of Eye", {edEyeHeight_, lbEyeUnit_});
-  pnObject_ = NewPanel(central, "pnObject", "Height of Object", {edObject_, lbObjectUnit_});
+  pnEye_ = NamedPanel(central, "pnEye", "Height of Eye", {edEyeHeight_, lbEyeUnit_});
+  pnObject_ = NamedPanel(central, "pnObject", "Height of Object", {edObject_, lbObjectUnit_});
   for (QWidget* panel : {pnIndex_, pnSextant_, pnEye_, pnObject_}) column->addWidget(panel);
   WatchEntry(edSexDeg_, [this](const std::string& t) { return CheckRealRange(t, 90, ctx_.platform); });
   WatchEntry(edSexMin_, [this](const std::string& t) { return CheckRealRange(t, 59.9, ctx_.platform); });
@@ -149,7 +123,7 @@ void TNavDisForm::BuildControls() {
   for (const auto& row : resultRows) {
     auto* sub = new ClickLabel(row.subName, row.caption, central);
     connect(sub, &ClickLabel::clicked, this, row.handler);
-    *row.result = NewLabel(central, row.resultName);
+    *row.result = NamedLabel(central, row.resultName, {});
     results->addWidget(sub, r, 0);
     results->addWidget(*row.result, r++, 1);
   }
@@ -159,9 +133,9 @@ void TNavDisForm::BuildControls() {
   auto* dts = new QGroupBox("Distance-Time-Speed", central);
   dts->setToolTip("Fill two boxes out of three and count the third");
   auto* grid = new QGridLayout(dts);
-  edDistance_ = NewEdit(dts, "edDistance");
-  edSpeed_ = NewEdit(dts, "edSpeed");
-  edTime_ = NewEdit(dts, "edTime");
+  edDistance_ = NamedEdit(dts, "edDistance");
+  edSpeed_ = NamedEdit(dts, "edSpeed");
+  edTime_ = NamedEdit(dts, "edTime");
   edTime_->setInputMask("09:99; ");
   grid->addWidget(edDistance_, 0, 0);
   grid->addWidget(new QLabel("NM", dts), 0, 1);
@@ -180,8 +154,7 @@ void TNavDisForm::BuildControls() {
                                {"btSpeed", "Speed", &TNavDisForm::btSpeedClick}};
   r = 0;
   for (const auto& b : buttons) {
-    auto* button = new QPushButton(b.caption, dts);
-    button->setObjectName(b.name);
+    auto* button = NamedButton(dts, b.name, b.caption);
     connect(button, &QPushButton::clicked, this, b.handler);
     grid->addWidget(button, r++, 3);
   }

@@ -1,0 +1,42 @@
+#include "foundation/ui/named_widgets.h"
+
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+
+namespace veltrane {
+
+QLineEdit* NamedEdit(QWidget* parent, const char* name, int width) {
+  auto* e = new QLineEdit(parent);
+  e->setObjectName(name);
+  e->setFixedWidth(width);
+  return e;
+}
+
+QLabel* NamedLabel(QWidget* parent, const char* name, const QString& text) {
+  auto* l = new QLabel(text, parent);
+  l->setObjectName(name);
+  return l;
+}
+
+QPushButton* NamedButton(QWidget* parent, const char* name, const QString& caption) {
+  auto* b = new QPushButton(caption, parent);
+  b->setObjectName(name);
+  return b;
+}
+
+QWidget* NamedPanel(QWidget* parent, const char* name, const QString& caption, std::initializer_list<QWidget*> items) {
+  auto* panel = new QWidget(parent);
+  panel->setObjectName(name);
+  auto* row = new QHBoxLayout(panel);
+  row->setContentsMargins(0, 0, 0, 0);
+  auto* label = new QLabel(caption, panel);
+  label->setMinimumWidth(110);
+  row->addWidget(label);
+  for (QWidget* w : items) row->addWidget(w);
+  row->addStretch();
+  return panel;
+}
+
+}  // namespace veltrane

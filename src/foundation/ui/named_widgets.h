@@ -1,0 +1,19 @@
+#pragma once
+// Components created with their objectName, as the windows and their tests refer to them.
+#include <initializer_list>
+
+class QLabel;
+class QLineEdit;
+class QPushButton;
+class QString;
+class QWidget;
+
+namespace veltrane {
+
+QLineEdit* NamedEdit(QWidget* parent, const char* name, int width = 60);
+QLabel* NamedLabel(QWidget* parent, const char* name, const QString& text);
+QPushButton* NamedButton(QWidget* parent, const char* name, const QString& caption);
+// A captioned row of components, shown or hidden as a whole.
+QWidget* NamedPanel(QWidget* parent, const char* name, const QString& caption, std::initializer_list<QWidget*> items);
+
+}  // namespace veltrane
