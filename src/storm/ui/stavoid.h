@@ -1,0 +1,46 @@
+#pragma once
+// "Storm Avoidance": the course that keeps the cyclone's closest approach as far off as it can,
+// when the cyclone gets there and where the boat is then; "Situation" draws it to scale.
+#include <optional>
+
+#include "foundation/ui/form_base.h"
+#include "storm/avoidance_plot.h"
+#include "storm/ui/position_fields.h"
+
+class QLabel;
+class QPlainTextEdit;
+class QPushButton;
+
+namespace veltrane {
+
+class TAvoidanceForm : public FormBase {
+  Q_OBJECT
+ public:
+  explicit TAvoidanceForm(AppContext& ctx);
+
+  void CyclonCountClick();
+  void SituationClick();
+  // Takes over the storm-centre window's results, when it has any.
+  void Transfer1Click();
+
+ private:
+  void BuildControls();
+  void AddLine(const std::string& line);
+  // Bearing and distance to the cyclone from its position or as typed; nothing when missing.
+  struct Target {
+    double bearing = 0.0;
+    double distance = 0.0;
+  };
+  std::optional<Target> ReadTarget(const std::optional<PositionRecord>& boat, bool& beyondPole);
+
+  PositionFields boat_, cyclone_;
+  QLineEdit *edit6_, *edit11_, *edit12_, *edit13_, *edit14_, *edit15_, *edit16_, *edit17_, *edit18_, *edit19_;
+  QWidget* panel5_;
+  QLabel *label4_, *label11_, *label32_;
+  QPlainTextEdit* memo_;
+  QPushButton* situation_;
+  // What "Situation" draws: the last solved situation.
+  AvoidancePlotInput plotInput_;
+};
+
+}  // namespace veltrane

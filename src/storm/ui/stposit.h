@@ -1,0 +1,19 @@
+#pragma once
+// "Count Positions Distances and Courses": the end of a run by mid-latitude sailing.
+#include "foundation/ui/form_base.h"
+#include "storm/ui/position_fields.h"
+
+namespace veltrane {
+
+class TPositionForm : public FormBase {
+  Q_OBJECT
+ public:
+  explicit TPositionForm(AppContext& ctx);
+  void CountPositionClick();
+
+ private:
+  PositionFields start_, end_;
+  QLineEdit *edit9_, *edit10_;
+};
+
+}  // namespace veltrane
