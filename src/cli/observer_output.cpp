@@ -12,10 +12,7 @@ const std::set<std::string>& ObserverOptionNames() {
   return names;
 }
 
-std::optional<Observer> ReadObserver(const Args& args) {
-  const bool anyGiven = args.Has("--lat") || args.Has("--lon") || args.Has("--height") ||
-                        args.Has("--pressure") || args.Has("--temp");
-  if (!anyGiven) return std::nullopt;
+Observer ReadObserverAt(const Args& args) {
   Observer o;
   o.lat = args.Number("--lat");
   const double lonEast = args.Number("--lon");
@@ -29,6 +26,12 @@ std::optional<Observer> ReadObserver(const Args& args) {
   o.temperature = args.OptionalNumber("--temp").value_or(10.0);
   if (o.temperature < -90.0 || o.temperature > 60.0) throw UsageError("--temp: must lie in -90..60 C");
   return o;
+}
+
+std::optional<Observer> ReadObserver(const Args& args) {
+  for (const std::string& name : ObserverOptionNames())
+    if (args.Has(name)) return ReadObserverAt(args);
+  return std::nullopt;
 }
 
 void AddObserverPlace(Json& out, const Observer& observer, double ra, double dec,

@@ -20,7 +20,9 @@ struct Observer {
 
 // The option names, for Args::Only.
 const std::set<std::string>& ObserverOptionNames();
-// Nothing when neither --lat nor --lon is given; both are needed otherwise.
+// --lat and --lon are required; the others take their defaults.
+Observer ReadObserverAt(const Args& args);
+// Nothing when none of the options is given; --lat and --lon are needed otherwise.
 std::optional<Observer> ReadObserver(const Args& args);
 
 // ra, dec: geocentric apparent place (degrees); parallax: equatorial horizontal parallax
