@@ -1,0 +1,44 @@
+#pragma once
+// "CrossBearing": the boat's position from the compass or magnetic bearings of two charted
+// objects, corrected for deviation and variation, where the two position lines cross.
+#include "coastal/ui/nav_fields.h"
+#include "foundation/ui/form_base.h"
+
+class QComboBox;
+class QLineEdit;
+class QRadioButton;
+
+namespace veltrane {
+
+class TCrossForm : public FormBase {
+  Q_OBJECT
+ public:
+  explicit TCrossForm(AppContext& ctx);
+
+  // "Boat Position": reads both objects and bearings and shows the fix.
+  void lbPositionClick();
+
+ protected:
+  void FormClose() override;
+
+ private:
+  struct Bearing {
+    QLineEdit* compass;
+    QLineEdit* magnetic;
+    QLineEdit* real;
+    QLineEdit* angle;
+  };
+
+  void BuildControls();
+  void LoadSettings();
+  // The true bearing of one object, or nothing (with its message) when no bearing is given.
+  std::optional<double> TrueBearing(const Bearing& b, const char* missing, bool& good);
+
+  AngleFields latA_, lonA_, latB_, lonB_, fixLat_, fixLon_;
+  QComboBox* cbCompass_ = nullptr;
+  Bearing bearingA_{}, bearingB_{};
+  QLineEdit *edVarDeg_ = nullptr, *edVarMin_ = nullptr;
+  QRadioButton *rbVarWest_ = nullptr, *rbVarEast_ = nullptr;
+};
+
+}  // namespace veltrane
