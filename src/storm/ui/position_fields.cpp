@@ -18,7 +18,8 @@ constexpr int kMaxLon = 180;
 QLineEdit* AddEdit(QWidget* parent, QGridLayout* grid, int row, int column, const char* name) {
   auto* e = new QLineEdit(parent);
   e->setObjectName(name);
-  e->setMaximumWidth(60);
+  e->setMinimumWidth(52);
+  e->setMaximumWidth(64);
   grid->addWidget(e, row, column);
   return e;
 }

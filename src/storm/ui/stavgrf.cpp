@@ -47,13 +47,16 @@ class AvoidancePlotView : public QWidget {
     }
     painter.drawLine(QPoint(w - 45, 60), QPoint(w - 5, 60));
     painter.save();
+    painter.setRenderHint(QPainter::Antialiasing, false);
     painter.setCompositionMode(QPainter::RasterOp_NotSourceXorDestination);
     painter.drawEllipse(QRect(QPoint(w - 38, 47), QPoint(w - 12, 73)));
     painter.restore();
   }
 
+  // Beside the point, below it when it is at the top edge.
   static void Label(QPainter& painter, const PixelPoint& p, const QString& text) {
-    painter.drawText(QPoint(p.x + 6, p.y - 4), text);
+    const int y = p.y < 20 ? p.y + painter.fontMetrics().ascent() + 2 : p.y - 4;
+    painter.drawText(QPoint(p.x + 6, y), text);
   }
 
   static void DrawPlot(QPainter& painter, const AvoidancePlot& plot) {

@@ -31,7 +31,8 @@ QLineEdit* AddField(QWidget* parent, QGridLayout* grid, int row, int column, con
   grid->addWidget(new QLabel(caption, parent), row, column);
   auto* e = new QLineEdit(parent);
   e->setObjectName(name);
-  e->setMaximumWidth(90);
+  e->setMinimumWidth(90);
+  e->setMaximumWidth(110);
   grid->addWidget(e, row, column + 1);
   if (!unit.isEmpty()) grid->addWidget(new QLabel(unit, parent), row, column + 2);
   return e;

@@ -53,6 +53,7 @@ QLineEdit* AddField(QWidget* parent, QGridLayout* grid, int row, const char* nam
   grid->addWidget(new QLabel(caption, parent), row, 0);
   auto* e = new QLineEdit(parent);
   e->setObjectName(name);
+  e->setMinimumWidth(70);
   e->setMaximumWidth(80);
   if (!hint.isEmpty()) e->setToolTip(hint);
   grid->addWidget(e, row, 1);

@@ -1,0 +1,166 @@
+#include "storm/ui/stavoid.h"
+
+#include <QPlainTextEdit>
+#include <gmock/gmock.h>
+#include <gtest/gtest.h>
+
+#include "storm/ui/stavgrf.h"
+#include "storm/ui/storm_center.h"
+#include "support/ui_driver.h"
+
+namespace veltrane {
+namespace {
+
+using namespace veltrane::test;
+using ::testing::ElementsAre;
+using ::testing::HasSubstr;
+
+struct StormWindows {
+  TestContext t;
+  TStorm_CenterForm centre{t.ctx};
+  TAvoidanceForm avoid{t.ctx};
+  TAvoidgrafForm plot{t.ctx};
+};
+
+void TypeAll(QObject* form, std::initializer_list<std::pair<const char*, const char*>> fields) {
+  for (const auto& [name, text] : fields) Type(form, name, text);
+}
+
+TEST(AvoidanceWindow, DemonstrationTakenOverFromTheStormCentre) {
+  StormWindows w;
+  Click(&w.centre, "Demo1");
+  Click(&w.centre, "CountCyclon");
+  Click(&w.centre, "btnAvoid");
+  EXPECT_TRUE(w.avoid.isVisible());
+  EXPECT_EQ(Text(&w.avoid, "Edit1") + " " + Text(&w.avoid, "Edit2"), "20 07.0");
+  EXPECT_EQ(Text(&w.avoid, "Edit3") + " " + Text(&w.avoid, "Edit4"), "60 12.9");
+  EXPECT_EQ(Text(&w.avoid, "Edit7") + " " + Text(&w.avoid, "Edit8"), "17 20.7");
+  EXPECT_EQ(Text(&w.avoid, "Edit13"), "192");
+  EXPECT_EQ(Text(&w.avoid, "Edit14"), "170");
+  EXPECT_EQ(Text(&w.avoid, "Edit11"), "38");
+  EXPECT_EQ(Text(&w.avoid, "Edit12"), "28");
+  EXPECT_EQ(Text(&w.avoid, "Edit6"), "7");
+  EXPECT_FALSE(IsEnabled(&w.avoid, "Situation"));
+
+  Click(&w.avoid, "CyclonCount");
+  EXPECT_EQ(Text(&w.avoid, "Edit15"), "322");
+  EXPECT_EQ(Text(&w.avoid, "Edit16"), "27");
+  EXPECT_EQ(Text(&w.avoid, "Edit17"), "129");
+  EXPECT_EQ(Text(&w.avoid, "Edit18"), "4 h  50 min");
+  EXPECT_EQ(Text(&w.avoid, "Edit19"), "110");
+  EXPECT_EQ(Text(&w.avoid, "Label4"), "4.769");
+  EXPECT_EQ(Text(&w.avoid, "Memo1"),
+            "Following the course   322\u00b0\n"
+            "our boat will in   4 h  50 min\n"
+            "progress 33 M   to a new position:  \n"
+            "20\u00b0 33.3'  N   60\u00b0 34.8'  W");
+  EXPECT_TRUE(IsEnabled(&w.avoid, "Situation"));
+
+  Click(&w.avoid, "Situation");
+  EXPECT_TRUE(w.plot.isVisible());
+  EXPECT_FALSE(IsEnabled(&w.avoid, "Situation"));
+  const std::string listing = Text(&w.plot, "Memo1");
+  EXPECT_THAT(listing, HasSubstr("CPA_Time: 4.8\n"));
+  EXPECT_THAT(listing, HasSubstr("Boat1X: "));
+  EXPECT_THAT(listing, HasSubstr("Cyclon2Y: "));
+  EXPECT_TRUE(w.t.platform.messages.size() == 1u);  // only the demonstration's hint
+}
+
+TEST(AvoidanceWindow, NothingToTakeOverBeforeACentreIsKnown) {
+  StormWindows w;
+  Type(&w.avoid, "Edit1", "10");
+  Click(&w.avoid, "Transfer1");
+  EXPECT_EQ(Text(&w.avoid, "Edit1"), "10");
+}
+
+TEST(AvoidanceWindow, DirectionAndDistanceFillTheCyclonePosition) {
+  StormWindows w;
+  TypeAll(&w.avoid, {{"Edit1", "20"}, {"Edit2", "7"}, {"Edit3", "60"}, {"Edit4", "12.9"}, {"Edit6", "7"},
+                     {"Edit13", "192"}, {"Edit14", "170"}, {"Edit11", "38"}, {"Edit12", "28"}});
+  Click(&w.avoid, "CyclonCount");
+  EXPECT_EQ(Text(&w.avoid, "Edit7") + " " + Text(&w.avoid, "Edit8"), "17 20.7");
+  EXPECT_EQ(Text(&w.avoid, "Edit9") + " " + Text(&w.avoid, "Edit10"), "60 50.2");
+  EXPECT_TRUE(IsChecked(&w.avoid, "RadioButton5"));
+  EXPECT_EQ(Text(&w.avoid, "Edit15"), "322");
+  EXPECT_TRUE(w.t.platform.messages.empty());
+}
+
+TEST(AvoidanceWindow, EqualSpeedsAreMadeUnequal) {
+  StormWindows w;
+  TypeAll(&w.avoid, {{"Edit1", "20"}, {"Edit3", "60"}, {"Edit6", "12"}, {"Edit13", "192"}, {"Edit14", "170"},
+                     {"Edit11", "38"}, {"Edit12", "12"}});
+  Click(&w.avoid, "CyclonCount");
+  EXPECT_EQ(Text(&w.avoid, "Edit12"), "12.1");
+  EXPECT_THAT(Text(&w.avoid, "Memo1"),
+              HasSubstr("Cyclone speed increased with 0.1 knots,\nas it should differ from the boat speed.\n"));
+  EXPECT_FALSE(Text(&w.avoid, "Edit15").empty());
+  EXPECT_TRUE(w.t.platform.messages.empty());
+}
+
+TEST(AvoidanceWindow, AFasterBoatIsToldToRunAway) {
+  StormWindows w;
+  TypeAll(&w.avoid, {{"Edit1", "20"}, {"Edit3", "60"}, {"Edit6", "20"}, {"Edit13", "192"}, {"Edit14", "170"},
+                     {"Edit11", "38"}, {"Edit12", "15"}});
+  Click(&w.avoid, "CyclonCount");
+  EXPECT_EQ(Text(&w.avoid, "Edit15"), "12");
+  EXPECT_EQ(Text(&w.avoid, "Edit18"), "");
+  EXPECT_EQ(Text(&w.avoid, "Memo1"),
+            "The boat is faster than the cyclone and can outrun it:\n"
+            "steer directly away from it, course   12\u00b0");
+  EXPECT_FALSE(IsEnabled(&w.avoid, "Situation"));
+}
+
+TEST(AvoidanceWindow, MissingOrBadValuesGiveOneMessage) {
+  struct Case {
+    const char* field;
+    const char* text;
+  } cases[] = {{"Edit1", ""}, {"Edit6", "x"}, {"Edit12", "0"}, {"Edit12", "61"}, {"Edit11", "12.5"},
+               {"Edit14", ""}, {"Edit13", "-5"}};
+  for (const Case& c : cases) {
+    StormWindows w;
+    TypeAll(&w.avoid, {{"Edit1", "20"}, {"Edit3", "60"}, {"Edit6", "7"}, {"Edit13", "192"}, {"Edit14", "170"},
+                       {"Edit11", "38"}, {"Edit12", "28"}});
+    Type(&w.avoid, c.field, c.text);
+    w.t.platform.Clear();
+    Click(&w.avoid, "CyclonCount");
+    EXPECT_THAT(w.t.platform.messages, ElementsAre("Missing or erroneous values")) << c.field << "=" << c.text;
+    EXPECT_EQ(Text(&w.avoid, "Edit15"), "") << c.field;
+    EXPECT_FALSE(IsEnabled(&w.avoid, "Situation"));
+  }
+}
+
+TEST(AvoidanceWindow, NoNumberGoesWrongAtTheEdges) {
+  struct Case {
+    const char* lat;
+    const char* speed;
+    const char* distance;
+    const char* course;
+    const char* arrival;
+  } cases[] = {
+      {"20", "0", "170", "128", "5 h  30 min"},  // a boat lying still
+      {"20", "7", "0", "114", "0 h  0.0 min"},   // the cyclone on the boat: a tie takes the second course
+  };
+  for (const Case& c : cases) {
+    StormWindows w;
+    TypeAll(&w.avoid, {{"Edit1", c.lat}, {"Edit3", "60"}, {"Edit6", c.speed}, {"Edit13", "192"},
+                       {"Edit14", c.distance}, {"Edit11", "38"}, {"Edit12", "28"}});
+    Click(&w.avoid, "CyclonCount");
+    EXPECT_EQ(Text(&w.avoid, "Edit15"), c.course);
+    EXPECT_EQ(Text(&w.avoid, "Edit18"), c.arrival);
+    EXPECT_THAT(Text(&w.avoid, "Memo1"), ::testing::Not(HasSubstr("nan")));
+    Click(&w.avoid, "Situation");
+    EXPECT_THAT(Text(&w.plot, "Memo1"), ::testing::Not(HasSubstr("nan")));
+  }
+}
+
+TEST(AvoidanceWindow, ACycloneBeyondThePoleIsRefused) {
+  StormWindows w;
+  TypeAll(&w.avoid, {{"Edit1", "89"}, {"Edit3", "60"}, {"Edit6", "7"}, {"Edit13", "0"}, {"Edit14", "170"},
+                     {"Edit11", "38"}, {"Edit12", "28"}});
+  Click(&w.avoid, "CyclonCount");
+  EXPECT_THAT(w.t.platform.messages, ElementsAre("The position would pass a pole"));
+  EXPECT_EQ(Text(&w.avoid, "Edit15"), "");
+}
+
+}  // namespace
+}  // namespace veltrane
