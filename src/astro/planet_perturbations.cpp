@@ -13,7 +13,8 @@ struct OuterArguments {
   double sV, cV, s2V, c2V;
 };
 
-OuterArguments OuterArgumentsAt(double t) {
+// withSeries: also the sines and cosines of Jupiter's and Saturn's great-inequality series.
+OuterArguments OuterArgumentsAt(double t, bool withSeries) {
   OuterArguments a{};
   a.v = t / 5.0 + 0.1;
   a.P = Mod360(237.47555 + 3034.9061 * t);
@@ -25,6 +26,7 @@ OuterArguments OuterArgumentsAt(double t) {
   a.psi = a.S - a.Q;
   a.G = Mod360(83.7693 + 218.4895 * t);
   a.H = 2.0 * a.G - a.S;
+  if (!withSeries) return a;
   for (int k = 1; k <= 5; ++k) {
     a.sz[k] = SinD(k * a.zeta);
     a.cz[k] = CosD(k * a.zeta);
@@ -255,10 +257,10 @@ PerturbingAnomalies PerturbingAnomaliesAt(double t) {
 
 ElementPerturbation OuterElementPerturbation(Planet planet, double t) {
   switch (planet) {
-    case Planet::Jupiter: return Jupiter(OuterArgumentsAt(t));
-    case Planet::Saturn: return Saturn(OuterArgumentsAt(t));
-    case Planet::Uranus: return Uranus(OuterArgumentsAt(t));
-    case Planet::Neptune: return Neptune(OuterArgumentsAt(t));
+    case Planet::Jupiter: return Jupiter(OuterArgumentsAt(t, true));
+    case Planet::Saturn: return Saturn(OuterArgumentsAt(t, true));
+    case Planet::Uranus: return Uranus(OuterArgumentsAt(t, false));
+    case Planet::Neptune: return Neptune(OuterArgumentsAt(t, false));
     default: return {};
   }
 }
@@ -277,8 +279,8 @@ OrbitPerturbation AfterKeplerPerturbation(Planet planet, double t, const Perturb
     case Planet::Mercury: return MercuryAfterKepler(m);
     case Planet::Venus: return VenusAfterKepler(m);
     case Planet::Mars: return MarsAfterKepler(m);
-    case Planet::Uranus: return UranusAfterKepler(OuterArgumentsAt(t));
-    case Planet::Neptune: return NeptuneAfterKepler(OuterArgumentsAt(t));
+    case Planet::Uranus: return UranusAfterKepler(OuterArgumentsAt(t, false));
+    case Planet::Neptune: return NeptuneAfterKepler(OuterArgumentsAt(t, false));
     default: return {};
   }
 }

@@ -38,15 +38,12 @@ double PhaseTerms(Planet planet, double i) {
   }
 }
 
-}  // namespace
-
-PlanetApparentPlace HeliocentricToApparent(const PlanetOrbit& o, double t) {
-  PlanetApparentPlace p;
+// Heliocentric and geocentric ecliptic place and distance of an orbit seen from the Sun's place.
+void EclipticPlace(const PlanetOrbit& o, const Sun1900Place& sun, PlanetApparentPlace& p) {
   const double u = Mod360(o.L + o.v - o.M - o.Omega);
   p.l = Mod360(DirectionD(CosD(o.i) * SinD(u), CosD(u)) + o.Omega);
   p.b = ArcSinD(SinD(u) * SinD(o.i)) + o.latitudeCorrection;
 
-  const Sun1900Place sun = Sun1900(t);
   const double S = sun.longitude;
   p.sunLongitude = S;
   p.R = sun.R;
@@ -57,6 +54,14 @@ PlanetApparentPlace HeliocentricToApparent(const PlanetOrbit& o, double t) {
   const double rSinB = r * SinD(p.b);
   p.delta = std::sqrt(N * N + D * D + rSinB * rSinB);
   p.beta = ArcSinD(rSinB / p.delta);
+}
+
+}  // namespace
+
+PlanetApparentPlace HeliocentricToApparent(const PlanetOrbit& o, double t) {
+  PlanetApparentPlace p;
+  EclipticPlace(o, Sun1900(t), p);
+  const double S = p.sunLongitude;
   p.elongation = ArcCosD(CosD(p.beta) * CosD(p.lambda - S));
 
   const double eps = Obliquity1900(t);
@@ -91,13 +96,12 @@ std::optional<double> PlanetMagnitude(Planet planet, double r, double delta, dou
 }
 
 PlanetPositionResult PlanetPosition(Planet planet, double t, Listing* listing) {
-  PlanetOrbit orbit = PlanetOrbitAt(planet, t);
-  PlanetApparentPlace place = HeliocentricToApparent(orbit, t);
-  // Two passes bring the light time to well under a second.
-  for (int pass = 0; pass < 2; ++pass) {
-    orbit = PlanetOrbitAt(planet, t - kLightDaysPerAu * place.delta / 36525.0);
-    place = HeliocentricToApparent(orbit, t);
-  }
+  // The light time from the present distance is within a second of the final one, which moves
+  // even Mercury by less than 0.01''.
+  PlanetApparentPlace now;
+  EclipticPlace(PlanetOrbitAt(planet, t), Sun1900(t), now);
+  const PlanetOrbit orbit = PlanetOrbitAt(planet, t - kLightDaysPerAu * now.delta / 36525.0);
+  const PlanetApparentPlace place = HeliocentricToApparent(orbit, t);
 
   PlanetPositionResult res;
   res.ra = place.ra;
