@@ -1,7 +1,54 @@
 #include "cli/commands.h"
+#include "greatcircle/great_route.h"
+#include "greatcircle/grutil.h"
+#include "greatcircle/wgs84_distance.h"
 
 namespace veltrane::cli {
+namespace {
 
-void RegisterGreatCircleCommands(CommandTable&) {}
+// The command line counts longitude east positive, the engine west positive.
+PositionRecord Engine(const LatLon& p) { return {0.0, p.lat, -p.lon}; }
+
+Json NumberOrNull(bool has, double v) { return has ? Json::Number(v) : Json::Null(); }
+
+Result GreatCircle(const std::vector<std::string>& words) {
+  const Args args(words);
+  args.Only({"--from", "--to", "--step"});
+  const PreparedRoute route = PrepareRoute(Engine(args.Position("--from")), Engine(args.Position("--to")));
+  const int step = args.Has("--step") ? args.Integer("--step") : 6;
+  if (step < 1) throw UsageError("--step must be a whole number of degrees, 1 or more");
+
+  const GreatCircleSolution s = GreatCircleSolve(route.start, route.end);
+  const CourseDistance rhumb = MidLatitudeCourseDistance(route.start, route.end);
+  const auto andoyer = GeodesicDistance(route.start, route.end);
+  Json vertex = Json::Null();
+  if (s.solved && s.hasVertex) vertex = Json::Object().Set("lat", s.Vertex.Lat).Set("lon", -s.Vertex.Lon);
+  Json waypoints = Json::Array();
+  if (s.solved) {
+    for (const RoutePoint& p : SailGreatLon(route, s.Vertex, s.Course, step).rows)
+      waypoints.Push(Json::Object()
+                         .Set("lat", p.lat)
+                         .Set("lon", -p.lon)
+                         .Set("heading_deg", NumberOrNull(p.hasLeg, p.heading))
+                         .Set("leg_nm", NumberOrNull(p.hasLeg, p.leg))
+                         .Set("total_nm", NumberOrNull(p.hasLeg, p.total)));
+  }
+  return {Json::Object()
+              .Set("distance_nm", s.Distance)
+              .Set("initial_course_deg", NumberOrNull(s.solved, s.Course))
+              .Set("angle_deg", NumberOrNull(s.solved, s.Angle))
+              .Set("vertex", std::move(vertex))
+              .Set("sailing_direction", SailingDirectionText(route.direction))
+              .Set("rhumb", Json::Object()
+                                .Set("course_deg", NumberOrNull(rhumb.distance > 0.0, rhumb.course))
+                                .Set("distance_nm", rhumb.distance))
+              .Set("andoyer_km", NumberOrNull(andoyer.has_value(), andoyer.value_or(0.0)))
+              .Set("wgs84_km", Wgs84DistanceKm(route.start, route.end))
+              .Set("waypoints", std::move(waypoints))};
+}
+
+}  // namespace
+
+void RegisterGreatCircleCommands(CommandTable& table) { table["great-circle"] = GreatCircle; }
 
 }  // namespace veltrane::cli

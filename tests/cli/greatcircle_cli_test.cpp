@@ -1,0 +1,95 @@
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+
+#include "cli/commands.h"
+
+namespace veltrane::cli {
+namespace {
+
+struct CliRun {
+  int code;
+  std::string out, err;
+};
+
+CliRun Cli(const std::vector<std::string>& args) {
+  CliRun r;
+  r.code = RunCli(args, r.out, r.err);
+  return r;
+}
+
+// The number after the n-th occurrence of "key": in the output.
+double NumberAfter(const std::string& out, const std::string& key, int n = 0) {
+  size_t at = 0;
+  for (int i = 0; i <= n; ++i) {
+    at = out.find("\"" + key + "\": ", i == 0 ? 0 : at + 1);
+    if (at == std::string::npos) {
+      ADD_FAILURE() << key << " missing in " << out;
+      return 0.0;
+    }
+  }
+  return std::strtod(out.c_str() + at + key.size() + 4, nullptr);
+}
+
+int Count(const std::string& out, const std::string& text) {
+  int n = 0;
+  for (size_t at = out.find(text); at != std::string::npos; at = out.find(text, at + 1)) ++n;
+  return n;
+}
+
+TEST(GreatCircleCli, SanFranciscoToSydney) {
+  const CliRun r = Cli({"great-circle", "--from", "37.7916667,-122.4633333", "--to", "-33.8616667,151.2116667"});
+  ASSERT_EQ(r.code, 0) << r.err;
+  EXPECT_NEAR(NumberAfter(r.out, "distance_nm"), 6445.2, 0.05);
+  EXPECT_NEAR(NumberAfter(r.out, "initial_course_deg"), 240.3, 0.05);
+  EXPECT_NEAR(NumberAfter(r.out, "lat"), 46 + 39.5 / 60, 0.001);  // the vertex comes first
+  EXPECT_NEAR(NumberAfter(r.out, "lon"), -79.5, 0.001);
+  EXPECT_NE(r.out.find("\"sailing_direction\": \"West\""), std::string::npos);
+  EXPECT_NEAR(NumberAfter(r.out, "andoyer_km"), 11931.333, 0.001);
+  EXPECT_NEAR(NumberAfter(r.out, "wgs84_km"), 11931.395, 0.001);
+  EXPECT_EQ(Count(r.out, "\"leg_nm\""), 16);
+  EXPECT_EQ(Count(r.out, "\"leg_nm\": null"), 1);
+  EXPECT_NEAR(NumberAfter(r.out, "total_nm", 14), 6447.0, 0.05);
+  EXPECT_NEAR(NumberAfter(r.out, "lon", 16), 151.2116667, 1e-6);  // the end point, east positive
+  EXPECT_NEAR(NumberAfter(r.out, "lon", 11), 177.5367, 0.001);  // past the date line: east
+}
+
+TEST(GreatCircleCli, StepAndDegenerateRoutes) {
+  const CliRun east = Cli({"great-circle", "--from", "40.7,-74", "--to", "38.7,-9.1", "--step", "10"});
+  EXPECT_EQ(Count(east.out, "\"leg_nm\""), 8);
+  EXPECT_NE(east.out.find("\"sailing_direction\": \"East\""), std::string::npos);
+
+  const CliRun same = Cli({"great-circle", "--from", "12,30", "--to", "12,30"});
+  ASSERT_EQ(same.code, 0);
+  EXPECT_NE(same.out.find("\"initial_course_deg\": null"), std::string::npos) << same.out;
+  EXPECT_NE(same.out.find("\"vertex\": null"), std::string::npos);
+  EXPECT_NE(same.out.find("\"course_deg\": null"), std::string::npos);
+  EXPECT_NE(same.out.find("\"andoyer_km\": 0"), std::string::npos);
+  EXPECT_NE(same.out.find("\"waypoints\": []"), std::string::npos);
+
+  const CliRun antipodes = Cli({"great-circle", "--from", "20,30", "--to", "-20,-150"});
+  EXPECT_NE(antipodes.out.find("\"andoyer_km\": null"), std::string::npos) << antipodes.out;
+  EXPECT_NEAR(NumberAfter(antipodes.out, "distance_nm"), 10800, 1e-6);
+
+  const CliRun equator = Cli({"great-circle", "--from", "0,10", "--to", "0,-20"});
+  EXPECT_NE(equator.out.find("\"vertex\": null"), std::string::npos);
+  EXPECT_NEAR(NumberAfter(equator.out, "initial_course_deg"), 270, 1e-9);
+}
+
+TEST(GreatCircleCli, BadArguments) {
+  const std::vector<std::string> bad[] = {
+      {"great-circle", "--from", "12,30"},
+      {"great-circle", "--from", "12,30", "--to", "95,0"},
+      {"great-circle", "--from", "12,30", "--to", "1,2", "--step", "0"},
+      {"great-circle", "--from", "12,30", "--to", "1,2", "--step", "2.5"},
+      {"great-circle", "--from", "12,30", "--to", "1,2", "--arc"},
+  };
+  for (const auto& args : bad) {
+    const CliRun r = Cli(args);
+    EXPECT_EQ(r.code, 2) << args.back();
+    EXPECT_FALSE(r.err.empty());
+  }
+}
+
+}  // namespace
+}  // namespace veltrane::cli
