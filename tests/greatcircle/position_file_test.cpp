@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdlib>
 #include <filesystem>
 #include <fstream>
 #include <sstream>
@@ -155,6 +156,18 @@ TEST_F(Folder, SaveAndCancelSave) {
   EXPECT_FALSE(FileExists(File("Position.~txt")));
   EXPECT_EQ(RestoreBackup(file), RestoreResult::NoBackup);
   EXPECT_EQ(Read("Position.txt"), "second\n");
+}
+
+TEST(ShippedPositionFile, IsSoundAndPassesTheChecker) {
+  const char* data = std::getenv("VELTRANE_DATA_DIR");
+  if (!data) GTEST_SKIP() << "VELTRANE_DATA_DIR not set";
+  const auto lines = ReadTextLines(std::string(data) + "/Position.txt");
+  ASSERT_TRUE(lines);
+  EXPECT_EQ(PlaceNames(*lines).size(), lines->size());
+  for (const auto& line : *lines) {
+    const auto check = CheckPositionLine(line);
+    EXPECT_TRUE(check.rangeMessage.empty() && check.signNotes.empty()) << line;
+  }
 }
 
 }  // namespace
