@@ -83,6 +83,13 @@ int ReverseLookupDeviation(const DeviationTable& table, int magnetic) {
   return LookupDeviation(table, best);
 }
 
+int DeviationAtHeading(const DeviationTable& table, double heading, HeadingKind kind) {
+  if (!std::isfinite(heading)) return 0;
+  const double whole = kind == HeadingKind::Compass ? std::trunc(heading) : RoundHalfEven(heading);
+  const int h = static_cast<int>(std::fmod(whole, 360.0)) + (whole == 360.0 ? 360 : 0);
+  return kind == HeadingKind::Compass ? LookupDeviation(table, h) : ReverseLookupDeviation(table, h);
+}
+
 bool IsIdealCompass(std::string_view name) {
   std::string lower(name);
   std::transform(lower.begin(), lower.end(), lower.begin(), [](unsigned char c) { return std::tolower(c); });
@@ -111,16 +118,13 @@ std::vector<std::string> CompassNames(const std::vector<std::string>& folders) {
 CompassDeviation DeviationFor(const std::vector<std::string>& folders, const std::string& compass, double heading,
                               HeadingKind kind) {
   CompassDeviation r;
-  if (IsIdealCompass(compass) || !std::isfinite(heading)) return r;
+  if (IsIdealCompass(compass)) return r;
   const auto path = TableFile(folders, compass);
   if (!path) {
     r.message = "File " + compass + ".cmp not found.";
     return r;
   }
-  const DeviationTable table = ParseDeviationTable(ReadTextFile(*path).value_or(std::string()));
-  const double whole = kind == HeadingKind::Compass ? std::trunc(heading) : RoundHalfEven(heading);
-  const int h = static_cast<int>(std::fmod(whole, 360.0)) + (whole == 360.0 ? 360 : 0);
-  r.deviation = kind == HeadingKind::Compass ? LookupDeviation(table, h) : ReverseLookupDeviation(table, h);
+  r.deviation = DeviationAtHeading(ParseDeviationTable(ReadTextFile(*path).value_or(std::string())), heading, kind);
   return r;
 }
 

@@ -26,19 +26,23 @@ int LookupDeviation(const DeviationTable& table, int heading);
 // deviation of the compass heading that this magnetic heading comes from.
 int ReverseLookupDeviation(const DeviationTable& table, int magnetic);
 
+enum class HeadingKind { Compass, Magnetic };
+
+// The deviation for any heading: a compass heading is truncated to whole degrees and looked
+// up directly, a magnetic one rounded and looked up in reverse.
+int DeviationAtHeading(const DeviationTable& table, double heading, HeadingKind kind);
+
 // "Ideal" names the compass without deviation; no file is read for it.
 bool IsIdealCompass(std::string_view name);
 // The compasses whose non-empty "*.cmp" tables lie in the folders, sorted, without "Ideal".
 std::vector<std::string> CompassNames(const std::vector<std::string>& folders);
-
-enum class HeadingKind { Compass, Magnetic };
 
 struct CompassDeviation {
   int deviation = 0;
   std::string message;  // "File X.cmp not found." when the table is missing, else empty
 };
 // The deviation for a heading of the named compass, its table looked up in the folders in
-// order. A compass heading is truncated to whole degrees, a magnetic one rounded.
+// order.
 CompassDeviation DeviationFor(const std::vector<std::string>& folders, const std::string& compass,
                               double heading, HeadingKind kind);
 

@@ -1,0 +1,91 @@
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <cstdio>
+#include <cstdlib>
+#include <fstream>
+
+#include "cli/commands.h"
+
+namespace veltrane::cli {
+namespace {
+
+struct CliResult {
+  int code;
+  std::string out, err;
+};
+
+CliResult Cli(const std::vector<std::string>& args) {
+  CliResult r;
+  r.code = RunCli(args, r.out, r.err);
+  return r;
+}
+
+double Field(const std::string& out, const std::string& key) {
+  const size_t at = out.find("\"" + key + "\": ");
+  if (at == std::string::npos) {
+    ADD_FAILURE() << key << " missing in " << out;
+    return NAN;
+  }
+  return std::strtod(out.c_str() + at + key.size() + 4, nullptr);
+}
+
+TEST(CoastalCli, SailingAndCourseDistance) {
+  const struct {
+    std::vector<std::string> args;
+    const char* key1;
+    double v1;
+    const char* key2;
+    double v2;
+  } cases[] = {
+      {{"sail", "--from", "0,0", "--course", "90", "--distance", "60"}, "lat", 0, "lon", 1},
+      {{"sail", "--from", "0,179.5", "--course", "90", "--distance", "60"}, "lat", 0, "lon", -179.5},
+      {{"sail", "--from", "60,0", "--course", "270", "--distance", "60", "--method", "midlat"}, "lat", 60, "lon", -2},
+      {{"course-distance", "--from", "60,0", "--to", "61,0"}, "course_deg", 360, "distance_nm", 60},
+      {{"course-distance", "--from", "0,-1", "--to", "0,0"}, "course_deg", 90, "distance_nm", 60},
+      {{"current", "--set", "90", "--drift", "5", "--water-track", "0", "--boat-speed", "5"},
+       "ground_track_deg", 45, "ground_speed_kn", std::sqrt(50.0)},
+      {{"current", "--water-track", "0", "--boat-speed", "5", "--track", "45", "--ground-speed", "7.0710678118654755"},
+       "set_deg", 90, "drift_kn", 5},
+      {{"cross-bearing", "--a", "60,25,0", "--b", "60.1666666667,25.1666666667,270"}, "lat", 60.1666666667, "lon", 25},
+  };
+  for (const auto& c : cases) {
+    const CliResult r = Cli(c.args);
+    EXPECT_EQ(r.code, 0) << c.args[0] << " " << r.err;
+    EXPECT_NEAR(Field(r.out, c.key1), c.v1, 1e-6) << r.out;
+    EXPECT_NEAR(Field(r.out, c.key2), c.v2, 1e-6) << r.out;
+  }
+}
+
+TEST(CoastalCli, DeviationTableAndFailures) {
+  const std::string table = testing::TempDir() + "coastal_cli_test.cmp";
+  std::ofstream(table) << "0 2\n90 4\n";
+  CliResult r = Cli({"deviation", "--table", table, "--heading", "45.7"});
+  EXPECT_EQ(r.code, 0);
+  EXPECT_EQ(Field(r.out, "deviation_deg"), 3);
+  r = Cli({"deviation", "--table", table, "--heading", "94", "--reverse"});
+  EXPECT_EQ(Field(r.out, "deviation_deg"), 4);
+  std::remove(table.c_str());
+
+  r = Cli({"deviation", "--table", table, "--heading", "10"});
+  EXPECT_EQ(r.code, 1);
+  EXPECT_NE(r.out.find("not found"), std::string::npos);
+
+  r = Cli({"cross-bearing", "--a", "0,0,10", "--b", "1,1,190.5"});
+  EXPECT_EQ(r.code, 1);
+  EXPECT_NE(r.out.find("\"error\": \"Lines do not cross\""), std::string::npos) << r.out;
+
+  r = Cli({"sail", "--from", "89.5,0", "--course", "10", "--distance", "60"});
+  EXPECT_EQ(r.code, 1);
+
+  const std::vector<std::string> usage[] = {
+      {"sail", "--from", "91,0", "--course", "0", "--distance", "1"},
+      {"sail", "--from", "0,0", "--course", "0", "--distance", "1", "--method", "great"},
+      {"cross-bearing", "--a", "0,0", "--b", "1,1,5"},
+      {"current", "--set", "90", "--water-track", "0", "--boat-speed", "5"},
+  };
+  for (const auto& args : usage) EXPECT_EQ(Cli(args).code, 2) << args[0];
+}
+
+}  // namespace
+}  // namespace veltrane::cli
