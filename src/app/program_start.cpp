@@ -8,7 +8,10 @@
 #include "foundation/paths.h"
 #include "update/ui/about_box.h"
 // Window headers of the sub-programs (keep in creation order).
+#include "greatcircle/ui/greatun.h"
 #include "convert/ui/convert.h"
+#include "greatcircle/ui/gredi.h"
+#include "greatcircle/ui/dlgform2.h"
 
 namespace veltrane {
 
@@ -29,11 +32,15 @@ Program::Program(Platform& platform, std::string settingsFolder, std::string pro
   // course, cross bearing, distance off, navigation, sailing, tide, wind, about box,
   // storm centre, storm, storm position, celestial navigation, conversions, indications,
   // avoidance, avoidance plot, readme, second about box, position editor, confirmation, Jupiter.
+  t.great = Create<TGreatForm>();
+  t.others.push_back(t.great);
   auto* about = Create<TAboutBox>();
   t.conversions = Create<TConvForm>();
   t.others.push_back(t.conversions);
   t.readme = Create<TReadmeForm>();
   t.others.push_back(t.readme);
+  t.others.push_back(Create<TEdiForm>());
+  t.others.push_back(Create<TDlgForm2>());
   t.showAbout = [about] { about->exec(); };
   launcher_->SetTargets(std::move(t));
 }
