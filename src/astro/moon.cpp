@@ -1,5 +1,7 @@
 #include "astro/moon.h"
 
+#include <array>
+
 #include "astro/moon_illumination.h"
 #include "astro/moon_series.h"
 #include "astro/nutation.h"
@@ -18,10 +20,43 @@ double EccentricityFactor(int m, double e) {
   return am == 1 ? e : (am == 2 ? e * e : 1.0);
 }
 
-double Argument(const MoonTerm& term, const MoonArguments& a) {
-  return term.d * a.elongation + term.m * a.sunAnomaly + term.mp * a.moonAnomaly +
-         term.f * a.latitudeArg;
-}
+// Cosines and sines of k times an angle for k = -4..4, by rotation from the angle's own: a
+// term's argument is then a product of four rotations instead of a sine of its own, which
+// keeps the Moon fast enough for searches over many instants.
+struct Multiples {
+  std::array<double, 9> c{}, s{};
+  explicit Multiples(double deg) {
+    const double c1 = CosD(deg), s1 = SinD(deg);
+    c[4] = 1.0;
+    for (int k = 1; k <= 4; ++k) {
+      c[4 + k] = c[3 + k] * c1 - s[3 + k] * s1;
+      s[4 + k] = s[3 + k] * c1 + c[3 + k] * s1;
+      c[4 - k] = c[4 + k];
+      s[4 - k] = -s[4 + k];
+    }
+  }
+};
+
+struct ArgumentRotors {
+  Multiples d, m, mp, f;
+  explicit ArgumentRotors(const MoonArguments& a)
+      : d(a.elongation), m(a.sunAnomaly), mp(a.moonAnomaly), f(a.latitudeArg) {}
+
+  // Cosine and sine of D*d + M*m + M'*mp + F*f.
+  void Of(const MoonTerm& t, double& cosine, double& sine) const {
+    double c = d.c[4 + t.d], s = d.s[4 + t.d];
+    Rotate(c, s, m.c[4 + t.m], m.s[4 + t.m]);
+    Rotate(c, s, mp.c[4 + t.mp], mp.s[4 + t.mp]);
+    Rotate(c, s, f.c[4 + t.f], f.s[4 + t.f]);
+    cosine = c;
+    sine = s;
+  }
+  static void Rotate(double& c, double& s, double c2, double s2) {
+    const double cn = c * c2 - s * s2;
+    s = s * c2 + c * s2;
+    c = cn;
+  }
+};
 
 }  // namespace
 
@@ -47,15 +82,18 @@ MoonPositionResult MoonPosition(double t, Listing* listing) {
   const double a3 = Norm360(313.45 + 481266.484 * t);
   const double e = 1.0 - 0.002516 * t - 0.0000074 * t * t;
 
-  double sumL = 0.0, sumR = 0.0, sumB = 0.0;
+  const ArgumentRotors rotors(a);
+  double sumL = 0.0, sumR = 0.0, sumB = 0.0, c = 0.0, s = 0.0;
   for (const MoonTerm& term : kMoonLongitudeDistanceTerms) {
-    const double arg = Argument(term, a);
+    rotors.Of(term, c, s);
     const double factor = EccentricityFactor(term.m, e);
-    sumL += term.a * factor * SinD(arg);
-    sumR += term.b * factor * CosD(arg);
+    sumL += term.a * factor * s;
+    sumR += term.b * factor * c;
   }
-  for (const MoonTerm& term : kMoonLatitudeTerms)
-    sumB += term.a * EccentricityFactor(term.m, e) * SinD(Argument(term, a));
+  for (const MoonTerm& term : kMoonLatitudeTerms) {
+    rotors.Of(term, c, s);
+    sumB += term.a * EccentricityFactor(term.m, e) * s;
+  }
 
   const double lp = a.meanLongitude, f = a.latitudeArg, mp = a.moonAnomaly;
   sumL += 0.003958 * SinD(a1) + 0.001962 * SinD(lp - f) + 0.000318 * SinD(a2);
