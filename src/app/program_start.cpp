@@ -10,14 +10,23 @@
 // Window headers of the sub-programs (keep in creation order).
 #include "coastal/ui/navbeun.h"
 #include "coastal/ui/navcours.h"
+#include "coastal/ui/navcross.h"
 #include "coastal/ui/navdisun.h"
+#include "coastal/ui/navig.h"
 #include "coastal/ui/navsails.h"
 #include "coastal/ui/navtideun.h"
 #include "coastal/ui/navwinds.h"
+#include "storm/ui/stpress.h"
+#include "storm/ui/storm_center.h"
+#include "storm/ui/stormun.h"
+#include "storm/ui/stposit.h"
 #include "greatcircle/ui/greatun.h"
 #include "convert/ui/convert.h"
 #include "greatcircle/ui/gredi.h"
 #include "greatcircle/ui/dlgform2.h"
+#include "storm/ui/stindic.h"
+#include "storm/ui/stavoid.h"
+#include "storm/ui/stavgrf.h"
 
 namespace veltrane {
 
@@ -38,17 +47,28 @@ Program::Program(Platform& platform, std::string settingsFolder, std::string pro
   // course, cross bearing, distance off, navigation, sailing, tide, wind, about box,
   // storm centre, storm, storm position, celestial navigation, conversions, indications,
   // avoidance, avoidance plot, readme, second about box, position editor, confirmation, Jupiter.
+  t.others.push_back(Create<TPressureForm>());
   t.great = Create<TGreatForm>();
   t.others.push_back(t.great);
   t.others.push_back(Create<TNavBearForm>());
   t.others.push_back(Create<TNavCourseForm>());
+  t.others.push_back(Create<TCrossForm>());
   t.others.push_back(Create<TNavDisForm>());
+  t.navigate = Create<TNaviForm>();
+  t.withSettings.push_back(t.navigate);
   t.others.push_back(Create<TNavSailForm>());
   t.others.push_back(Create<TNavTideForm>());
   t.others.push_back(Create<TNavWindForm>());
   auto* about = Create<TAboutBox>();
+  t.withSettings.push_back(Create<TStorm_CenterForm>());
+  t.storm = Create<TStormForm>();
+  t.others.push_back(t.storm);
+  t.others.push_back(Create<TPositionForm>());
   t.conversions = Create<TConvForm>();
   t.others.push_back(t.conversions);
+  t.others.push_back(Create<TIndicationsForm>());
+  t.others.push_back(Create<TAvoidanceForm>());
+  t.others.push_back(Create<TAvoidgrafForm>());
   t.readme = Create<TReadmeForm>();
   t.others.push_back(t.readme);
   t.others.push_back(Create<TEdiForm>());
