@@ -121,7 +121,6 @@ TGreatForm::TGreatForm(AppContext& ctx) : FormBase(ctx, "GreatForm", "Great Circ
   AddMenuAction("Help1", "&Help", [this] { OpenHelp(); });
 
   btnInit1Click();
-  LoadPlaceNames(true);
 }
 
 QGroupBox* TGreatForm::BuildPoint(PointFields& p, const QString& title, int firstEdit, int firstRadio,
@@ -241,7 +240,10 @@ void TGreatForm::BuildRoute() {
 }
 
 void TGreatForm::showEvent(QShowEvent* event) {
-  LoadPlaceNames(false);  // the editor may have changed the file
+  // Loaded on every show, as the editor may have changed the file; a missing file is told once,
+  // when the window first opens rather than while the program starts.
+  LoadPlaceNames(!namesLoadedOnce_);
+  namesLoadedOnce_ = true;
   FormBase::showEvent(event);
 }
 

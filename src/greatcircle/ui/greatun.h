@@ -83,6 +83,7 @@ class TGreatForm : public FormBase {
   QRadioButton *rbPointWest_, *rbPointEast_;
   QPushButton *btnOk_, *btnCountRoute_, *btnCountLatitude_, *btnInit_, *btnPrint_;
   std::optional<LastCount> last_;
+  bool namesLoadedOnce_ = false;
 };
 
 }  // namespace veltrane
