@@ -40,9 +40,7 @@ TNavCourseForm::TNavCourseForm(AppContext& ctx) : FormBase(ctx, "NavCourseForm",
   int r = 1;
   for (const Field& f : fields) {
     *f.edit = NamedEdit(central, f.name);
-    grid->addWidget(new QLabel(f.label, central), r, 0);
-    grid->addWidget(*f.edit, r, 1);
-    grid->addWidget(new QLabel(QString::fromUtf8(f.unit), central), r++, 2);
+    AddFieldRow(grid, r++, f.label, *f.edit, QString::fromUtf8(f.unit));
   }
   WatchEntry(edCourseOther_, [this](const std::string& t) { return CheckIntRange(t, 360, ctx_.platform); });
   WatchEntry(edSpeedOther_, [this](const std::string& t) { return CheckRealRange(t, 30, ctx_.platform); });

@@ -215,96 +215,71 @@ bool TNavDisForm::ReadInputs(Inputs& in) {
   return true;
 }
 
-void TNavDisForm::Label12Click() {
-  Inputs in;
-  if (edEyeHeight_->text().isEmpty()) {
-    ctx_.platform.Message("Eye height missing");
+bool TNavDisForm::Require(bool present, const char* message) {
+  if (!present) ctx_.platform.Message(message);
+  return present;
+}
+
+void TNavDisForm::ShowSight(QLabel* result, const std::optional<std::string>& text) {
+  if (!text) {
+    ctx_.platform.Message("No answer for this angle");
     return;
   }
-  if (!ReadInputs(in)) return;
+  result->setText(QString::fromStdString(*text));
+}
+
+void TNavDisForm::Label12Click() {
+  Inputs in;
+  if (!Require(!edEyeHeight_->text().isEmpty(), "Eye height missing") || !ReadInputs(in)) return;
   lbDistance_->setText(QString::fromStdString(FmtTenths(DistanceToHorizon(in.eye)) + "   NM"));
 }
 
 void TNavDisForm::Label20Click() {
   Inputs in;
-  if (!ReadInputs(in)) return;
-  if (in.angle == 0.0 || in.eye == 0.0) {
-    ctx_.platform.Message("Sextant angle or eye height missing");
-    return;
-  }
+  if (!ReadInputs(in) || !Require(in.angle != 0.0 && in.eye != 0.0, "Sextant angle or eye height missing")) return;
   const auto feet = DistanceByHorizonAngleFeet(in.angle, in.index, in.eye);
-  if (!feet) {
-    ctx_.platform.Message("No answer for this angle");
-    return;
-  }
-  lbDisByAngle_->setText(QString::fromStdString(HorizonAngleText(*feet, Metres())));
+  ShowSight(lbDisByAngle_, feet ? std::optional(HorizonAngleText(*feet, Metres())) : std::nullopt);
 }
 
 void TNavDisForm::Label13Click() {
   Inputs in;
-  if (!ReadInputs(in)) return;
-  if (in.angle == 0.0 || in.object == 0.0) {
-    ctx_.platform.Message("Sextant angle or object height missing");
+  if (!ReadInputs(in) || !Require(in.angle != 0.0 && in.object != 0.0, "Sextant angle or object height missing"))
     return;
-  }
   const auto feet = DistanceToObjectFeet(in.angle, in.object);
-  if (!feet) {
-    ctx_.platform.Message("No answer for this angle");
-    return;
-  }
-  lbDisToObject_->setText(QString::fromStdString(ObjectDistanceText(*feet, Metres())));
+  ShowSight(lbDisToObject_, feet ? std::optional(ObjectDistanceText(*feet, Metres())) : std::nullopt);
 }
 
 void TNavDisForm::Label22Click() {
   Inputs in;
-  if (!ReadInputs(in)) return;
-  if (in.angle == 0.0 || in.object == 0.0) {
-    ctx_.platform.Message("Sextant angle or object height missing");
+  if (!ReadInputs(in) || !Require(in.angle != 0.0 && in.object != 0.0, "Sextant angle or object height missing"))
     return;
-  }
   const auto miles = DistanceBeyondHorizon(in.angle, in.index, in.eye, in.object);
-  if (!miles) {
-    ctx_.platform.Message("No answer for this angle");
-    return;
-  }
-  lbDisToObj2_->setText(QString::fromStdString(FmtTenths(*miles) + "  NM"));
+  ShowSight(lbDisToObj2_, miles ? std::optional(FmtTenths(*miles) + "  NM") : std::nullopt);
 }
 
 void TNavDisForm::Label19Click() {
   Inputs in;
-  if (!ReadInputs(in)) return;
-  if (in.object == 0.0) {
-    ctx_.platform.Message("Object height missing");
-    return;
-  }
+  if (!ReadInputs(in) || !Require(in.object != 0.0, "Object height missing")) return;
   lbVisibility_->setText(QString::fromStdString(FmtTenths(VisibilityRange(in.eye, in.object)) + "  NM"));
 }
 
-void TNavDisForm::btDistanceClick() {
-  const RunAnswer a = RunDistance(FieldValue(edSpeed_), RunTimeHours(TextOf(edTime_)));
-  if (!a.fault.empty()) {
-    ctx_.platform.Message(a.fault);
+void TNavDisForm::ShowRun(QLineEdit* field, const RunAnswer& answer, bool clock) {
+  if (!answer.fault.empty()) {
+    ctx_.platform.Message(answer.fault);
     return;
   }
-  edDistance_->setText(QString::fromStdString(Str(RoundToScale(a.value, 10.0), 1)));
+  const std::string text = clock ? FmtClockHHMM(answer.value, false) : Str(RoundToScale(answer.value, 10.0), 1);
+  field->setText(QString::fromStdString(text));
 }
 
-void TNavDisForm::btTimeClick() {
-  const RunAnswer a = RunHours(FieldValue(edDistance_), FieldValue(edSpeed_));
-  if (!a.fault.empty()) {
-    ctx_.platform.Message(a.fault);
-    return;
-  }
-  edTime_->setText(QString::fromStdString(FmtClockHHMM(a.value, false)));
+void TNavDisForm::btDistanceClick() {
+  ShowRun(edDistance_, RunDistance(FieldValue(edSpeed_), RunTimeHours(TextOf(edTime_))), false);
 }
+
+void TNavDisForm::btTimeClick() { ShowRun(edTime_, RunHours(FieldValue(edDistance_), FieldValue(edSpeed_)), true); }
 
 void TNavDisForm::btSpeedClick() {
-  const RunAnswer a = RunSpeed(FieldValue(edDistance_), RunTimeHours(TextOf(edTime_)));
-  if (!a.fault.empty()) {
-    ctx_.platform.Message(a.fault);
-    return;
-  }
-  edSpeed_->setText(QString::fromStdString(Str(RoundToScale(a.value, 10.0), 1)));
+  ShowRun(edSpeed_, RunSpeed(FieldValue(edDistance_), RunTimeHours(TextOf(edTime_))), false);
 }
 
 void TNavDisForm::FormClose() {

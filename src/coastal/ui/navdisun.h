@@ -1,5 +1,9 @@
 #pragma once
 // "Distances": distance off by heights and sextant angles, and distance-time-speed.
+#include <optional>
+#include <string>
+
+#include "coastal/distance_off.h"
 #include "foundation/ui/form_base.h"
 
 class QLabel;
@@ -30,6 +34,11 @@ class TNavDisForm : public FormBase {
   bool Metres() const;
   // False (after a message) when a height is negative.
   bool ReadInputs(Inputs& in);
+  // False (after the message) when a value the function needs is missing.
+  bool Require(bool present, const char* message);
+  // The answer's text, or a message when the sight has none.
+  void ShowSight(QLabel* result, const std::optional<std::string>& text);
+  void ShowRun(QLineEdit* field, const RunAnswer& answer, bool clock);
   void Label12Click();
   void Label20Click();
   void Label13Click();

@@ -8,6 +8,7 @@
 #include <QVBoxLayout>
 
 #include "foundation/checks.h"
+#include "foundation/formats.h"
 #include "foundation/numbers.h"
 #include "foundation/ui/click_label.h"
 #include "foundation/ui/field_value.h"
@@ -48,14 +49,9 @@ QWidget* TNavSailForm::BuildUpwind(QWidget* parent) {
   edAngle_ = NamedEdit(box, "edAngle");
   edSpeed_ = NamedEdit(box, "edSpeed");
   edNewAngle_ = NamedEdit(box, "edNewAngle");
-  grid->addWidget(new QLabel("Distance to mark", box), 0, 0);
-  grid->addWidget(edMark_, 0, 1);
-  grid->addWidget(new QLabel("NM", box), 0, 2);
-  grid->addWidget(new QLabel("Normal tacking angle", box), 1, 0);
-  grid->addWidget(edAngle_, 1, 1);
-  grid->addWidget(new QLabel("Boat speed", box), 2, 0);
-  grid->addWidget(edSpeed_, 2, 1);
-  grid->addWidget(new QLabel("kn", box), 2, 2);
+  AddFieldRow(grid, 0, "Distance to mark", edMark_, "NM");
+  AddFieldRow(grid, 1, "Normal tacking angle", edAngle_, kDegreeSign);
+  AddFieldRow(grid, 2, "Boat speed", edSpeed_, "kn");
 
   auto* toWeather = new ClickLabel("lbDisToWeather", "Distance to Weather", box);
   auto* newAngle = new ClickLabel("lbNewTackAngle", "New Tacking Angle", box);
@@ -95,11 +91,8 @@ QWidget* TNavSailForm::BuildDownwind(QWidget* parent) {
   grid->addWidget(title, 0, 0, 1, 2);
   edMark2_ = NamedEdit(box, "edMark2");
   edWind_ = NamedEdit(box, "edWind");
-  grid->addWidget(new QLabel("Distance to mark", box), 1, 0);
-  grid->addWidget(edMark2_, 1, 1);
-  grid->addWidget(new QLabel("NM", box), 1, 2);
-  grid->addWidget(new QLabel("Wind-Mark divergence", box), 2, 0);
-  grid->addWidget(edWind_, 2, 1);
+  AddFieldRow(grid, 1, "Distance to mark", edMark2_, "NM");
+  AddFieldRow(grid, 2, "Wind-Mark divergence", edWind_, kDegreeSign);
   auto* init = NamedButton(box, "btnInit", "Init");
   connect(init, &QPushButton::clicked, this, &TNavSailForm::btnInitClick);
   grid->addWidget(init, 1, 4);

@@ -1,5 +1,6 @@
 #include "foundation/ui/named_widgets.h"
 
+#include <QGridLayout>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
@@ -24,6 +25,13 @@ QPushButton* NamedButton(QWidget* parent, const char* name, const QString& capti
   auto* b = new QPushButton(caption, parent);
   b->setObjectName(name);
   return b;
+}
+
+void AddFieldRow(QGridLayout* grid, int row, const QString& caption, QWidget* field, const QString& unit) {
+  QWidget* parent = field->parentWidget();
+  grid->addWidget(new QLabel(caption, parent), row, 0);
+  grid->addWidget(field, row, 1);
+  if (!unit.isEmpty()) grid->addWidget(new QLabel(unit, parent), row, 2);
 }
 
 QWidget* NamedPanel(QWidget* parent, const char* name, const QString& caption, std::initializer_list<QWidget*> items) {
