@@ -5,6 +5,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QShowEvent>
 
 #include "coastal/tides.h"
 #include "foundation/calendar.h"
@@ -77,7 +78,8 @@ void TNavTideForm::BuildControls() {
 }
 
 void TNavTideForm::showEvent(QShowEvent* event) {
-  rbHigh_->setChecked(true);
+  // Opening the window, not restoring it from the task bar.
+  if (!event->spontaneous()) rbHigh_->setChecked(true);
   FormBase::showEvent(event);
 }
 

@@ -72,6 +72,13 @@ TEST_F(NavCourseTest, NoMeetingLeavesTheResults) {
   }
 }
 
+TEST_F(NavCourseTest, ClickableLabelShowsTheHand) {
+  auto* meet = Find<QWidget>(&form, "lbMeet");
+  ASSERT_TRUE(meet);
+  EXPECT_EQ(meet->cursor().shape(), Qt::PointingHandCursor);
+  EXPECT_EQ(meet->toolTip().toStdString(), "Fill the boxes and click here to count");
+}
+
 TEST_F(NavCourseTest, EntryChecks) {
   Type(&form, "edDirection", "361");
   EXPECT_EQ(t.platform.LastMessage(), "0 .. 360");
