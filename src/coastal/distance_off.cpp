@@ -40,6 +40,7 @@ std::optional<double> DistanceByHorizonAngleFeet(double angle, double indexDeg, 
 }
 
 std::optional<double> DistanceToObjectFeet(double angle, double objectFeet) {
+  if (angle > 90.0) return std::nullopt;
   return Positive(objectFeet / SinD(angle));
 }
 

@@ -15,7 +15,8 @@ double DistanceToHorizon(double eyeFeet);
 // Feet to an object's waterline seen `angle` below the horizon; nothing when the angle, after
 // index error and dip, is not between 0 and 90 degrees.
 std::optional<double> DistanceByHorizonAngleFeet(double angle, double indexDeg, double eyeFeet);
-// Feet to an object of known height from the angle between its top and its waterline.
+// Feet to an object of known height from the angle between its top and its waterline; nothing
+// unless the angle is above 0 and at most 90 degrees.
 std::optional<double> DistanceToObjectFeet(double angle, double objectFeet);
 // Distance to an object whose waterline is below the horizon, from the angle between the
 // horizon and its top; nothing when the figures give no positive distance.

@@ -30,6 +30,7 @@ TEST(DistanceOff, ObjectOfKnownHeight) {
   ASSERT_TRUE(feet);
   EXPECT_EQ(ObjectDistanceText(*feet, true), "5730  m   (3.09  NM)");
   EXPECT_FALSE(DistanceToObjectFeet(-1.0, 100.0));
+  EXPECT_FALSE(DistanceToObjectFeet(180.0, 100.0));
 }
 
 TEST(DistanceOff, BeyondTheHorizon) {
