@@ -5,13 +5,9 @@
 // longitude is WEST positive here, a window showing "East" negates on entry and output.
 #include <optional>
 
-namespace veltrane {
+#include "foundation/position_record.h"
 
-struct PositionRecord {
-  double Direction = 0.0;  // course, bearing or azimuth in degrees (0 when not needed)
-  double Lat = 0.0;        // north positive
-  double Lon = 0.0;        // west positive, east negative
-};
+namespace veltrane {
 
 // a + b brought once into 0..360 (plus 360 once when negative, minus 360 once when >= 360).
 double AddAngleWrap(double a, double b);
