@@ -7,7 +7,9 @@
 #include <QRadioButton>
 
 #include "foundation/ui/form_base.h"
+#include "foundation/ui/named_widgets.h"
 #include "storm/position_texts.h"
+#include "storm/ui/storm_fields.h"
 
 namespace veltrane {
 namespace {
@@ -15,22 +17,12 @@ namespace {
 constexpr int kMaxLat = 90;
 constexpr int kMaxLon = 180;
 
+constexpr int kEditWidth = 56;
+
 QLineEdit* AddEdit(QWidget* parent, QGridLayout* grid, int row, int column, const char* name) {
-  auto* e = new QLineEdit(parent);
-  e->setObjectName(name);
-  e->setMinimumWidth(52);
-  e->setMaximumWidth(64);
+  QLineEdit* e = NamedEdit(parent, name, kEditWidth);
   grid->addWidget(e, row, column);
   return e;
-}
-
-QRadioButton* AddChoice(QWidget* parent, QGridLayout* grid, QButtonGroup* group, int row, int column,
-                        const char* name, const QString& caption) {
-  auto* rb = new QRadioButton(caption, parent);
-  rb->setObjectName(name);
-  group->addButton(rb);
-  grid->addWidget(rb, row, column);
-  return rb;
 }
 
 std::optional<double> ReadPart(QLineEdit* deg, QLineEdit* min, int maxDeg) {
@@ -70,11 +62,12 @@ PositionFields AddPositionFields(QWidget* parent, QGridLayout* grid, int row, co
   return f;
 }
 
-void WatchPositionEntries(const PositionFields& f, MessageSink& sink, const EntryWatcher& watch) {
-  watch(f.latDeg, [&sink](const std::string& t) { return CheckIntRange(t, kMaxLat, sink); });
-  watch(f.latMin, [&sink, deg = f.latDeg](const std::string& t) { return CheckMinutes(TextOf(deg), t, kMaxLat, sink); });
-  watch(f.lonDeg, [&sink](const std::string& t) { return CheckIntRange(t, kMaxLon, sink); });
-  watch(f.lonMin, [&sink, deg = f.lonDeg](const std::string& t) { return CheckMinutes(TextOf(deg), t, kMaxLon, sink); });
+void PositionFormBase::WatchPosition(const PositionFields& f) {
+  MessageSink& sink = ctx_.platform;
+  WatchEntry(f.latDeg, [&sink](const std::string& t) { return CheckIntRange(t, kMaxLat, sink); });
+  WatchEntry(f.latMin, [&sink, deg = f.latDeg](const std::string& t) { return CheckMinutes(TextOf(deg), t, kMaxLat, sink); });
+  WatchEntry(f.lonDeg, [&sink](const std::string& t) { return CheckIntRange(t, kMaxLon, sink); });
+  WatchEntry(f.lonMin, [&sink, deg = f.lonDeg](const std::string& t) { return CheckMinutes(TextOf(deg), t, kMaxLon, sink); });
 }
 
 std::optional<PositionRecord> ReadPosition(const PositionFields& f) {

@@ -2,12 +2,11 @@
 // A position's fields in a storm window: whole degrees, minutes and the hemisphere choice for
 // latitude and longitude, named as each window names them.
 #include <QString>
-#include <functional>
 #include <optional>
 #include <string>
 
 #include "coastal/nav_utl.h"
-#include "foundation/checks.h"
+#include "foundation/ui/form_base.h"
 
 class QGridLayout;
 class QLineEdit;
@@ -41,9 +40,15 @@ struct PositionFields {
 // Two rows (latitude, longitude) from `row` of the grid, North and West chosen.
 PositionFields AddPositionFields(QWidget* parent, QGridLayout* grid, int row, const PositionFieldNames& names);
 
-using EntryWatcher = std::function<void(QLineEdit*, std::function<bool(const std::string&)>)>;
-// The entry checks of typed degrees and minutes.
-void WatchPositionEntries(const PositionFields& f, MessageSink& sink, const EntryWatcher& watch);
+// A window with typed positions.
+class PositionFormBase : public FormBase {
+ public:
+  using FormBase::FormBase;
+
+ protected:
+  // The entry checks of typed degrees and minutes.
+  void WatchPosition(const PositionFields& f);
+};
 
 // Empty minutes are filled with "0.0"; South and East negate. Nothing when a degrees field is
 // empty or a value is out of range.

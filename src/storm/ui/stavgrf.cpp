@@ -5,20 +5,14 @@
 #include <QPlainTextEdit>
 
 #include "foundation/numbers.h"
+#include "storm/ui/storm_fields.h"
 
 namespace veltrane {
 
 // The paint area. It keeps the last plan so it can paint it again whenever asked.
 class AvoidancePlotView : public QWidget {
  public:
-  explicit AvoidancePlotView(QWidget* parent) : QWidget(parent) {
-    setObjectName("PaintBox1");
-    setFixedSize(520, 420);
-    setAutoFillBackground(true);
-    QPalette p = palette();
-    p.setColor(QPalette::Window, Qt::white);
-    setPalette(p);
-  }
+  explicit AvoidancePlotView(QWidget* parent) : QWidget(parent) { MakePaintArea(this, "PaintBox1", 520, 420); }
   int UsableWidth() const { return width() - 10; }
   int UsableHeight() const { return height() - 10; }
   void Show(const AvoidancePlot& plot) {
@@ -86,9 +80,7 @@ TAvoidgrafForm::TAvoidgrafForm(AppContext& ctx) : FormBase(ctx, "AvoidgrafForm",
   auto* layout = new QHBoxLayout(central);
   paintBox_ = new AvoidancePlotView(central);
   layout->addWidget(paintBox_);
-  memo_ = new QPlainTextEdit(central);
-  memo_->setObjectName("Memo1");
-  memo_->setReadOnly(true);
+  memo_ = ReadOnlyMemo(central);
   memo_->setFixedWidth(170);
   layout->addWidget(memo_);
   setCentralWidget(central);

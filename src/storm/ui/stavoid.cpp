@@ -10,10 +10,12 @@
 #include <cmath>
 
 #include "foundation/numbers.h"
+#include "foundation/ui/named_widgets.h"
 #include "greatcircle/grutil.h"
 #include "storm/avoidance.h"
 #include "storm/position_texts.h"
 #include "storm/ui/stavgrf.h"
+#include "storm/ui/storm_fields.h"
 #include "storm/ui/storm_center.h"
 
 namespace veltrane {
@@ -26,25 +28,6 @@ constexpr double kMaxCycloneSpeed = 60.0;
 constexpr double kMaxDistance = 9999.0;
 constexpr double kSpeedNudge = 0.1;
 
-QLineEdit* AddField(QWidget* parent, QGridLayout* grid, int row, int column, const char* name, const QString& caption,
-                    const QString& unit = {}) {
-  grid->addWidget(new QLabel(caption, parent), row, column);
-  auto* e = new QLineEdit(parent);
-  e->setObjectName(name);
-  e->setMinimumWidth(90);
-  e->setMaximumWidth(110);
-  grid->addWidget(e, row, column + 1);
-  if (!unit.isEmpty()) grid->addWidget(new QLabel(unit, parent), row, column + 2);
-  return e;
-}
-
-QLabel* HiddenLabel(QWidget* parent, const char* name) {
-  auto* l = new QLabel(parent);
-  l->setObjectName(name);
-  l->hide();
-  return l;
-}
-
 QString Text(const std::string& s) { return QString::fromStdString(s); }
 
 std::string PositionLine(const PositionRecord& p) {
@@ -53,7 +36,7 @@ std::string PositionLine(const PositionRecord& p) {
 
 }  // namespace
 
-TAvoidanceForm::TAvoidanceForm(AppContext& ctx) : FormBase(ctx, "AvoidanceForm", "Storm Avoidance") {
+TAvoidanceForm::TAvoidanceForm(AppContext& ctx) : PositionFormBase(ctx, "AvoidanceForm", "Storm Avoidance") {
   ctx.windows.avoidance = this;
   BuildControls();
   panel5_->hide();
@@ -72,7 +55,7 @@ void TAvoidanceForm::BuildControls() {
                              "RadioButton4"});
   auto* gbs = new QGridLayout;
   gb->addLayout(gbs, 2, 0, 1, 7);
-  edit6_ = AddField(boatBox, gbs, 0, 0, "Edit6", "Boat Speed", "kn");
+  edit6_ = AddFieldRow(boatBox, gbs, 0, 0, "Edit6", "Boat Speed", "kn");
   grid->addWidget(boatBox, 0, 0);
 
   auto* cycloneBox = new QGroupBox("Cyclone Position", central);
@@ -84,17 +67,15 @@ void TAvoidanceForm::BuildControls() {
   gc->addWidget(new QLabel("and distance to cyclone may be given.", cycloneBox), 3, 0, 1, 7);
   auto* gcs = new QGridLayout;
   gc->addLayout(gcs, 4, 0, 1, 7);
-  edit13_ = AddField(cycloneBox, gcs, 0, 0, "Edit13", "Direction to Cyclone", "\u00b0");
-  edit14_ = AddField(cycloneBox, gcs, 1, 0, "Edit14", "Distance to Cyclone", "NM");
-  edit11_ = AddField(cycloneBox, gcs, 2, 0, "Edit11", "Cyclone Heading", "\u00b0");
-  edit12_ = AddField(cycloneBox, gcs, 3, 0, "Edit12", "Cyclone Speed", "kn");
+  edit13_ = AddFieldRow(cycloneBox, gcs, 0, 0, "Edit13", "Direction to Cyclone", "\u00b0");
+  edit14_ = AddFieldRow(cycloneBox, gcs, 1, 0, "Edit14", "Distance to Cyclone", "NM");
+  edit11_ = AddFieldRow(cycloneBox, gcs, 2, 0, "Edit11", "Cyclone Heading", "\u00b0");
+  edit12_ = AddFieldRow(cycloneBox, gcs, 3, 0, "Edit12", "Cyclone Speed", "kn");
   grid->addWidget(cycloneBox, 1, 0);
 
   auto* buttons = new QVBoxLayout;
-  auto* count = new QPushButton("&Cyclone Count", central);
-  count->setObjectName("CyclonCount");
-  situation_ = new QPushButton("Situation", central);
-  situation_->setObjectName("Situation");
+  QPushButton* count = NamedButton(central, "CyclonCount", "&Cyclone Count");
+  situation_ = NamedButton(central, "Situation", "Situation");
   buttons->addWidget(count);
   buttons->addWidget(situation_);
   buttons->addStretch();
@@ -103,17 +84,15 @@ void TAvoidanceForm::BuildControls() {
   panel5_ = new QGroupBox("Results", central);
   panel5_->setObjectName("Panel5");
   auto* gr = new QGridLayout(panel5_);
-  edit15_ = AddField(panel5_, gr, 0, 0, "Edit15", "Cyclone Avoidance Course", "\u00b0");
-  edit16_ = AddField(panel5_, gr, 1, 0, "Edit16", "Cyclone Relative Speed", "kn");
-  edit17_ = AddField(panel5_, gr, 2, 0, "Edit17", "Cyclone Relative Distance", "NM");
-  edit18_ = AddField(panel5_, gr, 3, 0, "Edit18", "Cyclone Arrival at CPA");
-  edit19_ = AddField(panel5_, gr, 4, 0, "Edit19", "Distance to CPA", "NM");
+  edit15_ = AddFieldRow(panel5_, gr, 0, 0, "Edit15", "Cyclone Avoidance Course", "\u00b0");
+  edit16_ = AddFieldRow(panel5_, gr, 1, 0, "Edit16", "Cyclone Relative Speed", "kn");
+  edit17_ = AddFieldRow(panel5_, gr, 2, 0, "Edit17", "Cyclone Relative Distance", "NM");
+  edit18_ = AddFieldRow(panel5_, gr, 3, 0, "Edit18", "Cyclone Arrival at CPA");
+  edit19_ = AddFieldRow(panel5_, gr, 4, 0, "Edit19", "Distance to CPA", "NM");
   for (QLineEdit* e : {edit15_, edit16_, edit17_, edit18_, edit19_}) e->setReadOnly(true);
   grid->addWidget(panel5_, 1, 1);
 
-  memo_ = new QPlainTextEdit(central);
-  memo_->setObjectName("Memo1");
-  memo_->setReadOnly(true);
+  memo_ = ReadOnlyMemo(central);
   grid->addWidget(memo_, 2, 0, 1, 2);
   // Carried to the plot and kept as the last computation left them.
   label4_ = HiddenLabel(central, "Label4");
@@ -122,11 +101,8 @@ void TAvoidanceForm::BuildControls() {
   setCentralWidget(central);
 
   MessageSink& sink = ctx_.platform;
-  const EntryWatcher watch = [this](QLineEdit* e, std::function<bool(const std::string&)> check) {
-    WatchEntry(e, std::move(check));
-  };
-  WatchPositionEntries(boat_, sink, watch);
-  WatchPositionEntries(cyclone_, sink, watch);
+  WatchPosition(boat_);
+  WatchPosition(cyclone_);
   WatchEntry(edit6_, [&sink](const std::string& t) { return CheckRealRange(t, kMaxBoatSpeed, sink); });
   WatchEntry(edit11_, [&sink](const std::string& t) { return CheckIntRange(t, 360, sink); });
   WatchEntry(edit12_, [&sink](const std::string& t) { return CheckRealRange(t, kMaxCycloneSpeed, sink); });

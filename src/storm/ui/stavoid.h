@@ -13,7 +13,7 @@ class QPushButton;
 
 namespace veltrane {
 
-class TAvoidanceForm : public FormBase {
+class TAvoidanceForm : public PositionFormBase {
   Q_OBJECT
  public:
   explicit TAvoidanceForm(AppContext& ctx);

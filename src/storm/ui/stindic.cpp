@@ -3,13 +3,13 @@
 #include <QFontDatabase>
 #include <QPlainTextEdit>
 
+#include "storm/ui/storm_fields.h"
+
 namespace veltrane {
 
 TIndicationsForm::TIndicationsForm(AppContext& ctx) : FormBase(ctx, "IndicationForm", "Early Indications") {
   ctx.windows.indications = this;
-  auto* memo = new QPlainTextEdit(this);
-  memo->setObjectName("Memo1");
-  memo->setReadOnly(true);
+  QPlainTextEdit* memo = ReadOnlyMemo(this);
   // A fixed-pitch font keeps the continuation lines under their item.
   memo->setFont(QFontDatabase::systemFont(QFontDatabase::FixedFont));
   for (const char* line : {"     EARLY INDICATIONS OF TROPICAL CYCLONES",

@@ -12,10 +12,12 @@
 
 #include "foundation/calendar.h"
 #include "foundation/numbers.h"
+#include "foundation/ui/named_widgets.h"
 #include "foundation/ui/settings.h"
 #include "storm/position_texts.h"
 #include "storm/storm_centre.h"
 #include "storm/ui/stavoid.h"
+#include "storm/ui/storm_fields.h"
 
 namespace veltrane {
 namespace {
@@ -48,34 +50,12 @@ const char* UnitLabel(PressureUnit unit) {
   return "";
 }
 
-QLineEdit* AddField(QWidget* parent, QGridLayout* grid, int row, const char* name, const QString& caption,
-                    const QString& unit = {}, const QString& hint = {}) {
-  grid->addWidget(new QLabel(caption, parent), row, 0);
-  auto* e = new QLineEdit(parent);
-  e->setObjectName(name);
-  e->setMinimumWidth(70);
-  e->setMaximumWidth(80);
-  if (!hint.isEmpty()) e->setToolTip(hint);
-  grid->addWidget(e, row, 1);
-  if (!unit.isEmpty()) grid->addWidget(new QLabel(unit, parent), row, 2);
-  return e;
-}
-
-QRadioButton* AddChoice(QWidget* parent, QGridLayout* grid, QButtonGroup* group, int row, int column,
-                        const char* name, const QString& caption) {
-  auto* rb = new QRadioButton(caption, parent);
-  rb->setObjectName(name);
-  group->addButton(rb);
-  grid->addWidget(rb, row, column);
-  return rb;
-}
-
 QString Number(double v) { return QString::number(v, 'g', 17); }
 QString Text(const std::string& s) { return QString::fromStdString(s); }
 
 }  // namespace
 
-TStorm_CenterForm::TStorm_CenterForm(AppContext& ctx) : FormBase(ctx, "Storm_CenterForm", "Storm Center") {
+TStorm_CenterForm::TStorm_CenterForm(AppContext& ctx) : PositionFormBase(ctx, "Storm_CenterForm", "Storm Center") {
   ctx.windows.stormCenter = this;
   BuildControls();
   ReadSettings();
@@ -97,22 +77,21 @@ void TStorm_CenterForm::BuildControls() {
                              "RadioButton4"});
   auto* g1b = new QGridLayout;
   g1->addLayout(g1b, 2, 0, 1, 7);
-  edit5_ = AddField(box1, g1b, 0, "Edit5", "Wind Direction", "\u00b0", "No gusts");
+  edit5_ = AddFieldRow(box1, g1b, 0, 0, "Edit5", "Wind Direction", "\u00b0", "No gusts");
   auto* sourceGroup = new QButtonGroup(box1);
   rbWind_ = AddChoice(box1, g1b, sourceGroup, 0, 3, "RadioButton5", "Wind Movement");
   rbCloud_ = AddChoice(box1, g1b, sourceGroup, 1, 3, "RadioButton6", "Cloud Movement");
   rbCentre_ = AddChoice(box1, g1b, sourceGroup, 2, 3, "RadioButton7", "Cyclone Center Direction");
-  edit8_ = AddField(box1, g1b, 1, "Edit8", "Barometer Fall per Hour", {}, "Before");
+  edit8_ = AddFieldRow(box1, g1b, 1, 0, "Edit8", "Barometer Fall per Hour", {}, "Before");
   auto* unitGroup = new QButtonGroup(box1);
   rbMb_ = AddChoice(box1, g1b, unitGroup, 3, 0, "RadioButton12", "mb");
   rbMmHg_ = AddChoice(box1, g1b, unitGroup, 3, 1, "RadioButton13", "mmHg");
   rbIM_ = AddChoice(box1, g1b, unitGroup, 3, 2, "RadioButton14", "IM");
-  edit6_ = AddField(box1, g1b, 4, "Edit6", "Boat Speed", "kn");
-  edit7_ = AddField(box1, g1b, 5, "Edit7", "Sailing Direction", "\u00b0");
-  edit17_ = AddField(box1, g1b, 6, "Edit17", "Boat Position Difference", "hours",
+  edit6_ = AddFieldRow(box1, g1b, 4, 0, "Edit6", "Boat Speed", "kn");
+  edit7_ = AddFieldRow(box1, g1b, 5, 0, "Edit7", "Sailing Direction", "\u00b0");
+  edit17_ = AddFieldRow(box1, g1b, 6, 0, "Edit17", "Boat Position Difference", "hours",
                      "Difference between two measurements, 1-4 hours.");
-  auto* ok = new QPushButton("Ok", box1);
-  ok->setObjectName("Ok");
+  QPushButton* ok = NamedButton(box1, "Ok", "Ok");
   g1b->addWidget(ok, 6, 3);
   grid->addWidget(box1, 0, 0);
 
@@ -124,13 +103,12 @@ void TStorm_CenterForm::BuildControls() {
                              "RadioButton11"});
   auto* g2b = new QGridLayout;
   g2->addLayout(g2b, 2, 0, 1, 7);
-  edit13_ = AddField(panelPos2_, g2b, 0, "Edit13", "Wind Direction", "\u00b0");
-  edit19_ = AddField(panelPos2_, g2b, 1, "Edit19", "Barometer Fall per Hour", {}, "Between");
+  edit13_ = AddFieldRow(panelPos2_, g2b, 0, 0, "Edit13", "Wind Direction", "\u00b0");
+  edit19_ = AddFieldRow(panelPos2_, g2b, 1, 0, "Edit19", "Barometer Fall per Hour", {}, "Between");
   lbBaro_ = new QLabel("mb", panelPos2_);
   lbBaro_->setObjectName("lbBaro");
   g2b->addWidget(lbBaro_, 1, 2);
-  auto* count = new QPushButton("Cyclone Count", panelPos2_);
-  count->setObjectName("CountCyclon");
+  QPushButton* count = NamedButton(panelPos2_, "CountCyclon", "Cyclone Count");
   count->setToolTip("Values received here may be transferred to 'Storm Avoidance'");
   g2b->addWidget(count, 1, 3);
   grid->addWidget(panelPos2_, 1, 0);
@@ -140,8 +118,8 @@ void TStorm_CenterForm::BuildControls() {
   auto* g3 = new QGridLayout(panelResults_);
   auto* g3a = new QGridLayout;
   g3->addLayout(g3a, 0, 0, 1, 7);
-  edit18_ = AddField(panelResults_, g3a, 0, "Edit18", "Distance to Cyclone Center", "NM");
-  edit14_ = AddField(panelResults_, g3a, 1, "Edit14", "Direction to Cyclone Center", "\u00b0");
+  edit18_ = AddFieldRow(panelResults_, g3a, 0, 0, "Edit18", "Distance to Cyclone Center", "NM");
+  edit14_ = AddFieldRow(panelResults_, g3a, 1, 0, "Edit14", "Direction to Cyclone Center", "\u00b0");
   centre_ = AddPositionFields(panelResults_, g3, 1,
                               {"Edit20", "Edit21", "RadioButton15", "RadioButton16", "Edit22", "Edit23",
                                "RadioButton17", "RadioButton18"});
@@ -152,35 +130,25 @@ void TStorm_CenterForm::BuildControls() {
   panelTrack_ = new QGroupBox("Cyclone Track", central);
   panelTrack_->setObjectName("Panel7");
   auto* g4 = new QGridLayout(panelTrack_);
-  edit15_ = AddField(panelTrack_, g4, 0, "Edit15", "Cyclone Heading", "\u00b0");
-  edit16_ = AddField(panelTrack_, g4, 1, "Edit16", "Cyclone Speed", "kn");
+  edit15_ = AddFieldRow(panelTrack_, g4, 0, 0, "Edit15", "Cyclone Heading", "\u00b0");
+  edit16_ = AddFieldRow(panelTrack_, g4, 1, 0, "Edit16", "Cyclone Speed", "kn");
   edit15_->setReadOnly(true);
   edit16_->setReadOnly(true);
-  btnAvoid_ = new QPushButton("Avoid Cyclone", panelTrack_);
-  btnAvoid_->setObjectName("btnAvoid");
+  btnAvoid_ = NamedButton(panelTrack_, "btnAvoid", "Avoid Cyclone");
   g4->addWidget(btnAvoid_, 2, 0, 1, 2);
   grid->addWidget(panelTrack_, 1, 1);
 
-  memo_ = new QPlainTextEdit(central);
-  memo_->setObjectName("Memo1");
-  memo_->setReadOnly(true);
+  memo_ = ReadOnlyMemo(central);
   grid->addWidget(memo_, 2, 0, 1, 2);
 
   // The first centre between "Ok" and "Cyclone Count".
-  label37_ = new QLabel(central);
-  label37_->setObjectName("Label37");
-  label37_->hide();
-  label38_ = new QLabel(central);
-  label38_->setObjectName("Label38");
-  label38_->hide();
+  label37_ = HiddenLabel(central, "Label37");
+  label38_ = HiddenLabel(central, "Label38");
   setCentralWidget(central);
 
   MessageSink& sink = ctx_.platform;
-  const EntryWatcher watch = [this](QLineEdit* e, std::function<bool(const std::string&)> check) {
-    WatchEntry(e, std::move(check));
-  };
-  WatchPositionEntries(pos1_, sink, watch);
-  WatchPositionEntries(pos2_, sink, watch);
+  WatchPosition(pos1_);
+  WatchPosition(pos2_);
   for (QLineEdit* e : {edit5_, edit7_, edit13_})
     WatchEntry(e, [&sink](const std::string& t) { return CheckIntRange(t, 360, sink); });
   WatchEntry(edit6_, [&sink](const std::string& t) { return CheckRealRange(t, kMaxBoatSpeed, sink); });

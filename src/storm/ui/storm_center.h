@@ -12,7 +12,7 @@ class QRadioButton;
 
 namespace veltrane {
 
-class TStorm_CenterForm : public FormBase {
+class TStorm_CenterForm : public PositionFormBase {
   Q_OBJECT
  public:
   explicit TStorm_CenterForm(AppContext& ctx);

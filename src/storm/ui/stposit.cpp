@@ -9,7 +9,9 @@
 #include <QPushButton>
 #include <QRadioButton>
 
+#include "foundation/ui/named_widgets.h"
 #include "storm/position_texts.h"
+#include "storm/ui/storm_fields.h"
 
 namespace veltrane {
 namespace {
@@ -27,28 +29,17 @@ TPositionForm::TPositionForm(AppContext& ctx)
                               "RadioButton4"});
   grid->addWidget(startBox, 0, 0, 1, 3);
 
-  grid->addWidget(new QLabel("Distance", central), 1, 0);
-  edit9_ = new QLineEdit(central);
-  edit9_->setObjectName("Edit9");
-  grid->addWidget(edit9_, 1, 1);
-  grid->addWidget(new QLabel("NM", central), 1, 2);
-  grid->addWidget(new QLabel("Heading", central), 2, 0);
-  edit10_ = new QLineEdit(central);
-  edit10_->setObjectName("Edit10");
-  grid->addWidget(edit10_, 2, 1);
+  edit9_ = AddFieldRow(central, grid, 1, 0, "Edit9", "Distance", "NM");
+  edit10_ = AddFieldRow(central, grid, 2, 0, "Edit10", "Heading");
   auto* reference = new QWidget(central);
   auto* rl = new QHBoxLayout(reference);
   auto* rg = new QButtonGroup(reference);
-  auto* rbTrue = new QRadioButton("True", reference);
-  rbTrue->setObjectName("RadioButton9");
-  auto* rbMagnetic = new QRadioButton("Magnetic", reference);
-  rbMagnetic->setObjectName("RadioButton10");
-  for (QRadioButton* rb : {rbTrue, rbMagnetic}) {
-    rg->addButton(rb);
-    rl->addWidget(rb);
-  }
+  QRadioButton* rbTrue = NamedChoice(reference, rg, "RadioButton9", "True");
+  QRadioButton* rbMagnetic = NamedChoice(reference, rg, "RadioButton10", "Magnetic");
+  rl->addWidget(rbTrue);
+  rl->addWidget(rbMagnetic);
   rbTrue->setChecked(true);
-  grid->addWidget(reference, 2, 2);
+  grid->addWidget(reference, 2, 3);
 
   auto* endBox = new QGroupBox("End Position", central);
   end_ = AddPositionFields(endBox, new QGridLayout(endBox), 0,
@@ -57,10 +48,8 @@ TPositionForm::TPositionForm(AppContext& ctx)
   for (QLineEdit* e : {end_.latDeg, end_.latMin, end_.lonDeg, end_.lonMin}) e->setReadOnly(true);
   grid->addWidget(endBox, 3, 0, 1, 3);
 
-  auto* countPosition = new QPushButton("Count End Position", central);
-  countPosition->setObjectName("CountPosition");
-  auto* countCourse = new QPushButton("Count Heading", central);
-  countCourse->setObjectName("CountCourse");
+  QPushButton* countPosition = NamedButton(central, "CountPosition", "Count End Position");
+  QPushButton* countCourse = NamedButton(central, "CountCourse", "Count Heading");
   grid->addWidget(countPosition, 4, 0);
   grid->addWidget(countCourse, 4, 1);
   setCentralWidget(central);

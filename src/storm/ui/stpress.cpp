@@ -14,9 +14,11 @@
 #include <QVBoxLayout>
 
 #include "foundation/numbers.h"
+#include "foundation/ui/named_widgets.h"
 #include "storm/position_texts.h"
 #include "storm/pressure_picture.h"
 #include "storm/pressure_trend.h"
+#include "storm/ui/storm_fields.h"
 
 namespace veltrane {
 namespace {
@@ -31,12 +33,7 @@ constexpr int kStepMilliseconds = 15;
 class PressurePictureView : public QWidget {
  public:
   explicit PressurePictureView(QWidget* parent) : QWidget(parent) {
-    setObjectName("PaintBox1");
-    setFixedSize(kPictureSize, kPictureSize);
-    setAutoFillBackground(true);
-    QPalette p = palette();
-    p.setColor(QPalette::Window, Qt::white);
-    setPalette(p);
+    MakePaintArea(this, "PaintBox1", kPictureSize, kPictureSize);
   }
   void Start(bool high, bool north, const BoatRun& run) {
     high_ = high;
@@ -98,19 +95,9 @@ TPressureForm::TPressureForm(AppContext& ctx) : FormBase(ctx, "PressureForm", "A
   auto* central = new QWidget(this);
   auto* grid = new QGridLayout(central);
   const auto choice = [](QWidget* parent, QLayout* layout, QButtonGroup* group, const char* name, const char* caption) {
-    auto* rb = new QRadioButton(caption, parent);
-    rb->setObjectName(name);
-    group->addButton(rb);
+    QRadioButton* rb = NamedChoice(parent, group, name, caption);
     layout->addWidget(rb);
     return rb;
-  };
-  const auto field = [central, grid](int row, const char* name, const char* caption) {
-    grid->addWidget(new QLabel(caption, central), row, 0);
-    auto* e = new QLineEdit(central);
-    e->setObjectName(name);
-    e->setMaximumWidth(80);
-    grid->addWidget(e, row, 1);
-    return e;
   };
 
   auto* hemisphere = new QGroupBox(central);
@@ -119,9 +106,9 @@ TPressureForm::TPressureForm(AppContext& ctx) : FormBase(ctx, "PressureForm", "A
   rbNorth_ = choice(hemisphere, hl, hg, "RadioButton1", "North");
   rbSouth_ = choice(hemisphere, hl, hg, "RadioButton2", "South");
   grid->addWidget(hemisphere, 0, 0, 1, 2);
-  edit5_ = field(1, "Edit5", "Sailing Direction");
-  edit6_ = field(2, "Edit6", "Wind Direction");
-  edit8_ = field(3, "Edit8", "Barometer pressure");
+  edit5_ = AddFieldRow(central, grid, 1, 0, "Edit5", "Sailing Direction");
+  edit6_ = AddFieldRow(central, grid, 2, 0, "Edit6", "Wind Direction");
+  edit8_ = AddFieldRow(central, grid, 3, 0, "Edit8", "Barometer pressure");
 
   auto* units = new QGroupBox(central);
   auto* ul = new QHBoxLayout(units);
@@ -147,16 +134,13 @@ TPressureForm::TPressureForm(AppContext& ctx) : FormBase(ctx, "PressureForm", "A
   rbNone_ = choice(wind, wl, wg, "RadioButton7", "None");
   grid->addWidget(wind, 5, 1);
 
-  auto* ok = new QPushButton("\u2714", central);
-  ok->setObjectName("Ok");
+  QPushButton* ok = NamedButton(central, "Ok", "\u2714");
   ok->setToolTip("Ok");
   grid->addWidget(ok, 6, 0, 1, 2);
 
   paintBox_ = new PressurePictureView(central);
   grid->addWidget(paintBox_, 0, 2, 6, 1);
-  memo_ = new QPlainTextEdit(central);
-  memo_->setObjectName("Memo1");
-  memo_->setReadOnly(true);
+  memo_ = ReadOnlyMemo(central);
   memo_->setMinimumWidth(380);
   grid->addWidget(memo_, 7, 0, 1, 3);
   setCentralWidget(central);
