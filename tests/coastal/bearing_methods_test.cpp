@@ -5,22 +5,17 @@
 namespace veltrane {
 namespace {
 
-TEST(BearingMethods, WorkedFigures) {
-  EXPECT_NEAR(DistanceAbeamByRun(45, 3).distance, 3.0, 1e-12);
-  EXPECT_NEAR(DistanceAtSecondBearing(30, 60, 4).distance, 4.0, 1e-12);
-  EXPECT_NEAR(DistanceAbeamByTwoBearings(30, 60, 4).distance, 3.4641, 1e-4);
-  const BearingFix fix = RunToThirdBearing(30, 60, 90, 4);
-  EXPECT_NEAR(fix.run, 6.0, 1e-12);
-  EXPECT_NEAR(fix.distance, 3.4641, 1e-4);
-}
-
-TEST(BearingMethods, PortSideGivesTheSameDistances) {
-  EXPECT_NEAR(DistanceAbeamByRun(315, 3).distance, 3.0, 1e-12);
-  EXPECT_NEAR(DistanceAtSecondBearing(330, 300, 4).distance, 4.0, 1e-12);
-  EXPECT_NEAR(DistanceAbeamByTwoBearings(330, 300, 4).distance, 3.4641, 1e-4);
-  const BearingFix fix = RunToThirdBearing(330, 300, 270, 4);
-  EXPECT_NEAR(fix.run, 6.0, 1e-12);
-  EXPECT_NEAR(fix.distance, 3.4641, 1e-4);
+// Bearings on the port side are 360 less the starboard ones: the same distances.
+TEST(BearingMethods, WorkedFiguresOnBothSides) {
+  for (const double side : {1.0, -1.0}) {
+    const auto b = [side](double x) { return side > 0 ? x : 360.0 - x; };
+    EXPECT_NEAR(DistanceAbeamByRun(b(45), 3).distance, 3.0, 1e-12);
+    EXPECT_NEAR(DistanceAtSecondBearing(b(30), b(60), 4).distance, 4.0, 1e-12);
+    EXPECT_NEAR(DistanceAbeamByTwoBearings(b(30), b(60), 4).distance, 3.4641, 1e-4);
+    const BearingFix fix = RunToThirdBearing(b(30), b(60), b(90), 4);
+    EXPECT_NEAR(fix.run, 6.0, 1e-12) << side;
+    EXPECT_NEAR(fix.distance, 3.4641, 1e-4) << side;
+  }
 }
 
 TEST(BearingMethods, FiguresWithoutAnAnswer) {
