@@ -647,6 +647,26 @@ void TNaviForm::ShowCourseDistance(const PositionRecord& start, const PositionRe
 
 // ---- the tasks ------------------------------------------------------------------------------
 
+std::optional<double> TNaviForm::SteerInCurrent(double set, double track, double drift, double& boat, double& sog,
+                                                bool boatFirst) {
+  if (boat > 0.0 && (boatFirst || sog <= 0.0)) {
+    const SteerResult r = CourseToSteer(set, track, drift, boat);
+    if (!r.possible) {
+      Say(kTooStrong);
+      return std::nullopt;
+    }
+    sog = r.speed;
+    return r.waterTrack;
+  }
+  if (sog > 0.0) {
+    const SteerResult r = SpeedAndHeading(set, track, drift, sog);
+    boat = r.speed;
+    return r.waterTrack;
+  }
+  Say(kNeedSpeed);
+  return std::nullopt;
+}
+
 void TNaviForm::DeadReckoning(bool withPosition) {
   std::optional<PositionRecord> start;
   if (withPosition) {
@@ -693,20 +713,11 @@ void TNaviForm::DistHead() {
   double boat = Value(edBoatSpeed_), sog = Value(edTrSpeed_);
   double waterTrack = course;
   if (drift != 0.0) {
-    if (boat > 0.0) {
-      // The boat's own speed decides; a ground speed typed as well follows from it.
-      const SteerResult r = CourseToSteer(set, course, drift, boat);
-      if (!r.possible) return Say(kTooStrong);
-      waterTrack = r.waterTrack;
-      sog = r.speed;
-      Show(edTrSpeed_, sog);
-    } else if (sog > 0.0) {
-      const SteerResult r = SpeedAndHeading(set, course, drift, sog);
-      waterTrack = r.waterTrack;
-      boat = r.speed;
-    } else {
-      return Say(kNeedSpeed);
-    }
+    // The boat's own speed decides; a ground speed typed as well follows from it.
+    const auto steered = SteerInCurrent(set, course, drift, boat, sog, true);
+    if (!steered) return;
+    waterTrack = *steered;
+    Show(edTrSpeed_, sog);
     if (boat > 0.0) ShowIfEmpty(edLogDistance_, distance * boat / sog);
   } else {
     if (IsEmpty(edBoatSpeed_)) boat = sog;
@@ -735,18 +746,9 @@ void TNaviForm::LeewayTask() {
     boat = sog;
     log = distance;
   } else {
-    if (sog <= 0.0 && boat > 0.0) {
-      const SteerResult r = CourseToSteer(set, course, drift, boat);
-      if (!r.possible) return Say(kTooStrong);
-      waterTrack = r.waterTrack;
-      sog = r.speed;
-    } else if (sog > 0.0) {
-      const SteerResult r = SpeedAndHeading(set, course, drift, sog);
-      waterTrack = r.waterTrack;
-      boat = r.speed;
-    } else {
-      return Say(kNeedSpeed);
-    }
+    const auto steered = SteerInCurrent(set, course, drift, boat, sog, false);
+    if (!steered) return;
+    waterTrack = *steered;
     if (boat > 0.0) log = distance * boat / sog;
   }
   Show(edWaterCourse_, waterTrack);
@@ -796,17 +798,10 @@ void TNaviForm::SpeedComp() {
       sog = boat;
     else
       boat = sog;
-  } else if (sog <= 0.0 && boat > 0.0) {
-    const SteerResult r = CourseToSteer(set, track, drift, boat);
-    if (!r.possible) return Say(kTooStrong);
-    waterTrack = r.waterTrack;
-    sog = r.speed;
-  } else if (sog > 0.0) {
-    const SteerResult r = SpeedAndHeading(set, track, drift, sog);
-    waterTrack = r.waterTrack;
-    boat = r.speed;
   } else {
-    return Say(kNeedSpeed);
+    const auto steered = SteerInCurrent(set, track, drift, boat, sog, false);
+    if (!steered) return;
+    waterTrack = *steered;
   }
   ShowIfEmpty(edTrSpeed_, sog);
   ShowIfEmpty(edBoatSpeed_, boat);

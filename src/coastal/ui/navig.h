@@ -68,6 +68,11 @@ class TNaviForm : public FormBase {
   double MagneticHeading();
   // The backward chain from the water track down to the compass heading.
   void ShowHeadingsFrom(double waterTrack);
+  // Water track for a wanted track in a current, completing the unknown one of boat speed and
+  // ground speed (the boat speed decides when both are known and boatFirst). Nothing, after
+  // its message, when neither is known or the current is too strong.
+  std::optional<double> SteerInCurrent(double set, double track, double drift, double& boat, double& sog,
+                                       bool boatFirst);
   void ShowCourseDistance(const PositionRecord& start, const PositionRecord& end);
   void Say(const std::string& text);
 
