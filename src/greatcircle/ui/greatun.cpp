@@ -22,7 +22,7 @@
 #include "foundation/formats.h"
 #include "foundation/numbers.h"
 #include "foundation/text_file.h"
-#include "greatcircle/field_angle.h"
+#include "foundation/degmin_field.h"
 #include "greatcircle/great_report.h"
 #include "greatcircle/great_texts.h"
 #include "greatcircle/grutil.h"

@@ -1,5 +1,6 @@
 #pragma once
-// An angle as typed in a pair of fields: whole degrees and decimal minutes.
+// An angle as typed in a pair of fields, whole degrees and decimal minutes, read back when a
+// window computes.
 #include <optional>
 #include <string>
 

@@ -1,4 +1,4 @@
-#include "greatcircle/field_angle.h"
+#include "foundation/degmin_field.h"
 
 #include "foundation/angles.h"
 #include "foundation/numbers.h"
