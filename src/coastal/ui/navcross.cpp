@@ -39,7 +39,8 @@ void TCrossForm::BuildControls() {
   auto edit = [this](const char* name, bool input = true, const char* hint = nullptr) {
     auto* e = new QLineEdit(this);
     e->setObjectName(name);
-    e->setMaximumWidth(70);
+    e->setMinimumWidth(60);
+    e->setMaximumWidth(80);
     if (hint) e->setToolTip(hint);
     SetInput(e, input);
     return e;
@@ -76,6 +77,7 @@ void TCrossForm::BuildControls() {
   cbCompass_ = new QComboBox(this);
   cbCompass_->setObjectName("cbCompass");
   cbCompass_->setEditable(true);
+  cbCompass_->setMinimumWidth(140);
   cbCompass_->setToolTip("'Ideal' compass without variation");
   b->addWidget(new QLabel("Compass"), 0, 0);
   b->addWidget(cbCompass_, 0, 1, 1, 2);

@@ -73,7 +73,8 @@ void TNaviForm::BuildControls() {
     auto* e = new QLineEdit(this);
     e->setObjectName(name);
     if (hint) e->setToolTip(hint);
-    e->setMaximumWidth(70);
+    e->setMinimumWidth(60);
+    e->setMaximumWidth(80);
     return e;
   };
   auto radio = [this](const char* name, const char* text, const char* hint = nullptr) {
@@ -159,6 +160,7 @@ void TNaviForm::BuildControls() {
   cbCompass_ = new QComboBox(this);
   cbCompass_->setObjectName("cbCompass");
   cbCompass_->setEditable(true);
+  cbCompass_->setMinimumWidth(140);
   cbCompass_->setToolTip("'Ideal' compass without variation");
   edCompCourse_ = edit("edCompCourse", "You may give magnetic course instead of compass course");
   edMgCourse_ = edit("edMgCourse", "You may give compass course instead of magnetic");
