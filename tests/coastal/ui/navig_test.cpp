@@ -248,6 +248,14 @@ TEST_F(Navigate, TasksThatCannotRunSayWhy) {
          Type(w(), "edBoatSpeed", "4");
        },
        "The current is too strong to make good this track"},
+      {"btnPosition",
+       [&] {
+         Position("89", "50", false, "0", "0", false);
+         Type(w(), "edCompCourse", "10");
+         Type(w(), "edBoatSpeed", "10");
+         Type(w(), "edTimeHours", "2");
+       },
+       "The run reaches a pole: no end position"},
   };
   for (const Case& c : cases) {
     Click(w(), "btnInit");
@@ -329,6 +337,21 @@ TEST_F(Navigate, UndoEndToStartAndSettingsSurviveARestart) {
   EXPECT_EQ(Text(&again, "edLatDeg1"), "");
   Click(&again, "btnUndo");  // the snapshot outlives the window
   EXPECT_EQ(Text(&again, "edLatDeg1"), "12");
+}
+
+TEST_F(Navigate, DamagedUndoSnapshotIsHarmless) {
+  for (const char* text : {"", "garbage\n\x01\xff", "[NaviForm]\nLatDeg1", "[NaviForm]\nLatDeg1=-1\nLonDeg1=5"}) {
+    t.program.Write("SETS.INI", text);
+    Type(w(), "edLonDeg1", "7");
+    Click(w(), "btnUndo");
+    EXPECT_EQ(Text(w(), "edLonDeg1"), "7") << text;
+  }
+  t.program.Write("SETS.INI", "[NaviForm]\nLatDeg1=12\nLatMin1=x\n");
+  Click(w(), "btnUndo");  // a truncated snapshot restores what it has and empties the rest
+  EXPECT_EQ(Text(w(), "edLatDeg1"), "12");
+  EXPECT_EQ(Text(w(), "edLatMin1"), "x");
+  EXPECT_EQ(Text(w(), "edLonDeg1"), "");
+  EXPECT_TRUE(t.platform.messages.empty()) << t.platform.LastMessage();
 }
 
 TEST_F(Navigate, FirstStartDefaultsAndTheOptionsMenu) {
