@@ -96,6 +96,7 @@ TGreatForm::TGreatForm(AppContext& ctx) : FormBase(ctx, "GreatForm", "Great Circ
   edDirection_ = NewEdit(central, "Edit21");
   edDirection_->setReadOnly(true);
   edDirection_->setToolTip("Can not be changed");
+  edDirection_->setMinimumWidth(70);
   controls->addWidget(lbDirection_);
   controls->addWidget(edDirection_);
   layout->addLayout(controls);
