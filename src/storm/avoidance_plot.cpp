@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <cmath>
 
+#include "foundation/numbers.h"
+
 namespace veltrane {
 namespace {
 
@@ -22,8 +24,11 @@ AvoidancePlot PlanAvoidancePlot(const AvoidancePlotInput& in) {
   p.scale = reach > 0 ? in.height / reach : 1.0;
   const double k = p.scale;
   p.boat1 = {kFrameOrigin, kFrameOrigin};
-  p.cyclone1 = PlotVectorEnd(static_cast<int>(in.bearing), p.boat1.x, p.boat1.y, k * in.distance);
-  p.boat2 = PlotVectorEnd(static_cast<int>(in.course), p.boat1.x, p.boat1.y, k * in.timeToCpa * in.boatSpeed);
+  // Directions as the avoidance window shows them, in whole degrees.
+  const int bearing = static_cast<int>(RoundHalfEven(in.bearing));
+  const int course = static_cast<int>(RoundHalfEven(in.course));
+  p.cyclone1 = PlotVectorEnd(bearing, p.boat1.x, p.boat1.y, k * in.distance);
+  p.boat2 = PlotVectorEnd(course, p.boat1.x, p.boat1.y, k * in.timeToCpa * in.boatSpeed);
   p.cyclone2 = PlotVectorEnd(in.heading, p.cyclone1.x, p.cyclone1.y, k * in.timeToCpa * in.cycloneSpeed);
 
   PixelPoint* points[] = {&p.boat1, &p.boat2, &p.cyclone1, &p.cyclone2};
