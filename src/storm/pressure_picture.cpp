@@ -9,6 +9,7 @@ constexpr int kHeadStroke = 8;
 constexpr int kHeadAngle = 20;
 constexpr int kInflow = 30;       // how far the wind turns in towards a low (out of a high)
 constexpr int kStopShort = 30;    // a boat heading in stops short of the centre and its word
+constexpr int kLeaveFrom = 12;    // a leaving boat starts near the centre, ends inside the picture
 constexpr int kPassingOffset = 30;
 
 int Wrap(int d) { return ((d % 360) + 360) % 360; }
@@ -59,7 +60,7 @@ BoatRun PlanBoatRun(const std::string& status, double course, int width) {
   }
   int along;  // signed distance of the start from the centre along the course
   if (letter == 'C')
-    along = leaving ? kStopShort : -(run.steps + kStopShort);
+    along = leaving ? kLeaveFrom : -(run.steps + kStopShort);
   else
     along = leaving ? 0 : -run.steps;
   run.start = {kIsobarCentre.x + offX + along * run.dx, kIsobarCentre.y + offY + along * run.dy};
