@@ -8,7 +8,7 @@ constexpr int kShaft = 30;
 constexpr int kHeadStroke = 8;
 constexpr int kHeadAngle = 20;
 constexpr int kInflow = 30;       // how far the wind turns in towards a low (out of a high)
-constexpr int kStopShort = 30;    // a boat heading in stops short of the centre and its word
+constexpr int kStopShort = 20;    // a boat heading in stops short of the centre
 constexpr int kLeaveFrom = 12;    // a leaving boat starts near the centre, ends inside the picture
 constexpr int kPassingOffset = 30;
 

@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 namespace veltrane {
 namespace {
 
@@ -27,6 +29,17 @@ TEST(PlanBoatRun, TowardsPastOrAwayFromTheCentreAsTheTextSays) {
   EXPECT_GT(right.start.x, c.x);
   EXPECT_EQ(right.start.y, c.y);
   EXPECT_LT(End(right).y, c.y);
+}
+
+TEST(PlanBoatRun, StaysInsideThePicture) {
+  for (const char* status : {"C", "Cc", "L", "Lc", "R", "Rc"})
+    for (const int course : {0, 90, 180, 270}) {
+      const BoatRun r = PlanBoatRun(status, course, 195);
+      for (const PixelPoint p : {r.start, End(r)}) {
+        EXPECT_GE(std::min(p.x, p.y), 10) << status << " " << course;
+        EXPECT_LE(std::max(p.x, p.y), 185) << status << " " << course;
+      }
+    }
 }
 
 TEST(WindArrows, TurnRoundTheCentreByKindAndHemisphere) {

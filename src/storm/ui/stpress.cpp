@@ -60,12 +60,13 @@ class PressurePictureView : public QWidget {
     for (const QRect& r : {QRect(QPoint(75, 80), QPoint(120, 115)), QRect(QPoint(60, 65), QPoint(135, 130)),
                            QRect(QPoint(45, 50), QPoint(150, 145))})
       painter.drawEllipse(r);
-    const int w = width();
-    painter.setPen(Qt::black);
-    painter.drawText(QPoint(w / 2 - 20, w / 2 - 10 + painter.fontMetrics().ascent()), PressureClassName(high_));
     painter.setPen(QPen(high_ ? QColor(200, 90, 0) : QColor(0, 90, 200), 1.5));
     for (const Segment& s : WindArrows(high_, north_)) painter.drawLine(s.from.x, s.from.y, s.to.x, s.to.y);
     DrawBoat(painter);
+    // The word last, so a boat near the centre does not hide it.
+    const int w = width();
+    painter.setPen(Qt::black);
+    painter.drawText(QPoint(w / 2 - 20, w / 2 - 10 + painter.fontMetrics().ascent()), PressureClassName(high_));
   }
 
  private:
