@@ -1,6 +1,5 @@
 #include "coastal/ui/navig.h"
 
-#include <QApplication>
 #include <QButtonGroup>
 #include <QComboBox>
 #include <QGridLayout>
@@ -12,7 +11,13 @@
 #include <QRadioButton>
 #include <cmath>
 
+#include "coastal/ui/navbeun.h"
+#include "coastal/ui/navcours.h"
 #include "coastal/ui/navcross.h"
+#include "coastal/ui/navdisun.h"
+#include "coastal/ui/navsails.h"
+#include "coastal/ui/navtideun.h"
+#include "coastal/ui/navwinds.h"
 #include "foundation/angles.h"
 #include "foundation/checks.h"
 #include "foundation/formats.h"
@@ -245,27 +250,27 @@ void TNaviForm::BuildMenu() {
   struct Item {
     const char* name;
     const char* caption;
-    const char* window;  // component name of the window it shows
-    std::function<bool()> exists;
+    std::function<FormBase*()> window;  // null while that window does not exist
   };
   const Item items[] = {
-      {"Bearings1", "&Bearings", "NavBearForm", [this] { return ctx_.windows.bearings != nullptr; }},
-      {"Courses1", "&Courses", "NavCourseForm", [this] { return ctx_.windows.course != nullptr; }},
-      {"CrossBearing1", "C&rossBearing", "CrossForm", [this] { return ctx_.windows.cross != nullptr; }},
-      {"Distances1", "&Distances", "NavDisForm", [this] { return ctx_.windows.distances != nullptr; }},
-      {"Sailing1", "&Sailing", "NavSailForm", [this] { return ctx_.windows.sailing != nullptr; }},
-      {"Tides1", "&Tides", "NavTideForm", [this] { return ctx_.windows.tide != nullptr; }},
-      {"Winds1", "&Winds", "NavWindForm", [this] { return ctx_.windows.wind != nullptr; }},
+      {"Bearings1", "&Bearings", [this] { return ctx_.windows.bearings; }},
+      {"Courses1", "&Courses", [this] { return ctx_.windows.course; }},
+      {"CrossBearing1", "C&rossBearing", [this] { return ctx_.windows.cross; }},
+      {"Distances1", "&Distances", [this] { return ctx_.windows.distances; }},
+      {"Sailing1", "&Sailing", [this] { return ctx_.windows.sailing; }},
+      {"Tides1", "&Tides", [this] { return ctx_.windows.tide; }},
+      {"Winds1", "&Winds", [this] { return ctx_.windows.wind; }},
   };
-  std::vector<std::pair<QAction*, std::function<bool()>>> gated;
+  std::vector<std::pair<QAction*, std::function<FormBase*()>>> gated;
   for (const auto& item : items) {
-    QAction* a = AddMenuAction(options_, item.name, item.caption,
-                               [this, name = item.window] { ShowWindowNamed(name); });
-    gated.emplace_back(a, item.exists);
+    QAction* a = AddMenuAction(options_, item.name, item.caption, [window = item.window] {
+      if (FormBase* w = window()) w->ShowForm();
+    });
+    gated.emplace_back(a, item.window);
   }
   // Some of these windows are created after this one: decide each time the menu opens.
   auto refresh = [gated] {
-    for (const auto& [action, exists] : gated) action->setEnabled(exists());
+    for (const auto& [action, window] : gated) action->setEnabled(window() != nullptr);
   };
   connect(options_, &QMenu::aboutToShow, this, refresh);
   refresh();
@@ -274,18 +279,6 @@ void TNaviForm::BuildMenu() {
   AddMenuAction(demos, "East1", "&East", [this] { Demo(false); });
   AddMenuAction("Print1", "&Print", [this] { PrintForm(); });
   AddMenuAction("Help1", "&Help", [this] { OpenHelp(); });
-}
-
-void TNaviForm::ShowWindowNamed(const char* objectName) {
-  if (objectName == std::string("CrossForm") && ctx_.windows.cross) {
-    ctx_.windows.cross->ShowForm();
-    return;
-  }
-  for (QWidget* w : QApplication::topLevelWidgets()) {
-    if (w->objectName() != objectName) continue;
-    if (auto* form = qobject_cast<FormBase*>(w)) form->ShowForm();
-    return;
-  }
 }
 
 void TNaviForm::WatchEntries() {

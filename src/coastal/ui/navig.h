@@ -79,7 +79,6 @@ class TNaviForm : public FormBase {
   void StoreSnapshot();
   std::vector<QLineEdit*> SnapshotFields() const;
   void SetFields(const std::vector<QLineEdit*>& fields, bool input, bool clear);
-  void ShowWindowNamed(const char* objectName);
 
   Task task_ = Task::None;
   bool good_ = true;     // all values read in this run were numbers

@@ -9,6 +9,7 @@
 
 #include "coastal/nav_utl.h"
 #include "coastal/ui/navcross.h"
+#include "coastal/ui/navtideun.h"
 #include "foundation/numbers.h"
 #include "foundation/text_file.h"
 #include "support/ui_driver.h"
@@ -376,6 +377,12 @@ TEST_F(Navigate, FirstStartDefaultsAndTheOptionsMenu) {
   Click(w(), "CrossBearing1");
   EXPECT_TRUE(cross.isVisible());
   cross.hide();
+  TNavTideForm tide(t.ctx);  // created after Navigate, as at program start
+  emit options->aboutToShow();
+  EXPECT_TRUE(IsEnabled(w(), "Tides1"));
+  Click(w(), "Tides1");
+  EXPECT_TRUE(tide.isVisible());
+  tide.hide();
 
   Click(w(), "Print1");
   EXPECT_EQ(t.platform.printCount, 1);
