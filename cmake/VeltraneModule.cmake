@@ -43,6 +43,7 @@ endfunction()
 
 function(veltrane_test_executable target)
   target_link_libraries(${target} PRIVATE ${ARGN})
+  target_include_directories(${target} PRIVATE ${PROJECT_SOURCE_DIR}/tests)
   add_test(NAME ${target} COMMAND ${target})
   set_tests_properties(${target} PROPERTIES
     ENVIRONMENT "QT_QPA_PLATFORM=offscreen;VELTRANE_DATA_DIR=${PROJECT_SOURCE_DIR}/data;VELTRANE_PROGRAM_DIR=${VELTRANE_PROGRAM_DIR}"

@@ -9,66 +9,45 @@
 
 #include "astro/moon.h"
 #include "astro/star_record.h"
-#include "cli/commands.h"
+#include "cli/cli_run.h"
 
 namespace veltrane::cli {
 namespace {
-
-struct CliResult {
-  int code;
-  std::string out, err;
-};
-
-CliResult Cli(const std::vector<std::string>& args) {
-  CliResult r;
-  r.code = RunCli(args, r.out, r.err);
-  return r;
-}
-
-// The number after "key": in the output; NaN when the key is missing or not a number.
-double Num(const std::string& json, const std::string& key) {
-  const size_t at = json.find("\"" + key + "\": ");
-  if (at == std::string::npos) return NAN;
-  const char* start = json.c_str() + at + key.size() + 4;
-  char* end = nullptr;
-  const double v = std::strtod(start, &end);
-  return end == start ? NAN : v;
-}
 
 bool HasText(const std::string& json, const std::string& text) {
   return json.find(text) != std::string::npos;
 }
 
 TEST(AstroCli, SunMoonAndSiderealTime) {
-  const CliResult sun = Cli({"sun", "--utc", "1992-10-13T00:00:00"});
+  const CliRun sun = Cli({"sun", "--utc", "1992-10-13T00:00:00"});
   ASSERT_EQ(sun.code, 0) << sun.err;
   // Computed for dynamical time: Delta T of about 59 s moves the Sun by 2.4''.
-  EXPECT_NEAR(Num(sun.out, "ra_deg"), 198.38083 + 59.0 / 86400.0 * 0.9856 * 0.92, 1e-4);
-  EXPECT_NEAR(Num(sun.out, "dec_deg"), -7.78507, 1e-3);
-  EXPECT_NEAR(Num(sun.out, "r_au"), 0.99766, 1e-5);
-  EXPECT_NEAR(Num(sun.out, "semidiameter_arcsec"), 961.9, 1e-9);
+  EXPECT_NEAR(JsonNumber(sun.out, "ra_deg"), 198.38083 + 59.0 / 86400.0 * 0.9856 * 0.92, 1e-4);
+  EXPECT_NEAR(JsonNumber(sun.out, "dec_deg"), -7.78507, 1e-3);
+  EXPECT_NEAR(JsonNumber(sun.out, "r_au"), 0.99766, 1e-5);
+  EXPECT_NEAR(JsonNumber(sun.out, "semidiameter_arcsec"), 961.9, 1e-9);
   for (const char* key : {"jd", "delta_t_s", "hp_deg", "gast_h", "gha_deg"})
-    EXPECT_TRUE(std::isfinite(Num(sun.out, key))) << key;
+    EXPECT_TRUE(std::isfinite(JsonNumber(sun.out, key))) << key;
 
-  const CliResult moon = Cli({"moon", "--utc", "1992-04-12T00:00:00", "--lat", "52", "--lon", "4.9"});
+  const CliRun moon = Cli({"moon", "--utc", "1992-04-12T00:00:00", "--lat", "52", "--lon", "4.9"});
   ASSERT_EQ(moon.code, 0) << moon.err;
   for (const char* key : {"ra_deg", "dec_deg", "hp_deg", "distance_km", "semidiameter_arcsec",
                           "gast_h", "gha_deg", "illuminated_percent", "elongation_deg",
                           "lha_deg", "altitude_deg", "azimuth_deg", "refraction_deg"})
-    EXPECT_TRUE(std::isfinite(Num(moon.out, key))) << key;
+    EXPECT_TRUE(std::isfinite(JsonNumber(moon.out, key))) << key;
   EXPECT_TRUE(HasText(moon.out, "\"topocentric\": {\"ra_deg\": "));
   EXPECT_FALSE(HasText(moon.out, "r_au"));
   // Computed for dynamical time: Delta T moves the Moon by half a minute of arc.
   const double t = -0.077221081451;
-  const double dt = Num(moon.out, "delta_t_s") / 86400.0 / 36525.0;
-  EXPECT_NEAR(Num(moon.out, "ra_deg"), MoonPosition(t + dt).ra, 1e-6);
-  EXPECT_GT(std::fabs(Num(moon.out, "ra_deg") - MoonPosition(t).ra), 25.0 / 3600.0);
-  EXPECT_NEAR(Num(moon.out, "distance_km"), 368409.7, 5.0);
+  const double dt = JsonNumber(moon.out, "delta_t_s") / 86400.0 / 36525.0;
+  EXPECT_NEAR(JsonNumber(moon.out, "ra_deg"), MoonPosition(t + dt).ra, 1e-6);
+  EXPECT_GT(std::fabs(JsonNumber(moon.out, "ra_deg") - MoonPosition(t).ra), 25.0 / 3600.0);
+  EXPECT_NEAR(JsonNumber(moon.out, "distance_km"), 368409.7, 5.0);
 
-  const CliResult st = Cli({"sidereal", "--utc", "1987-04-10T19:21:00"});
+  const CliRun st = Cli({"sidereal", "--utc", "1987-04-10T19:21:00"});
   ASSERT_EQ(st.code, 0);
-  EXPECT_NEAR(Num(st.out, "gmst_h"), 8.0 + 34.0 / 60.0 + 57.0896 / 3600.0, 1e-6);
-  EXPECT_NEAR(Num(st.out, "dpsi_arcsec"), -3.9, 0.5);
+  EXPECT_NEAR(JsonNumber(st.out, "gmst_h"), 8.0 + 34.0 / 60.0 + 57.0896 / 3600.0, 1e-6);
+  EXPECT_NEAR(JsonNumber(st.out, "dpsi_arcsec"), -3.9, 0.5);
 }
 
 TEST(AstroCli, RisingAndSetting) {
@@ -90,11 +69,11 @@ TEST(AstroCli, RisingAndSetting) {
   for (const Case& c : cases) {
     std::vector<std::string> args = {"rise-set"};
     args.insert(args.end(), c.args.begin(), c.args.end());
-    const CliResult r = Cli(args);
+    const CliRun r = Cli(args);
     ASSERT_EQ(r.code, 0) << r.err;
     EXPECT_TRUE(HasText(r.out, c.expected)) << r.out;
   }
-  const CliResult moon = Cli({"rise-set", "--body", "moon", "--date", "2024-06-21", "--lat", "51.4779",
+  const CliRun moon = Cli({"rise-set", "--body", "moon", "--date", "2024-06-21", "--lat", "51.4779",
                         "--lon", "0", "--zone", "-1"});
   ASSERT_EQ(moon.code, 0) << moon.err;
   EXPECT_TRUE(HasText(moon.out, "\"status\": null")) << moon.out;
@@ -116,21 +95,21 @@ class AstroCliStars : public ::testing::Test {
 };
 
 TEST_F(AstroCliStars, ApparentPlaceByNameAndItsRisingAndSetting) {
-  const CliResult r = Cli({"star", "--name", "SIRIUS", "--utc", "2024-01-01T00:00:00", "--catalogue",
+  const CliRun r = Cli({"star", "--name", "SIRIUS", "--utc", "2024-01-01T00:00:00", "--catalogue",
                      path_, "--lat", "-33.9", "--lon", "18.4"});
   ASSERT_EQ(r.code, 0) << r.err;
   EXPECT_TRUE(HasText(r.out, "{\"name\": \"Sirius\"")) << r.out;
   // Sirius, apparent place at the start of 2024: 6h46m13s, -16°45'.
-  EXPECT_NEAR(Num(r.out, "ra_deg"), 15.0 * (6.0 + 46.0 / 60.0 + 13.0 / 3600.0), 0.01);
-  EXPECT_NEAR(Num(r.out, "dec_deg"), -(16.0 + 45.0 / 60.0), 0.01);
-  EXPECT_TRUE(std::isfinite(Num(r.out, "altitude_deg")));
+  EXPECT_NEAR(JsonNumber(r.out, "ra_deg"), 15.0 * (6.0 + 46.0 / 60.0 + 13.0 / 3600.0), 0.01);
+  EXPECT_NEAR(JsonNumber(r.out, "dec_deg"), -(16.0 + 45.0 / 60.0), 0.01);
+  EXPECT_TRUE(std::isfinite(JsonNumber(r.out, "altitude_deg")));
 
-  const CliResult south = Cli({"star", "--name", "mintaka", "--utc", "2000-01-01T12:00:00",
+  const CliRun south = Cli({"star", "--name", "mintaka", "--utc", "2000-01-01T12:00:00",
                          "--catalogue", path_});
   ASSERT_EQ(south.code, 0) << south.err;
-  EXPECT_NEAR(Num(south.out, "dec_deg"), -0.30, 0.01);  // south of the equator, not north
+  EXPECT_NEAR(JsonNumber(south.out, "dec_deg"), -0.30, 0.01);  // south of the equator, not north
 
-  const CliResult rs = Cli({"rise-set", "--body", "star", "--name", "Sirius", "--date", "2024-01-01",
+  const CliRun rs = Cli({"rise-set", "--body", "star", "--name", "Sirius", "--date", "2024-01-01",
                       "--lat", "60", "--lon", "10", "--catalogue", path_});
   ASSERT_EQ(rs.code, 0) << rs.err;
   EXPECT_TRUE(HasText(rs.out, "\"status\": null")) << rs.out;
@@ -153,7 +132,7 @@ TEST_F(AstroCliStars, FaultsAreReported) {
       {{"sidereal", "--utc", "2024-01-01T00:00:00", "--lat", "0"}, 2},
   };
   for (const Case& c : cases) {
-    const CliResult r = Cli(c.args);
+    const CliRun r = Cli(c.args);
     EXPECT_EQ(r.code, c.code) << c.args[0] << " " << r.out << r.err;
     if (c.code == 1) {
       EXPECT_TRUE(HasText(r.out, "\"error\"")) << r.out;
@@ -166,7 +145,7 @@ TEST_F(AstroCliStars, FaultsAreReported) {
 TEST(AstroCli, FarYearsGiveNumbers) {
   for (const char* utc : {"-2000-03-01T00:00:00", "4000-12-31T23:59:59"}) {
     for (const char* body : {"sun", "moon"}) {
-      const CliResult r = Cli({body, "--utc", utc, "--lat", "90", "--lon", "0"});
+      const CliRun r = Cli({body, "--utc", utc, "--lat", "90", "--lon", "0"});
       ASSERT_EQ(r.code, 0) << r.err;
       EXPECT_FALSE(HasText(r.out, "null")) << r.out;
     }

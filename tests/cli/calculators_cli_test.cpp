@@ -4,27 +4,10 @@
 #include <cmath>
 #include <cstdlib>
 
-#include "cli/commands.h"
+#include "cli/cli_run.h"
 
 namespace veltrane::cli {
 namespace {
-
-struct CliRun {
-  int code;
-  std::string out, err;
-};
-
-CliRun Cli(const std::vector<std::string>& args) {
-  CliRun r;
-  r.code = RunCli(args, r.out, r.err);
-  return r;
-}
-
-double Num(const std::string& json, const std::string& key) {
-  const size_t at = json.find("\"" + key + "\": ");
-  if (at == std::string::npos) return NAN;
-  return std::strtod(json.c_str() + at + key.size() + 4, nullptr);
-}
 
 TEST(CalculatorsCli, Tide) {
   const std::vector<std::string> tides = {"tide", "--high", "4", "--high-time", "12:00", "--low", "1",
@@ -33,7 +16,7 @@ TEST(CalculatorsCli, Tide) {
   args.insert(args.end(), {"--time", "09:00"});
   CliRun r = Cli(args);
   ASSERT_EQ(r.code, 0) << r.err;
-  EXPECT_NEAR(Num(r.out, "height"), 2.5, 1e-9);
+  EXPECT_NEAR(JsonNumber(r.out, "height"), 2.5, 1e-9);
   args = tides;
   args.insert(args.end(), {"--height", "2.5"});
   r = Cli(args);
@@ -47,17 +30,17 @@ TEST(CalculatorsCli, Wind) {
   const CliRun r = Cli({"wind", "--heading", "0", "--boat-speed", "5", "--apparent-angle", "30", "--apparent-speed",
                      "10", "--side", "starboard"});
   ASSERT_EQ(r.code, 0) << r.err;
-  EXPECT_EQ(Num(r.out, "true_direction_deg"), 54.0);
-  EXPECT_NEAR(Num(r.out, "true_speed_kn"), 6.2, 0.01);
+  EXPECT_EQ(JsonNumber(r.out, "true_direction_deg"), 54.0);
+  EXPECT_NEAR(JsonNumber(r.out, "true_speed_kn"), 6.2, 0.01);
 }
 
 TEST(CalculatorsCli, Meet) {
   CliRun r = Cli({"meet", "--course-other", "90", "--speed-other", "5", "--direction", "0", "--speed-own", "10",
                "--distance", "10"});
   ASSERT_EQ(r.code, 0) << r.err;
-  EXPECT_NEAR(Num(r.out, "course_deg"), 30.0, 1e-9);
-  EXPECT_NEAR(Num(r.out, "time_h"), 1.1547, 1e-4);
-  EXPECT_NEAR(Num(r.out, "distance_nm"), 11.547, 1e-3);
+  EXPECT_NEAR(JsonNumber(r.out, "course_deg"), 30.0, 1e-9);
+  EXPECT_NEAR(JsonNumber(r.out, "time_h"), 1.1547, 1e-4);
+  EXPECT_NEAR(JsonNumber(r.out, "distance_nm"), 11.547, 1e-3);
   r = Cli({"meet", "--course-other", "90", "--speed-other", "15", "--direction", "0", "--speed-own", "10",
            "--distance", "10"});
   EXPECT_EQ(r.code, 1);

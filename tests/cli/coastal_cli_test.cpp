@@ -5,30 +5,10 @@
 #include <cstdlib>
 #include <fstream>
 
-#include "cli/commands.h"
+#include "cli/cli_run.h"
 
 namespace veltrane::cli {
 namespace {
-
-struct CliResult {
-  int code;
-  std::string out, err;
-};
-
-CliResult Cli(const std::vector<std::string>& args) {
-  CliResult r;
-  r.code = RunCli(args, r.out, r.err);
-  return r;
-}
-
-double Field(const std::string& out, const std::string& key) {
-  const size_t at = out.find("\"" + key + "\": ");
-  if (at == std::string::npos) {
-    ADD_FAILURE() << key << " missing in " << out;
-    return NAN;
-  }
-  return std::strtod(out.c_str() + at + key.size() + 4, nullptr);
-}
 
 TEST(CoastalCli, SailingAndCourseDistance) {
   const struct {
@@ -50,21 +30,21 @@ TEST(CoastalCli, SailingAndCourseDistance) {
       {{"cross-bearing", "--a", "60,25,0", "--b", "60.1666666667,25.1666666667,270"}, "lat", 60.1666666667, "lon", 25},
   };
   for (const auto& c : cases) {
-    const CliResult r = Cli(c.args);
+    const CliRun r = Cli(c.args);
     EXPECT_EQ(r.code, 0) << c.args[0] << " " << r.err;
-    EXPECT_NEAR(Field(r.out, c.key1), c.v1, 1e-6) << r.out;
-    EXPECT_NEAR(Field(r.out, c.key2), c.v2, 1e-6) << r.out;
+    EXPECT_NEAR(JsonNumber(r.out, c.key1), c.v1, 1e-6) << r.out;
+    EXPECT_NEAR(JsonNumber(r.out, c.key2), c.v2, 1e-6) << r.out;
   }
 }
 
 TEST(CoastalCli, DeviationTableAndFailures) {
   const std::string table = testing::TempDir() + "coastal_cli_test.cmp";
   std::ofstream(table) << "0 2\n90 4\n";
-  CliResult r = Cli({"deviation", "--table", table, "--heading", "45.7"});
+  CliRun r = Cli({"deviation", "--table", table, "--heading", "45.7"});
   EXPECT_EQ(r.code, 0);
-  EXPECT_EQ(Field(r.out, "deviation_deg"), 3);
+  EXPECT_EQ(JsonNumber(r.out, "deviation_deg"), 3);
   r = Cli({"deviation", "--table", table, "--heading", "94", "--reverse"});
-  EXPECT_EQ(Field(r.out, "deviation_deg"), 4);
+  EXPECT_EQ(JsonNumber(r.out, "deviation_deg"), 4);
   std::remove(table.c_str());
 
   r = Cli({"deviation", "--table", table, "--heading", "10"});

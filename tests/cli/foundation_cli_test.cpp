@@ -2,21 +2,10 @@
 
 #include <cmath>
 
-#include "cli/commands.h"
+#include "cli/cli_run.h"
 
 namespace veltrane::cli {
 namespace {
-
-struct CliRun {
-  int code;
-  std::string out, err;
-};
-
-CliRun Cli(const std::vector<std::string>& args) {
-  CliRun r;
-  r.code = RunCli(args, r.out, r.err);
-  return r;
-}
 
 TEST(Cli, TimeArguments) {
   const CliRun r = Cli({"time", "--utc", "2000-01-01T12:00:00"});

@@ -2,34 +2,10 @@
 
 #include <cstdlib>
 
-#include "cli/commands.h"
+#include "cli/cli_run.h"
 
 namespace veltrane::cli {
 namespace {
-
-struct CliRun {
-  int code;
-  std::string out, err;
-};
-
-CliRun Cli(const std::vector<std::string>& args) {
-  CliRun r;
-  r.code = RunCli(args, r.out, r.err);
-  return r;
-}
-
-// The number after the n-th occurrence of "key": in the output.
-double NumberAfter(const std::string& out, const std::string& key, int n = 0) {
-  size_t at = 0;
-  for (int i = 0; i <= n; ++i) {
-    at = out.find("\"" + key + "\": ", i == 0 ? 0 : at + 1);
-    if (at == std::string::npos) {
-      ADD_FAILURE() << key << " missing in " << out;
-      return 0.0;
-    }
-  }
-  return std::strtod(out.c_str() + at + key.size() + 4, nullptr);
-}
 
 int Count(const std::string& out, const std::string& text) {
   int n = 0;
@@ -40,18 +16,18 @@ int Count(const std::string& out, const std::string& text) {
 TEST(GreatCircleCli, SanFranciscoToSydney) {
   const CliRun r = Cli({"great-circle", "--from", "37.7916667,-122.4633333", "--to", "-33.8616667,151.2116667"});
   ASSERT_EQ(r.code, 0) << r.err;
-  EXPECT_NEAR(NumberAfter(r.out, "distance_nm"), 6445.2, 0.05);
-  EXPECT_NEAR(NumberAfter(r.out, "initial_course_deg"), 240.3, 0.05);
-  EXPECT_NEAR(NumberAfter(r.out, "lat"), 46 + 39.5 / 60, 0.001);  // the vertex comes first
-  EXPECT_NEAR(NumberAfter(r.out, "lon"), -79.5, 0.001);
+  EXPECT_NEAR(JsonNumber(r.out, "distance_nm"), 6445.2, 0.05);
+  EXPECT_NEAR(JsonNumber(r.out, "initial_course_deg"), 240.3, 0.05);
+  EXPECT_NEAR(JsonNumber(r.out, "lat"), 46 + 39.5 / 60, 0.001);  // the vertex comes first
+  EXPECT_NEAR(JsonNumber(r.out, "lon"), -79.5, 0.001);
   EXPECT_NE(r.out.find("\"sailing_direction\": \"West\""), std::string::npos);
-  EXPECT_NEAR(NumberAfter(r.out, "andoyer_km"), 11931.333, 0.001);
-  EXPECT_NEAR(NumberAfter(r.out, "wgs84_km"), 11931.395, 0.001);
+  EXPECT_NEAR(JsonNumber(r.out, "andoyer_km"), 11931.333, 0.001);
+  EXPECT_NEAR(JsonNumber(r.out, "wgs84_km"), 11931.395, 0.001);
   EXPECT_EQ(Count(r.out, "\"leg_nm\""), 16);
   EXPECT_EQ(Count(r.out, "\"leg_nm\": null"), 1);
-  EXPECT_NEAR(NumberAfter(r.out, "total_nm", 14), 6447.0, 0.05);
-  EXPECT_NEAR(NumberAfter(r.out, "lon", 16), 151.2116667, 1e-6);  // the end point, east positive
-  EXPECT_NEAR(NumberAfter(r.out, "lon", 11), 177.5367, 0.001);  // past the date line: east
+  EXPECT_NEAR(JsonNumber(r.out, "total_nm", 14), 6447.0, 0.05);
+  EXPECT_NEAR(JsonNumber(r.out, "lon", 16), 151.2116667, 1e-6);  // the end point, east positive
+  EXPECT_NEAR(JsonNumber(r.out, "lon", 11), 177.5367, 0.001);  // past the date line: east
 }
 
 TEST(GreatCircleCli, StepAndDegenerateRoutes) {
@@ -69,11 +45,11 @@ TEST(GreatCircleCli, StepAndDegenerateRoutes) {
 
   const CliRun antipodes = Cli({"great-circle", "--from", "20,30", "--to", "-20,-150"});
   EXPECT_NE(antipodes.out.find("\"andoyer_km\": null"), std::string::npos) << antipodes.out;
-  EXPECT_NEAR(NumberAfter(antipodes.out, "distance_nm"), 10800, 1e-6);
+  EXPECT_NEAR(JsonNumber(antipodes.out, "distance_nm"), 10800, 1e-6);
 
   const CliRun equator = Cli({"great-circle", "--from", "0,10", "--to", "0,-20"});
   EXPECT_NE(equator.out.find("\"vertex\": null"), std::string::npos);
-  EXPECT_NEAR(NumberAfter(equator.out, "initial_course_deg"), 270, 1e-9);
+  EXPECT_NEAR(JsonNumber(equator.out, "initial_course_deg"), 270, 1e-9);
 }
 
 TEST(GreatCircleCli, BadArguments) {

@@ -1,56 +1,36 @@
 #include <gtest/gtest.h>
 
-#include "cli/commands.h"
+#include "cli/cli_run.h"
 
 namespace veltrane::cli {
 namespace {
 
-struct CliRun {
-  int code;
-  std::string out, err;
-};
-
-CliRun Cli(const std::vector<std::string>& args) {
-  CliRun r;
-  r.code = RunCli(args, r.out, r.err);
-  return r;
-}
-
-double After(const std::string& out, const std::string& key) {
-  const size_t at = out.find("\"" + key + "\": ");
-  if (at == std::string::npos) {
-    ADD_FAILURE() << key << " missing in " << out;
-    return 0.0;
-  }
-  return std::stod(out.substr(at + key.size() + 4));
-}
-
 TEST(StormCli, CentreOfTheDemonstration) {
   const CliRun r = Cli({"storm-centre", "--lat", "20", "--lon", "-60", "--wind", "90", "--fall", "1"});
   ASSERT_EQ(r.code, 0) << r.err;
-  EXPECT_EQ(After(r.out, "bearing_deg"), 202);
-  EXPECT_EQ(After(r.out, "distance_nm"), 220);
-  EXPECT_NEAR(After(r.out, "lat"), 16.6, 0.001);
-  EXPECT_NEAR(After(r.out, "lon"), -(61 + 26.8 / 60), 0.001);
+  EXPECT_EQ(JsonNumber(r.out, "bearing_deg"), 202);
+  EXPECT_EQ(JsonNumber(r.out, "distance_nm"), 220);
+  EXPECT_NEAR(JsonNumber(r.out, "lat"), 16.6, 0.001);
+  EXPECT_NEAR(JsonNumber(r.out, "lon"), -(61 + 26.8 / 60), 0.001);
 
   const CliRun cloud = Cli({"storm-centre", "--lat", "-10", "--lon", "60", "--wind", "10", "--fall", "0.25",
                             "--unit", "IM", "--source", "cloud"});
   ASSERT_EQ(cloud.code, 0) << cloud.err;
-  EXPECT_EQ(After(cloud.out, "bearing_deg"), 280);
-  EXPECT_EQ(After(cloud.out, "distance_nm"), 11);
+  EXPECT_EQ(JsonNumber(cloud.out, "bearing_deg"), 280);
+  EXPECT_EQ(JsonNumber(cloud.out, "distance_nm"), 11);
 }
 
 TEST(StormCli, AvoidanceOfTheDemonstration) {
   const CliRun r = Cli({"storm-avoid", "--boat", "20.116667,-60.215", "--boat-speed", "7", "--cyclone",
                         "17.345,-60.836667", "--heading", "38", "--speed", "28"});
   ASSERT_EQ(r.code, 0) << r.err;
-  EXPECT_NEAR(After(r.out, "course_deg"), 322, 0.5);
-  EXPECT_NEAR(After(r.out, "relative_speed_kn"), 27, 0.5);
-  EXPECT_NEAR(After(r.out, "relative_distance_nm"), 129, 0.5);
-  EXPECT_NEAR(After(r.out, "time_to_cpa_h"), 4.77, 0.01);
-  EXPECT_NEAR(After(r.out, "distance_to_cpa_nm"), 110, 0.5);
-  EXPECT_NEAR(After(r.out, "lat"), 20 + 33.3 / 60, 0.002);
-  EXPECT_NEAR(After(r.out, "lon"), -(60 + 34.8 / 60), 0.002);
+  EXPECT_NEAR(JsonNumber(r.out, "course_deg"), 322, 0.5);
+  EXPECT_NEAR(JsonNumber(r.out, "relative_speed_kn"), 27, 0.5);
+  EXPECT_NEAR(JsonNumber(r.out, "relative_distance_nm"), 129, 0.5);
+  EXPECT_NEAR(JsonNumber(r.out, "time_to_cpa_h"), 4.77, 0.01);
+  EXPECT_NEAR(JsonNumber(r.out, "distance_to_cpa_nm"), 110, 0.5);
+  EXPECT_NEAR(JsonNumber(r.out, "lat"), 20 + 33.3 / 60, 0.002);
+  EXPECT_NEAR(JsonNumber(r.out, "lon"), -(60 + 34.8 / 60), 0.002);
   EXPECT_NE(r.out.find("\"arrival\": \"4 h  50 min\""), std::string::npos) << r.out;
 }
 
@@ -59,7 +39,7 @@ TEST(StormCli, FasterBoatOutrunsTheCyclone) {
                         "0", "--speed", "10"});
   ASSERT_EQ(r.code, 0) << r.err;
   EXPECT_NE(r.out.find("\"outrun\": true"), std::string::npos) << r.out;
-  EXPECT_NEAR(After(r.out, "course_deg"), 0, 0.01);  // due north, away from a cyclone to the south
+  EXPECT_NEAR(JsonNumber(r.out, "course_deg"), 0, 0.01);  // due north, away from a cyclone to the south
   EXPECT_NE(r.out.find("\"time_to_cpa_h\": null"), std::string::npos) << r.out;
 }
 
