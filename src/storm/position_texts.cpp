@@ -3,22 +3,9 @@
 #include <cmath>
 
 #include "foundation/angles.h"
-#include "foundation/calendar.h"
 #include "foundation/numbers.h"
 
 namespace veltrane {
-
-namespace {
-constexpr double kMaxMinutes = 59.9;
-}
-
-std::optional<double> ReadDegMin(const std::string& degText, const std::string& minText, int maxDeg) {
-  const std::optional<int> deg = ParseInt(degText);
-  const std::optional<double> min = TrimBlanks(minText).empty() ? 0.0 : ParseReal(minText);
-  if (!deg || !min || *deg < 0 || *deg > maxDeg || *min < 0 || *min > kMaxMinutes) return std::nullopt;
-  if (*deg == maxDeg && *min > 0) return std::nullopt;
-  return DegMinToDeg(*deg, *min);
-}
 
 std::optional<int> ReadDirection(const std::string& text) {
   const std::optional<int> d = ParseInt(text);

@@ -11,10 +11,6 @@ namespace veltrane {
 // Shown when dead reckoning would carry a position over a pole.
 inline constexpr const char* kBeyondPoleMessage = "The position would pass a pole";
 
-// Size of an angle from its whole-degree and minute texts: degrees a whole number 0..maxDeg,
-// minutes 0..59.9 (empty counts as 0), and not beyond maxDeg in all. Nothing otherwise.
-std::optional<double> ReadDegMin(const std::string& degText, const std::string& minText, int maxDeg);
-
 // A course, bearing or wind direction: a whole number of degrees 0..360.
 std::optional<int> ReadDirection(const std::string& text);
 // A speed or distance: a number, not negative.

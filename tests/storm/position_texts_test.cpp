@@ -5,19 +5,6 @@
 namespace veltrane {
 namespace {
 
-TEST(ReadDegMin, AcceptsWholeDegreesAndMinutesWithinTheLimit) {
-  struct Case {
-    const char* deg;
-    const char* min;
-    int max;
-    std::optional<double> value;
-  } cases[] = {{"20", "30", 90, 20.5},         {"20", "", 90, 20.0},        {"90", "0", 90, 90.0},
-               {"90", "0.1", 90, std::nullopt}, {"91", "", 90, std::nullopt}, {"", "5", 90, std::nullopt},
-               {"20.5", "", 90, std::nullopt},  {"-1", "", 90, std::nullopt}, {"20", "60", 90, std::nullopt},
-               {"20", "x", 90, std::nullopt},   {"180", "", 180, 180.0}};
-  for (const Case& c : cases) EXPECT_EQ(ReadDegMin(c.deg, c.min, c.max), c.value) << c.deg << " " << c.min;
-}
-
 TEST(DegMinFields, MinutesNeverShowSixty) {
   struct Case {
     double x;

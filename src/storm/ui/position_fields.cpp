@@ -6,6 +6,7 @@
 #include <QLineEdit>
 #include <QRadioButton>
 
+#include "foundation/degmin_field.h"
 #include "foundation/ui/form_base.h"
 #include "foundation/ui/named_widgets.h"
 #include "storm/position_texts.h"
@@ -28,7 +29,7 @@ QLineEdit* AddEdit(QWidget* parent, QGridLayout* grid, int row, int column, cons
 std::optional<double> ReadPart(QLineEdit* deg, QLineEdit* min, int maxDeg) {
   if (TextOf(deg).empty()) return std::nullopt;
   if (TextOf(min).empty()) min->setText("0.0");
-  return ReadDegMin(TextOf(deg), TextOf(min), maxDeg);
+  return FieldAngle(TextOf(deg), TextOf(min), maxDeg);
 }
 
 void ShowPart(QLineEdit* deg, QLineEdit* min, double value) {
