@@ -1,9 +1,8 @@
 // Veltrane: the launcher and its sub-programs.
-#include <QApplication>
-
 #include "app/program_start.h"
+#include "foundation/ui/veltrane_application.h"
 
 int main(int argc, char** argv) {
-  QApplication app(argc, argv);
+  veltrane::VeltraneApplication app(argc, argv);
   return veltrane::RunProgram(app);
 }

@@ -5,6 +5,7 @@
 #include "app/launcher.h"
 #include "app/qt_platform.h"
 #include "app/readme_form.h"
+#include "foundation/ui/veltrane_application.h"
 #include "foundation/paths.h"
 #include "update/ui/about_box.h"
 // Window headers of the sub-programs (keep in creation order).
@@ -81,11 +82,12 @@ Program::~Program() {
   while (!windows_.empty()) windows_.pop_back();
 }
 
-int RunProgram(QApplication& app) {
+int RunProgram(VeltraneApplication& app) {
   QApplication::setApplicationName("Veltrane");
   const bool smoke = app.arguments().contains("--smoke");
   const std::string programFolder = QCoreApplication::applicationDirPath().toStdString() + "/";
   QtPlatform platform(programFolder + "help/");
+  app.SetErrorDisplay([&platform](const std::string& text) { platform.Message(text); });
   Program program(platform, SettingsFolderFromEnvironment(), programFolder);
   program.Launcher().show();
   if (smoke) {

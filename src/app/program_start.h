@@ -10,6 +10,7 @@
 namespace veltrane {
 
 class TVeltraneForm;
+class VeltraneApplication;
 
 class Program {
  public:
@@ -28,6 +29,6 @@ class Program {
 
 // Runs the program; "--smoke" starts as a user's start would, shows the launcher, processes
 // pending events and exits 0.
-int RunProgram(QApplication& app);
+int RunProgram(VeltraneApplication& app);
 
 }  // namespace veltrane

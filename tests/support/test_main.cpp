@@ -1,10 +1,11 @@
 // Window tests run on Qt's offscreen platform with one application object.
-#include <QApplication>
 #include <gtest/gtest.h>
+
+#include "foundation/ui/veltrane_application.h"
 
 int main(int argc, char** argv) {
   qputenv("QT_QPA_PLATFORM", "offscreen");
-  QApplication app(argc, argv);
+  veltrane::VeltraneApplication app(argc, argv);
   ::testing::InitGoogleTest(&argc, argv);
   return RUN_ALL_TESTS();
 }
