@@ -1,12 +1,10 @@
 #include "app/program_start.h"
 
-#include <QTimer>
-
 #include "app/launcher.h"
 #include "app/qt_platform.h"
 #include "app/readme_form.h"
-#include "foundation/ui/veltrane_application.h"
 #include "foundation/paths.h"
+#include "foundation/ui/veltrane_application.h"
 #include "update/ui/about_box.h"
 // Window headers of the sub-programs (keep in creation order).
 #include "coastal/ui/navbeun.h"

@@ -1,7 +1,7 @@
 #pragma once
 // Program start: the settings folder, every window in its order (the launcher first), and
 // the wiring of the launcher to the windows it opens.
-#include <QApplication>
+#include <QWidget>
 #include <memory>
 #include <vector>
 
