@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cmath>
 
 #include "foundation/angles.h"
 #include "storm/avoidance_plot.h"
@@ -103,6 +104,41 @@ TEST(AvoidancePlot, DemonstrationToScale) {
   EXPECT_NEAR(p.cyclone1.y - p.boat1.y, 170 * CosD(12) * p.scale, 1.0);
   EXPECT_EQ(p.barEnd.x - p.barStart.x, static_cast<int>(100 * p.scale));
   EXPECT_EQ(p.barEnd.y, 290);
+}
+
+TEST(AvoidancePlot, EveryPointStaysOnThePaintArea) {
+  // A cyclone running away from the boat needs more than the height the boat's run and the
+  // distance give; the picture is drawn smaller rather than off the paint area.
+  struct Case {
+    double bearing;
+    int heading;
+    double distance;
+  } cases[] = {{360, 0, 170}, {12, 12, 170}, {192, 38, 170}, {90, 90, 50}, {270, 270, 9000}};
+  for (const Case& c : cases) {
+    AvoidanceInput a = Demo();
+    a.bearing = c.bearing;
+    a.heading = c.heading;
+    a.distance = c.distance;
+    const AvoidanceSolution s = SolveAvoidance(a);
+    AvoidancePlotInput in;
+    in.width = 510;
+    in.height = 410;
+    in.bearing = c.bearing;
+    in.distance = c.distance;
+    in.course = s.course;
+    in.timeToCpa = s.timeToCpa;
+    in.boatSpeed = 7;
+    in.heading = c.heading;
+    in.cycloneSpeed = 28;
+    const AvoidancePlot p = PlanAvoidancePlot(in);
+    for (const PixelPoint& q : {p.boat1, p.boat2, p.cyclone1, p.cyclone2}) {
+      EXPECT_LE(q.x, in.width + 1) << c.bearing << " " << c.heading;
+      EXPECT_LE(q.y, in.height + 1) << c.bearing << " " << c.heading;
+    }
+    // Still to scale: the cyclone's start lies its distance from the boat's.
+    const double pixels = std::hypot(p.cyclone1.x - p.boat1.x, p.cyclone1.y - p.boat1.y);
+    EXPECT_NEAR(pixels, c.distance * p.scale, 2.0) << c.bearing;
+  }
 }
 
 TEST(AvoidancePlot, NothingToScaleKeepsOnePixelPerMile) {
