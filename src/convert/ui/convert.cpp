@@ -1,5 +1,7 @@
 #include "convert/ui/convert.h"
 
+#include <algorithm>
+
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QLineEdit>
@@ -55,7 +57,9 @@ QWidget* TConvForm::BuildConverter(Converter& c, const QString& title, const QSt
   auto* layout = new QGridLayout(box);
   c.edit = new QLineEdit(box);
   c.edit->setObjectName(editName);
+  c.edit->setMaximumWidth(110);
   layout->addWidget(c.edit, 0, 0);
+  layout->setRowStretch(resultCount + 2, 1);
   auto* radios = new QVBoxLayout;
   for (const std::string& unit : UnitsOf(c.quantity)) {
     auto* rb = new QRadioButton(QString::fromStdString(unit), box);
@@ -65,7 +69,7 @@ QWidget* TConvForm::BuildConverter(Converter& c, const QString& title, const QSt
     radios->addWidget(rb);
     c.units.push_back(rb);
   }
-  layout->addLayout(radios, 1, 0, resultCount + 1, 1);
+  layout->addLayout(radios, 1, 0, std::max(resultCount, 1) + 1, 1);
   for (int r = 0; r < resultCount; ++r) {
     auto* value = new QLineEdit(box);
     value->setObjectName(editName + "Result" + QString::number(r + 1));
@@ -73,8 +77,10 @@ QWidget* TConvForm::BuildConverter(Converter& c, const QString& title, const QSt
     auto* unit = new QLineEdit(box);
     unit->setObjectName(editName + "Unit" + QString::number(r + 1));
     unit->setReadOnly(true);
-    layout->addWidget(value, r, 1);
-    layout->addWidget(unit, r, 2);
+    value->setMaximumWidth(110);
+    unit->setMaximumWidth(80);
+    layout->addWidget(value, r + 1, 1);
+    layout->addWidget(unit, r + 1, 2);
     c.results.push_back(value);
     c.resultUnits.push_back(unit);
   }
