@@ -1,10 +1,10 @@
 #include <cmath>
 
 #include "cli/commands.h"
-#include "greatcircle/grutil.h"
 #include "storm/avoidance.h"
 #include "storm/position_texts.h"
 #include "storm/storm_centre.h"
+#include "storm/storm_rules.h"
 
 namespace veltrane::cli {
 namespace {
@@ -70,7 +70,7 @@ Result StormAvoid(const std::vector<std::string>& words) {
     throw UsageError("--speed must be above 0 and at most 60 knots");
   // Equal speeds have no avoiding course; the windows make them unequal the same way.
   if (in.boatSpeed == in.cycloneSpeed) in.cycloneSpeed += kSpeedNudge;
-  const CourseDistance target = MidLatitudeCourseDistance(boat, cyclone);
+  const CourseDistance target = ShortCourseDistance(boat, cyclone);
   in.bearing = target.course;
   in.distance = target.distance;
 

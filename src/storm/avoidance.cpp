@@ -2,9 +2,9 @@
 
 #include <cmath>
 
-#include "coastal/nav_utl.h"
 #include "foundation/angles.h"
 #include "foundation/numbers.h"
+#include "storm/storm_rules.h"
 
 namespace veltrane {
 namespace {
@@ -64,7 +64,7 @@ AvoidanceSolution SolveAvoidance(const AvoidanceInput& in) {
 }
 
 std::optional<PositionRecord> PositionAtCpa(const PositionRecord& boat, double boatSpeed, const AvoidanceSolution& s) {
-  return MidLatitudePosition(boat, s.timeToCpa * boatSpeed, RoundHalfEven(s.course));
+  return DeadReckon(boat, s.timeToCpa * boatSpeed, RoundHalfEven(s.course));
 }
 
 ArrivalText ArrivalIn(double hours) {

@@ -2,8 +2,7 @@
 
 #include <cmath>
 
-#include "coastal/nav_utl.h"
-#include "greatcircle/grutil.h"
+#include "storm/storm_rules.h"
 
 namespace veltrane {
 namespace {
@@ -24,14 +23,14 @@ std::optional<CentreEstimate> EstimateCentre(const PositionRecord& boat, int win
   CentreEstimate e;
   e.bearing = CentreBearing(windDirection, boat, source);
   e.distance = CentreDistance(fallInchesPerHour);
-  const std::optional<PositionRecord> centre = MidLatitudePosition(boat, e.distance, e.bearing);
+  const std::optional<PositionRecord> centre = DeadReckon(boat, e.distance, e.bearing);
   if (!centre) return std::nullopt;
   e.centre = *centre;
   return e;
 }
 
 CycloneTrack TrackBetween(const PositionRecord& centre1, const PositionRecord& centre2, double hours) {
-  const CourseDistance cd = MidLatitudeCourseDistance(centre1, centre2);
+  const CourseDistance cd = ShortCourseDistance(centre1, centre2);
   return {cd.course, cd.distance / hours};
 }
 

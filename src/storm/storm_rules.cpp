@@ -67,6 +67,18 @@ FallRate FallToInches(PressureUnit unit, double value) {
   return r;
 }
 
+std::optional<PositionRecord> DeadReckon(const PositionRecord& start, double distance, double course) {
+  std::optional<PositionRecord> end = MidLatitudePosition(start, distance, course);
+  if (end) end->Lon = Norm180(end->Lon);
+  return end;
+}
+
+CourseDistance ShortCourseDistance(const PositionRecord& from, const PositionRecord& to) {
+  PositionRecord near = to;
+  near.Lon = from.Lon + Norm180(to.Lon - from.Lon);
+  return MidLatitudeCourseDistance(from, near);
+}
+
 std::string CompassPoint8(double d) {
   // The sectors overlap by a degree at their edges; the first match wins.
   if (d > 337 || d < 23) return "N";

@@ -1,9 +1,11 @@
 #pragma once
 // The rules every storm window shares: where the cyclone centre lies from the wind, how far
 // from the rate of the barometer's fall, the pressure units, compass points and plot vectors.
+#include <optional>
 #include <string>
 
 #include "coastal/nav_utl.h"
+#include "greatcircle/grutil.h"
 
 namespace veltrane {
 
@@ -25,6 +27,12 @@ struct FallRate {
   bool valid = true;           // false below 0 or above 9 inches an hour
 };
 FallRate FallToInches(PressureUnit unit, double value);
+
+// Dead reckoning by mid-latitude sailing, the longitude kept within 180 degrees of Greenwich so a
+// run across the date line reads as a position; nothing when the run passes a pole.
+std::optional<PositionRecord> DeadReckon(const PositionRecord& start, double distance, double course);
+// Course and distance by mid-latitude sailing the short way round, across the date line too.
+CourseDistance ShortCourseDistance(const PositionRecord& from, const PositionRecord& to);
 
 // "N", "NE" ... "NW"; empty for a direction that fits no sector.
 std::string CompassPoint8(double direction);

@@ -59,6 +59,21 @@ TEST(StormCli, BadArgumentsAreUsageErrors) {
   }
 }
 
+TEST(StormCli, AcrossTheDateLine) {
+  // The demonstration moved to 179 W: the centre lies in east longitude, the avoidance unchanged.
+  const CliRun centre = Cli({"storm-centre", "--lat", "20", "--lon", "-179", "--wind", "90", "--fall", "1"});
+  ASSERT_EQ(centre.code, 0) << centre.err;
+  EXPECT_NEAR(JsonNumber(centre.out, "lon"), 179 + 33.2 / 60, 0.002);
+  const CliRun avoid = Cli({"storm-avoid", "--boat", "20.116667,-179.215", "--boat-speed", "7", "--cyclone",
+                            "17.345,-179.836667", "--heading", "38", "--speed", "28"});
+  ASSERT_EQ(avoid.code, 0) << avoid.err;
+  EXPECT_NEAR(JsonNumber(avoid.out, "course_deg"), 322, 0.5);
+  const CliRun across = Cli({"storm-avoid", "--boat", "20,179.9", "--boat-speed", "7", "--cyclone", "18,-179.9",
+                             "--heading", "0", "--speed", "20"});
+  ASSERT_EQ(across.code, 0) << across.err;
+  EXPECT_LT(JsonNumber(across.out, "distance_nm"), 125) << across.out;
+}
+
 TEST(StormCli, CentreBeyondThePoleIsAnError) {
   const CliRun r = Cli({"storm-centre", "--lat", "89", "--lon", "0", "--wind", "248", "--fall", "0"});
   EXPECT_EQ(r.code, 1);

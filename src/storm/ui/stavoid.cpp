@@ -11,9 +11,9 @@
 
 #include "foundation/numbers.h"
 #include "foundation/ui/named_widgets.h"
-#include "greatcircle/grutil.h"
 #include "storm/avoidance.h"
 #include "storm/position_texts.h"
+#include "storm/storm_rules.h"
 #include "storm/ui/stavgrf.h"
 #include "storm/ui/storm_fields.h"
 #include "storm/ui/storm_center.h"
@@ -154,7 +154,7 @@ std::optional<TAvoidanceForm::Target> TAvoidanceForm::ReadTarget(const std::opti
     if (!cyclone || !boat) return std::nullopt;
     label11_->setText(QString::number(cyclone->Lat, 'g', 17));
     label32_->setText(QString::number(cyclone->Lon, 'g', 17));
-    const CourseDistance cd = MidLatitudeCourseDistance(*boat, *cyclone);
+    const CourseDistance cd = ShortCourseDistance(*boat, *cyclone);
     edit13_->setText(Text(Str(cd.course, 0)));
     edit14_->setText(Text(Str(cd.distance, 0)));
     return Target{cd.course, cd.distance};
@@ -163,7 +163,7 @@ std::optional<TAvoidanceForm::Target> TAvoidanceForm::ReadTarget(const std::opti
   const std::optional<double> bearing = ParseReal(TextOf(edit13_));
   const std::optional<double> distance = ReadNonNegative(TextOf(edit14_));
   if (!bearing || *bearing < 0 || *bearing > 360 || !distance || !boat) return std::nullopt;
-  const std::optional<PositionRecord> cyclone = MidLatitudePosition(*boat, *distance, std::trunc(*bearing));
+  const std::optional<PositionRecord> cyclone = DeadReckon(*boat, *distance, std::trunc(*bearing));
   if (!cyclone) {
     beyondPole = true;
     return std::nullopt;

@@ -262,7 +262,7 @@ void TStorm_CenterForm::OkClick() {
     return;
   }
   const std::optional<CentreEstimate> estimate = EstimateCentre(*pos1, *wind, Source(), rate.inchesPerHour);
-  const std::optional<PositionRecord> pos2 = MidLatitudePosition(*pos1, *hours * *speed, *course);
+  const std::optional<PositionRecord> pos2 = DeadReckon(*pos1, *hours * *speed, *course);
   if (!estimate || !pos2) {
     ctx_.platform.Message(kBeyondPoleMessage);
     return;

@@ -11,6 +11,7 @@
 
 #include "foundation/ui/named_widgets.h"
 #include "storm/position_texts.h"
+#include "storm/storm_rules.h"
 #include "storm/ui/storm_fields.h"
 
 namespace veltrane {
@@ -69,7 +70,7 @@ void TPositionForm::CountPositionClick() {
     ctx_.platform.Message(kInvalid);
     return;
   }
-  const std::optional<PositionRecord> end = MidLatitudePosition(*start, *distance, *heading);
+  const std::optional<PositionRecord> end = DeadReckon(*start, *distance, *heading);
   if (!end) {
     ctx_.platform.Message(kBeyondPoleMessage);
     return;

@@ -66,6 +66,30 @@ TEST(AvoidanceWindow, DemonstrationTakenOverFromTheStormCentre) {
   EXPECT_TRUE(w.t.platform.messages.size() == 1u);  // only the demonstration's hint
 }
 
+TEST(AvoidanceWindow, TheDemonstrationAcrossTheDateLine) {
+  // The demonstration moved 119 degrees west: the first centre lies in east longitude, and every
+  // figure is the demonstration's.
+  StormWindows w;
+  Click(&w.centre, "Demo1");
+  w.t.platform.Clear();
+  Type(&w.centre, "Edit3", "179");
+  Click(&w.centre, "Ok");
+  EXPECT_EQ(Text(&w.centre, "Edit22") + " " + Text(&w.centre, "Edit23"), "179 33.2");
+  EXPECT_TRUE(IsChecked(&w.centre, "RadioButton18"));
+  EXPECT_EQ(Text(&w.centre, "Edit11") + " " + Text(&w.centre, "Edit12"), "179 12.9");
+  Type(&w.centre, "Edit13", "80");
+  Type(&w.centre, "Edit19", "1.5");
+  Click(&w.centre, "CountCyclon");
+  EXPECT_EQ(Text(&w.centre, "Edit15"), "38");
+  EXPECT_EQ(Text(&w.centre, "Edit16"), "28");
+  Click(&w.centre, "btnAvoid");
+  Click(&w.avoid, "CyclonCount");
+  EXPECT_EQ(Text(&w.avoid, "Edit13"), "192");
+  EXPECT_EQ(Text(&w.avoid, "Edit15"), "322");
+  EXPECT_EQ(Text(&w.avoid, "Edit17"), "129");
+  EXPECT_TRUE(w.t.platform.messages.empty());
+}
+
 TEST(AvoidanceWindow, NothingToTakeOverBeforeACentreIsKnown) {
   StormWindows w;
   Type(&w.avoid, "Edit1", "10");
