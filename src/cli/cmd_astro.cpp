@@ -64,7 +64,7 @@ std::optional<CatalogueStar> ReadCatalogueStar(const Args& args, std::string& er
 Result Sun(const std::vector<std::string>& words) {
   const Args args(words);
   args.Only(With({"--utc"}, ObserverOptionNames()));
-  const TimeArguments time = TimeArgumentsOf(args.Utc("--utc"));
+  const TimeArguments time = TimeArgumentsAt(args, "--utc");
   const std::optional<Observer> observer = ReadObserver(args);
   const SunApparentResult sun = SunApparent(time.tDynamic);
   const double r = SunPosition(time.tDynamic).radiusVector;
@@ -84,7 +84,7 @@ Result Sun(const std::vector<std::string>& words) {
 Result Moon(const std::vector<std::string>& words) {
   const Args args(words);
   args.Only(With({"--utc"}, ObserverOptionNames()));
-  const TimeArguments time = TimeArgumentsOf(args.Utc("--utc"));
+  const TimeArguments time = TimeArgumentsAt(args, "--utc");
   const std::optional<Observer> observer = ReadObserver(args);
   const MoonPositionResult moon = MoonPosition(time.tDynamic);
   const double gast = SiderealTime(time.jd0, time.hours).apparent;
@@ -105,7 +105,7 @@ Result Moon(const std::vector<std::string>& words) {
 Result Star(const std::vector<std::string>& words) {
   const Args args(words);
   args.Only(With({"--utc", "--name", "--catalogue"}, ObserverOptionNames()));
-  const TimeArguments time = TimeArgumentsOf(args.Utc("--utc"));
+  const TimeArguments time = TimeArgumentsAt(args, "--utc");
   const std::optional<Observer> observer = ReadObserver(args);
   std::string error;
   const std::optional<CatalogueStar> star = ReadCatalogueStar(args, error);
@@ -137,7 +137,7 @@ Result RiseSet(const std::vector<std::string>& words) {
   const std::string body = args.Text("--body");
   if (body != "sun" && body != "moon" && body != "star")
     throw UsageError("--body: must be sun, moon or star");
-  const TimeArguments time = TimeArgumentsOf(args.Utc("--date"));
+  const TimeArguments time = TimeArgumentsAt(args, "--date");
   const Observer observer = ReadObserverAt(args);
   const double zone = args.OptionalNumber("--zone").value_or(0.0);
   if (std::fabs(zone) > 14.0) throw UsageError("--zone: must lie in -14..14 hours");
@@ -194,7 +194,7 @@ Result RiseSet(const std::vector<std::string>& words) {
 Result Sidereal(const std::vector<std::string>& words) {
   const Args args(words);
   args.Only({"--utc"});
-  const TimeArguments time = TimeArgumentsOf(args.Utc("--utc"));
+  const TimeArguments time = TimeArgumentsAt(args, "--utc");
   const SiderealTimeResult st = SiderealTime(time.jd0, time.hours);
   return {Json::Object()
               .Set("jd", time.jd0 + time.hours / 24.0)

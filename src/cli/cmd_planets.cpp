@@ -27,7 +27,7 @@ Result PlanetCommand(const std::vector<std::string>& words) {
   known.insert({"--name", "--utc"});
   args.Only(known);
   const Planet planet = PlanetNamed(args.Text("--name"));
-  const TimeArguments time = TimeArgumentsOf(args.Utc("--utc"));
+  const TimeArguments time = TimeArgumentsAt(args, "--utc");
   const std::optional<Observer> observer = ReadObserver(args);
 
   // The planet theory counts centuries from 1900 January 0.5, one century before 2000.
@@ -79,7 +79,7 @@ Result AlmanacCommand(const std::vector<std::string>& words) {
 Result JupiterMoonsCommand(const std::vector<std::string>& words) {
   const Args args(words);
   args.Only({"--utc"});
-  const TimeArguments time = TimeArgumentsOf(args.Utc("--utc"));
+  const TimeArguments time = TimeArgumentsAt(args, "--utc");
   const JupiterMoons moons = JupiterSatellites(time.jd0, time.hours);
   static const char* const kNames[4] = {"io", "europa", "ganymede", "callisto"};
   Json out = Json::Object();

@@ -142,6 +142,29 @@ TEST_F(AstroCliStars, FaultsAreReported) {
   }
 }
 
+// A day the calendar does not have must not be read as the next month's.
+TEST(AstroCli, DaysOutsideTheCalendarAreRefused) {
+  struct Case {
+    const char* utc;
+    int code;
+  };
+  const Case cases[] = {
+      {"2023-02-29T00:00:00", 2}, {"2024-02-30T12:00:00", 2}, {"2024-04-31T00:00:00", 2},
+      {"1900-02-29T00:00:00", 2}, {"1582-10-10T00:00:00", 2}, {"2024-02-29T00:00:00", 0},
+      {"2000-02-29T00:00:00", 0}, {"1500-02-29T00:00:00", 0}, {"1582-10-04T00:00:00", 0},
+      {"1582-10-15T00:00:00", 0}, {"-0004-02-29T00:00:00", 0}, {"-0001-02-29T00:00:00", 2},
+  };
+  for (const Case& c : cases) {
+    for (const char* command : {"sun", "sidereal"}) {
+      const CliRun r = Cli({command, "--utc", c.utc});
+      EXPECT_EQ(r.code, c.code) << command << " " << c.utc << " " << r.err;
+    }
+    const std::string date = std::string(c.utc).substr(0, std::string(c.utc).find('T'));
+    const CliRun rs = Cli({"rise-set", "--body", "sun", "--date", date, "--lat", "0", "--lon", "0"});
+    EXPECT_EQ(rs.code, c.code) << date << " " << rs.err;
+  }
+}
+
 TEST(AstroCli, FarYearsGiveNumbers) {
   for (const char* utc : {"-2000-03-01T00:00:00", "4000-12-31T23:59:59"}) {
     for (const char* body : {"sun", "moon"}) {

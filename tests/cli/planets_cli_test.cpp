@@ -40,6 +40,8 @@ TEST(PlanetCli, BadArgumentsAreUsageErrors) {
       {"almanac", "--year", "2024", "--shadow", "2"},
       {"almanac", "--year", "20x4"},
       {"jupiter-moons", "--utc", "2024-13-01T00:00:00"},
+      {"jupiter-moons", "--utc", "2023-02-29T00:00:00"},
+      {"planet", "--name", "venus", "--utc", "2024-06-31T00:00:00"},
   };
   for (const auto& argv : cases) {
     const CliRun r = Cli(argv);
