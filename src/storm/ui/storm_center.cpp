@@ -240,6 +240,14 @@ std::optional<int> TStorm_CenterForm::ReadHours(bool& told) {
   return hours;
 }
 
+std::optional<double> TStorm_CenterForm::ReadFall(const QLineEdit* edit) const {
+  // Beyond the entry limit the distance table no longer holds: such a fall is refused, not
+  // turned into a centre at the boat.
+  const std::optional<double> fall = ParseReal(TextOf(edit));
+  if (!fall || *fall > FallLimit(Unit())) return std::nullopt;
+  return fall;
+}
+
 void TStorm_CenterForm::ShowEstimate(int bearing, double distance, const PositionRecord& centre) {
   edit18_->setText(Text(Str(distance, 0)));
   edit14_->setText(QString::number(bearing));
@@ -252,7 +260,7 @@ void TStorm_CenterForm::OkClick() {
   if (told) return;
   const std::optional<PositionRecord> pos1 = ReadPosition(pos1_);
   const std::optional<int> wind = ReadDirection(TextOf(edit5_));
-  const std::optional<double> fall = ParseReal(TextOf(edit8_));
+  const std::optional<double> fall = ReadFall(edit8_);
   const std::optional<double> speed = ReadNonNegative(TextOf(edit6_));
   const std::optional<int> course = ReadDirection(TextOf(edit7_));
   const FallRate rate = FallToInches(Unit(), fall.value_or(0.0));
@@ -286,7 +294,7 @@ void TStorm_CenterForm::CountCyclonClick() {
   const std::optional<PositionRecord> pos2 = ReadPosition(pos2_);
   const std::optional<int> wind1 = ReadDirection(TextOf(edit5_));
   const std::optional<int> wind2 = ReadDirection(TextOf(edit13_));
-  const std::optional<double> fall = ParseReal(TextOf(edit19_));
+  const std::optional<double> fall = ReadFall(edit19_);
   const FallRate rate = FallToInches(Unit(), fall.value_or(0.0));
   const std::optional<double> lat1 = ParseReal(label37_->text().toStdString());
   const std::optional<double> lon1 = ParseReal(label38_->text().toStdString());

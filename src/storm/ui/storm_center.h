@@ -40,6 +40,8 @@ class TStorm_CenterForm : public PositionFormBase {
   PressureUnit Unit() const;
   // Hours between the observations: a whole number 1..5, or nothing after telling the user.
   std::optional<int> ReadHours(bool& missing);
+  // A rate of fall within the chosen unit's entry limit.
+  std::optional<double> ReadFall(const QLineEdit* edit) const;
   void ShowEstimate(int bearing, double distance, const PositionRecord& centre);
   void AddLines(const std::vector<std::string>& lines);
 

@@ -67,6 +67,7 @@ TEST(StormCenterWindow, BadInputStopsWithOneMessage) {
       {"Edit17", "0", "Missing or erroneus values"},    {"Edit17", "", "Missing or erroneus values"},
       {"Edit17", "1.5", "0 .. 5"},                      // a part of an hour: the entry limit, not a conversion error
       {"Edit6", "-3", "Missing or erroneus values"},
+      {"Edit8", "100", "Missing or erroneus values"},   // beyond the entry limit: no centre at the boat
   };
   for (const BadInput& c : cases) {
     TestContext t;
@@ -93,6 +94,12 @@ TEST(StormCenterWindow, CycloneCountNeedsTheFirstEstimate) {
   Click(&form, "Demo1");
   t.platform.Clear();
   Type(&form, "Edit13", "");
+  Click(&form, "CountCyclon");
+  EXPECT_THAT(t.platform.messages, ElementsAre("Erroneus or missing values"));
+  EXPECT_EQ(Text(&form, "Edit15"), "");
+  Type(&form, "Edit13", "80");
+  Type(&form, "Edit19", "9");  // beyond the 7 mb an hour the entry check allows
+  t.platform.Clear();
   Click(&form, "CountCyclon");
   EXPECT_THAT(t.platform.messages, ElementsAre("Erroneus or missing values"));
   EXPECT_EQ(Text(&form, "Edit15"), "");
