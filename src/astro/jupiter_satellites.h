@@ -28,9 +28,9 @@ struct PictureBox {
 };
 PictureBox JupiterDisc(int width);
 
-// Where each satellite's number is written. Without the inverted (telescope) view, west is on the
-// left as in the sky; satellites beyond 25 radii are drawn at 25, and every label stays inside
-// the picture.
+// Where each satellite's number is written. Without the inverted (telescope) view north is up
+// and west on the right, as in the sky; satellites beyond 25 radii are drawn at 25, and every
+// label stays inside the picture.
 std::array<PicturePoint, 4> JupiterLabelPlaces(const JupiterMoons& moons, int width, bool inverted);
 
 // The explanation lines the Jupiter window shows beside the picture.
