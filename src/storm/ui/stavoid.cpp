@@ -4,6 +4,7 @@
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMenuBar>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QVBoxLayout>
@@ -42,6 +43,8 @@ TAvoidanceForm::TAvoidanceForm(AppContext& ctx) : PositionFormBase(ctx, "Avoidan
   panel5_->hide();
   memo_->hide();
   situation_->setEnabled(false);
+  // Wide enough for the whole menu bar, so "&Print" and "&Help" are not folded away.
+  setMinimumWidth(menuBar()->sizeHint().width());
 }
 
 void TAvoidanceForm::BuildControls() {

@@ -1,5 +1,6 @@
 #include "storm/ui/stavoid.h"
 
+#include <QMenuBar>
 #include <QPlainTextEdit>
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
@@ -88,6 +89,12 @@ TEST(AvoidanceWindow, TheDemonstrationAcrossTheDateLine) {
   EXPECT_EQ(Text(&w.avoid, "Edit15"), "322");
   EXPECT_EQ(Text(&w.avoid, "Edit17"), "129");
   EXPECT_TRUE(w.t.platform.messages.empty());
+}
+
+TEST(AvoidanceWindow, TheWholeMenuBarShows) {
+  StormWindows w;
+  w.avoid.show();
+  EXPECT_GE(w.avoid.width(), w.avoid.menuBar()->sizeHint().width());
 }
 
 TEST(AvoidanceWindow, NothingToTakeOverBeforeACentreIsKnown) {
