@@ -32,11 +32,6 @@ PreparedRoute PrepareRoute(const PositionRecord& start, const PositionRecord& en
   return r;
 }
 
-double RoutePointLatitude(const PositionRecord& vertex, double lon, SailingDirection direction) {
-  const double lat = LatitudeOnGreatCircle(vertex, lon);
-  return direction == SailingDirection::East ? -lat : lat;
-}
-
 RouteTable SailGreatLon(const PreparedRoute& route, const PositionRecord& vertex, double initialCourse, int step) {
   RouteTable table;
   if (step < 1) return table;
@@ -67,7 +62,7 @@ RouteTable SailGreatLon(const PreparedRoute& route, const PositionRecord& vertex
       p = end;
       finished = true;
     } else {
-      p.Lat = RoutePointLatitude(vertex, p.Lon, route.direction);
+      p.Lat = LatitudeOnGreatCircle(vertex, p.Lon);
     }
     const CourseDistance leg = MidLatitudeCourseDistance(previous, p);
     if (leg.distance > 0.0) {

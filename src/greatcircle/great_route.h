@@ -23,10 +23,6 @@ struct PreparedRoute {
 // the route is sailed in.
 PreparedRoute PrepareRoute(const PositionRecord& start, const PositionRecord& end);
 
-// Latitude of the route at a meridian. The vertex of an eastward route lies half a turn of
-// longitude away, hence the change of sign for "East".
-double RoutePointLatitude(const PositionRecord& vertex, double lon, SailingDirection direction);
-
 struct RoutePoint {
   double lat = 0.0;
   double lon = 0.0;  // -180..180

@@ -65,6 +65,11 @@ GreatCircleSolution GreatCircleSolve(const PositionRecord& start, const Position
     vLat = -vLat;
     vLon = vLon > 0.0 ? vLon - 180.0 : vLon + 180.0;
   }
+  // For a route sailed east the longitude above is half a turn away from the vertex: keep the
+  // one whose circle passes through the points (tested at the point farther from the equator).
+  const PositionRecord& far = std::fabs(lat1) >= std::fabs(lat2) ? start : end;
+  if (LatitudeOnGreatCircle({0.0, vLat, vLon}, far.Lon) * far.Lat < 0.0)
+    vLon = vLon > 0.0 ? vLon - 180.0 : vLon + 180.0;
   s.Vertex.Lat = vLat;
   s.Vertex.Lon = vLon;
   return s;

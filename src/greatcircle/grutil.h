@@ -17,7 +17,8 @@ struct GreatCircleSolution {
   bool solved = false;
   double Angle = 0.0;   // raw course angle 0..180 from north towards the end point's side
   double Course = 0.0;  // initial course 0..360
-  // The highest-latitude point of the route. A route along the equator has none.
+  // The highest-latitude point of the circle on the start's side of the equator, whichever way
+  // the route runs. A route along the equator has none.
   bool hasVertex = false;
   PositionRecord Vertex;
 };

@@ -34,6 +34,7 @@ TEST(GreatCircleCli, StepAndDegenerateRoutes) {
   const CliRun east = Cli({"great-circle", "--from", "40.7,-74", "--to", "38.7,-9.1", "--step", "10"});
   EXPECT_EQ(Count(east.out, "\"leg_nm\""), 8);
   EXPECT_NE(east.out.find("\"sailing_direction\": \"East\""), std::string::npos);
+  EXPECT_NEAR(JsonNumber(east.out, "lon"), -44.746, 0.001);  // the vertex on the route, mid-Atlantic
 
   const CliRun same = Cli({"great-circle", "--from", "12,30", "--to", "12,30"});
   ASSERT_EQ(same.code, 0);

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <utility>
 
 #include "greatcircle/wgs84_distance.h"
 
@@ -88,6 +89,28 @@ TEST(GreatCircleSolve, SouthernStartGivesSouthernVertex) {
   EXPECT_LT(s.Vertex.Lat, -34.6);
   EXPECT_GE(s.Vertex.Lon, -180);
   EXPECT_LE(s.Vertex.Lon, 180);
+}
+
+TEST(GreatCircleSolve, VertexLiesOnTheRouteEitherWay) {
+  struct Case {
+    PositionRecord a, b;
+    double vertexLat, vertexLon;
+  };
+  const Case cases[] = {
+      {At(40.7, 74.0), At(38.7, 9.1), 44.592, 44.746},        // New York and Lisbon
+      {At(-33.86, -151.21), At(-34.6, 58.4), -69.416, 133.385},  // Sydney and Buenos Aires, across 180
+      {At(0, 10), At(30, -40), 37.0045, -80},                  // from the equator, 90° short of the vertex
+  };
+  for (const auto& c : cases) {
+    for (const auto& [from, to] : {std::pair{c.a, c.b}, std::pair{c.b, c.a}}) {
+      const auto s = GreatCircleSolve(from, to);
+      ASSERT_TRUE(s.hasVertex);
+      EXPECT_NEAR(s.Vertex.Lat, c.vertexLat, 1e-3) << from.Lat << " to " << to.Lat;
+      EXPECT_NEAR(s.Vertex.Lon, c.vertexLon, 1e-3) << from.Lat << " to " << to.Lat;
+      EXPECT_NEAR(LatitudeOnGreatCircle(s.Vertex, from.Lon), from.Lat, 1e-9);
+      EXPECT_NEAR(LatitudeOnGreatCircle(s.Vertex, to.Lon), to.Lat, 1e-9);
+    }
+  }
 }
 
 TEST(MidLatitudeCourseDistance, CoursesAndDistances) {

@@ -443,7 +443,7 @@ void TGreatForm::CountLatitude1Click() {
     ctx_.platform.Message("The route follows a meridian");
     return;
   }
-  const double lat = RoutePointLatitude(last_->vertex, rbPointEast_->isChecked() ? -*lon : *lon, last_->route.direction);
+  const double lat = LatitudeOnGreatCircle(last_->vertex, rbPointEast_->isChecked() ? -*lon : *lon);
   edPointLat_->setText(Q(LatitudeText(lat)));
 }
 

@@ -101,6 +101,9 @@ TEST_F(GreatWindow, EastwardRouteTable) {
   Type(form.get(), "Edit20", "10");
   Click(form.get(), "Ok");
   EXPECT_EQ(Text(form.get(), "Edit21"), "East");
+  // The vertex of the route itself, in mid-Atlantic, not its mirror in the Pacific.
+  EXPECT_EQ(Text(form.get(), "Edit18"), "44° 35.5'  N");
+  EXPECT_EQ(Text(form.get(), "Edit19"), "44° 44.8'  W");
   Click(form.get(), "CountRoute");
   const char* lats[] = {"40° 42.0'  N", "42° 56.7'  N", "44° 13.0'  N", "44° 35.4'  N",
                         "44° 05.1'  N", "42° 40.5'  N", "40° 16.5'  N", "38° 42.0'  N"};
