@@ -168,9 +168,11 @@ QGroupBox* TGreatForm::BuildPoint(PointFields& p, const QString& title, int firs
   WatchEntry(p.lonDeg, [this](const std::string& t) { return CheckIntRange(t, 180, ctx_.platform); });
   WatchEntry(p.lonMin, [this, lonDeg](const std::string& t) { return CheckMinutes(TextOf(lonDeg), t, 180, ctx_.platform); });
   connect(p.name, &QComboBox::currentIndexChanged, this, [this, &p](int index) {
-    if (index >= 0) PlaceChosen(p, p.name->itemText(index));
+    // A name from the list is the whole name, commas and all.
+    if (index >= 0) PlaceChosen(p, p.name->itemText(index).toStdString());
   });
-  connect(p.name->lineEdit(), &QLineEdit::returnPressed, this, [this, &p] { PlaceChosen(p, p.name->currentText()); });
+  connect(p.name->lineEdit(), &QLineEdit::returnPressed, this,
+          [this, &p] { PlaceChosen(p, PlaceKey(p.name->currentText().toStdString())); });
   connect(save, &QPushButton::clicked, this, [this, &p] { SavePlace(p); });
   return box;
 }
@@ -268,13 +270,13 @@ void TGreatForm::LoadPlaceNames(bool reportMissing) {
   }
 }
 
-void TGreatForm::PlaceChosen(PointFields& p, const QString& text) {
+void TGreatForm::PlaceChosen(PointFields& p, const std::string& name) {
   const auto lines = ReadTextLines(PositionFile());
   if (!lines) {
     ctx_.platform.Message(" File missing or cannot be opened ");
     return;
   }
-  const auto place = FindPlace(*lines, PlaceKey(text.toStdString()));
+  const auto place = FindPlace(*lines, name);
   if (!place) return;
   p.latDeg->setText(Q(place->latDeg));
   p.latMin->setText(Q(place->latMin));

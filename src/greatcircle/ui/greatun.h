@@ -58,7 +58,8 @@ class TGreatForm : public FormBase {
   void BuildRoute();
   QLineEdit* AddResult(QWidget* box, int row, int column, const char* name, const QString& caption);
   void LoadPlaceNames(bool reportMissing);
-  void PlaceChosen(PointFields& p, const QString& text);
+  // Fills the point's fields from the place of that name in the position file.
+  void PlaceChosen(PointFields& p, const std::string& name);
   void SavePlace(PointFields& p);
   // The point's position (west positive), or nothing when a field does not hold an angle.
   std::optional<PositionRecord> ReadPoint(const PointFields& p) const;

@@ -259,11 +259,12 @@ TEST_F(GreatWindow, PlaceNamesFromTheFile) {
                   "no equals sign here\n"
                   "   =1_0_N,1_0_W\n"
                   "Bad=xx_0_N,1_0_W\n"
-                  "Lisbon=38_42_N,9_8_W\n");
+                  "Lisbon=38_42_N,9_8_W\n"
+                  "Portland, Maine=43_39_N,70_15_W\n");
   Open();
   EXPECT_TRUE(t.platform.messages.empty()) << t.platform.LastMessage();
   auto* start = Find<QComboBox>(form.get(), "cbxStart");
-  ASSERT_EQ(start->count(), 2);
+  ASSERT_EQ(start->count(), 3);
   EXPECT_EQ(Find<QComboBox>(form.get(), "cbxEnd")->itemText(1).toStdString(), "Lisbon");
 
   SelectCombo(form.get(), "cbxStart", "Lisbon");
@@ -272,6 +273,11 @@ TEST_F(GreatWindow, PlaceNamesFromTheFile) {
   EXPECT_EQ(Text(form.get(), "Edit4"), "8");
   EXPECT_TRUE(IsChecked(form.get(), "RadioButton1"));
   EXPECT_TRUE(IsChecked(form.get(), "RadioButton3"));
+
+  // A name chosen from the list is found whole, even with a comma in it.
+  SelectCombo(form.get(), "cbxStart", "Portland, Maine");
+  EXPECT_EQ(Text(form.get(), "Edit1"), "43");
+  EXPECT_EQ(Text(form.get(), "Edit3"), "70");
 
   // A typed name is looked up by what comes before its first comma.
   auto* end = Find<QComboBox>(form.get(), "cbxEnd");
