@@ -45,8 +45,11 @@ Result StormCentre(const std::vector<std::string>& words) {
   const double lon = args.Number("--lon");
   if (std::fabs(lat) > 90.0 || std::fabs(lon) > 180.0)
     throw UsageError("--lat must be within 90 and --lon within 180 degrees");
-  const FallRate fall = FallToInches(Unit(args), args.Number("--fall"));
-  if (!fall.valid) throw UsageError("--fall must be 0 to 9 inches of mercury an hour");
+  const PressureUnit unit = Unit(args);
+  const double rate = args.Number("--fall");
+  if (rate < 0 || rate > FallEntryLimit(unit))
+    throw UsageError("--fall must be 0 to 7 mb, 5 mmHg or 0.19 IM an hour");
+  const FallRate fall = FallToInches(unit, rate);
   const auto estimate = EstimateCentre(Engine({lat, lon}), Direction(args, "--wind"), Source(args), fall.inchesPerHour);
   if (!estimate) return ErrorResult(kBeyondPoleMessage);
   return {Json::Object()

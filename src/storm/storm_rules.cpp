@@ -79,6 +79,15 @@ CourseDistance ShortCourseDistance(const PositionRecord& from, const PositionRec
   return MidLatitudeCourseDistance(from, near);
 }
 
+double FallEntryLimit(PressureUnit unit) {
+  switch (unit) {
+    case PressureUnit::Millibar: return 7.0;
+    case PressureUnit::MmHg: return 5.0;
+    case PressureUnit::InchHg: return 0.19;
+  }
+  return 0.0;
+}
+
 std::string CompassPoint8(double d) {
   // The sectors overlap by a degree at their edges; the first match wins.
   if (d > 337 || d < 23) return "N";

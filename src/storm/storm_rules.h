@@ -27,6 +27,9 @@ struct FallRate {
   bool valid = true;           // false below 0 or above 9 inches an hour
 };
 FallRate FallToInches(PressureUnit unit, double value);
+// The steepest fall an hour the windows take in each unit: beyond it the distance table no
+// longer holds.
+double FallEntryLimit(PressureUnit unit);
 
 // Dead reckoning by mid-latitude sailing, the longitude kept within 180 degrees of Greenwich so a
 // run across the date line reads as a position; nothing when the run passes a pole.

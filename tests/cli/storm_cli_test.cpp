@@ -13,11 +13,11 @@ TEST(StormCli, CentreOfTheDemonstration) {
   EXPECT_NEAR(JsonNumber(r.out, "lat"), 16.6, 0.001);
   EXPECT_NEAR(JsonNumber(r.out, "lon"), -(61 + 26.8 / 60), 0.001);
 
-  const CliRun cloud = Cli({"storm-centre", "--lat", "-10", "--lon", "60", "--wind", "10", "--fall", "0.25",
+  const CliRun cloud = Cli({"storm-centre", "--lat", "-10", "--lon", "60", "--wind", "10", "--fall", "0.19",
                             "--unit", "IM", "--source", "cloud"});
   ASSERT_EQ(cloud.code, 0) << cloud.err;
   EXPECT_EQ(JsonNumber(cloud.out, "bearing_deg"), 280);
-  EXPECT_EQ(JsonNumber(cloud.out, "distance_nm"), 11);
+  EXPECT_EQ(JsonNumber(cloud.out, "distance_nm"), 25);
 }
 
 TEST(StormCli, AvoidanceOfTheDemonstration) {
@@ -47,6 +47,8 @@ TEST(StormCli, BadArgumentsAreUsageErrors) {
   const std::vector<std::vector<std::string>> cases = {
       {"storm-centre", "--lat", "20", "--lon", "-60", "--wind", "90.5", "--fall", "1"},
       {"storm-centre", "--lat", "20", "--lon", "-60", "--wind", "90", "--fall", "-1"},
+      {"storm-centre", "--lat", "20", "--lon", "-60", "--wind", "90", "--fall", "8", "--unit", "IM"},  // as the windows
+      {"storm-centre", "--lat", "20", "--lon", "-60", "--wind", "90", "--fall", "7.5"},
       {"storm-centre", "--lat", "20", "--lon", "-60", "--wind", "90", "--fall", "1", "--unit", "hPa"},
       {"storm-centre", "--lat", "95", "--lon", "-60", "--wind", "90", "--fall", "1"},
       {"storm-avoid", "--boat", "20,-60", "--boat-speed", "7", "--cyclone", "18,-60", "--heading", "0", "--speed", "0"},

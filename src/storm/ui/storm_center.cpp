@@ -31,16 +31,6 @@ constexpr const char* kDemoHint =
 constexpr int kMaxHours = 5;
 constexpr double kMaxBoatSpeed = 30.0;
 
-// The entry limit of a rate of fall in each unit.
-double FallLimit(PressureUnit unit) {
-  switch (unit) {
-    case PressureUnit::Millibar: return 7.0;
-    case PressureUnit::MmHg: return 5.0;
-    case PressureUnit::InchHg: return 0.19;
-  }
-  return 0.0;
-}
-
 const char* UnitLabel(PressureUnit unit) {
   switch (unit) {
     case PressureUnit::Millibar: return "mb";
@@ -154,7 +144,7 @@ void TStorm_CenterForm::BuildControls() {
   WatchEntry(edit6_, [&sink](const std::string& t) { return CheckRealRange(t, kMaxBoatSpeed, sink); });
   WatchEntry(edit17_, [&sink](const std::string& t) { return CheckRealRange(t, kMaxHours, sink); });
   for (QLineEdit* e : {edit8_, edit19_})
-    WatchEntry(e, [this, &sink](const std::string& t) { return CheckRealRange(t, FallLimit(Unit()), sink); });
+    WatchEntry(e, [this, &sink](const std::string& t) { return CheckRealRange(t, FallEntryLimit(Unit()), sink); });
 
   connect(ok, &QPushButton::clicked, this, [this] { OkClick(); });
   connect(count, &QPushButton::clicked, this, [this] { CountCyclonClick(); });
@@ -241,10 +231,9 @@ std::optional<int> TStorm_CenterForm::ReadHours(bool& told) {
 }
 
 std::optional<double> TStorm_CenterForm::ReadFall(const QLineEdit* edit) const {
-  // Beyond the entry limit the distance table no longer holds: such a fall is refused, not
-  // turned into a centre at the boat.
+  // Refused beyond the entry limit rather than turned into a centre at the boat.
   const std::optional<double> fall = ParseReal(TextOf(edit));
-  if (!fall || *fall > FallLimit(Unit())) return std::nullopt;
+  if (!fall || *fall > FallEntryLimit(Unit())) return std::nullopt;
   return fall;
 }
 
