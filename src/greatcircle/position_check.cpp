@@ -1,5 +1,7 @@
 #include "greatcircle/position_check.h"
 
+#include <cctype>
+
 #include "foundation/calendar.h"
 #include "foundation/numbers.h"
 
@@ -18,13 +20,14 @@ bool InRange(const std::string& part, int maxDeg) {
 // The part with the sign its letter asks for; `changed` tells whether it had to change.
 std::string FixSign(const std::string& part, char plainLetter, char minusLetter, bool& changed) {
   const std::string letter = TrimBlanks(GetField(part, '_', 2));
+  const char upper = letter.size() == 1 ? static_cast<char>(std::toupper(static_cast<unsigned char>(letter[0]))) : 0;
   const bool minus = !part.empty() && part.front() == '-';
   changed = false;
-  if (letter.size() == 1 && letter[0] == plainLetter && minus) {
+  if (upper == plainLetter && minus) {
     changed = true;
     return part.substr(1);
   }
-  if (letter.size() == 1 && letter[0] == minusLetter && !minus) {
+  if (upper == minusLetter && !minus) {
     changed = true;
     return "-" + part;
   }

@@ -1,5 +1,7 @@
 #include "greatcircle/position_file.h"
 
+#include <cctype>
+
 #include "foundation/calendar.h"
 #include "foundation/numbers.h"
 #include "foundation/text_file.h"
@@ -23,7 +25,8 @@ std::optional<Part> ParsePart(const std::string& text, int maxDeg, char firstLet
   const auto min = p.min.empty() ? std::optional<double>(0.0) : ParseReal(p.min);
   if (!deg || *deg < 0 || *deg > maxDeg || !min || *min < 0.0 || *min >= 60.0 || letter.empty()) return std::nullopt;
   if (*deg == maxDeg && *min > 0.0) return std::nullopt;
-  p.first = letter.front() == firstLetter;
+  // A hand-edited file may write the letter in lower case.
+  p.first = std::toupper(static_cast<unsigned char>(letter.front())) == firstLetter;
   return p;
 }
 

@@ -69,11 +69,22 @@ TEST(ParsePositionLine, FieldsAndLetters) {
   EXPECT_EQ(p->lonDeg, "147");
   EXPECT_EQ(p->lonMin, "19.5");
   EXPECT_FALSE(p->west);
-  // Any letter but N is south, any but W is east.
-  const auto q = ParsePositionLine("X=1_0_q,2_0_z");
-  ASSERT_TRUE(q);
-  EXPECT_FALSE(q->north);
-  EXPECT_FALSE(q->west);
+  // Any letter but N is south, any but W is east; the case of the letter does not matter.
+  struct Case {
+    const char* line;
+    bool north, west;
+  };
+  const Case letters[] = {
+      {"X=1_0_q,2_0_z", false, false},
+      {"Oslo=59_55_n,-10_45_e", true, false},
+      {"Rio=-22_54_s,43_10_w", false, true},
+  };
+  for (const auto& c : letters) {
+    const auto q = ParsePositionLine(c.line);
+    ASSERT_TRUE(q) << c.line;
+    EXPECT_EQ(q->north, c.north) << c.line;
+    EXPECT_EQ(q->west, c.west) << c.line;
+  }
 }
 
 TEST(PlaceLookup, NamesKeysAndCase) {
@@ -123,6 +134,7 @@ TEST(CheckPositionLine, FindsAndRepairs) {
       {"Sydney=-33_51.7_S,-151_12.7_E", "", "", ""},
       {"Lisbon=-38_42_N,9_8_W,old", "", "Latitude Name ", "Lisbon=38_42_N,9_8_W,old"},
       {"Lisbon=38_42_N,-9_8_W,a,b", "", "Longitud Name ", "Lisbon=38_42_N,9_8_W,a,b"},
+      {"Oslo=59_55_n,10_45_e", "", "Longitud Name ", "Oslo=59_55_n,-10_45_e,"},
       {"Bad=95_0_N,9_60_W", " latitude longitudErroneos Name", "", ""},
       {"Bad=45_0_N,190_0_W", " longitudErroneos Name", "", ""},
       {"No value at all", " latitude longitudErroneos Name", "", ""},
