@@ -125,12 +125,21 @@ void TAvoidanceForm::BuildControls() {
     edit14_->clear();
   });
   AddMenuAction("InitValues1", "Init Cyclone &Values", [this] {
-    for (QLineEdit* e : {edit11_, edit12_, edit15_, edit16_, edit17_, edit18_, edit19_}) e->clear();
+    edit11_->clear();
+    edit12_->clear();
+    ClearResults();
     memo_->clear();
+    // Nothing left to draw.
+    situation_->setEnabled(false);
   });
   AddMenuAction("Transfer1", "&Transfer Storm Center Values", [this] { Transfer1Click(); });
   AddMenuAction("Print1", "&Print", [this] { PrintForm(); });
   AddMenuAction("Help1", "&Help", [this] { OpenHelp(); });
+}
+
+void TAvoidanceForm::ClearResults() {
+  for (QLineEdit* e : {edit15_, edit16_, edit17_, edit18_, edit19_}) e->clear();
+  label4_->clear();
 }
 
 void TAvoidanceForm::AddLine(const std::string& line) { memo_->appendPlainText(Text(line)); }
@@ -182,6 +191,8 @@ void TAvoidanceForm::CyclonCountClick() {
   memo_->show();
   memo_->clear();
   situation_->setEnabled(false);
+  // No results of earlier values beside values that are refused.
+  ClearResults();
 
   const std::optional<PositionRecord> boat = ReadPosition(boat_);
   const std::optional<double> boatSpeed = ReadNonNegative(TextOf(edit6_));
@@ -213,8 +224,6 @@ void TAvoidanceForm::CyclonCountClick() {
   in.boatSpeed = *boatSpeed;
   in.cycloneSpeed = cycloneSpeed;
   const AvoidanceSolution s = SolveAvoidance(in);
-  for (QLineEdit* e : {edit15_, edit16_, edit17_, edit18_, edit19_}) e->clear();
-  label4_->clear();
   if (s.outcome == AvoidanceOutcome::NoRelativeSpeed) {
     ctx_.platform.Message(kNoRelativeSpeed);
     return;

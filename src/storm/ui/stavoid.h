@@ -26,6 +26,7 @@ class TAvoidanceForm : public PositionFormBase {
  private:
   void BuildControls();
   void AddLine(const std::string& line);
+  void ClearResults();
   // Bearing and distance to the cyclone from its position or as typed; nothing when missing.
   struct Target {
     double bearing = 0.0;

@@ -97,6 +97,26 @@ TEST(AvoidanceWindow, TheWholeMenuBarShows) {
   EXPECT_GE(w.avoid.width(), w.avoid.menuBar()->sizeHint().width());
 }
 
+TEST(AvoidanceWindow, NoStaleResults) {
+  StormWindows w;
+  TypeAll(&w.avoid, {{"Edit1", "20"}, {"Edit3", "60"}, {"Edit6", "7"}, {"Edit13", "192"}, {"Edit14", "170"},
+                     {"Edit11", "38"}, {"Edit12", "28"}});
+  Click(&w.avoid, "CyclonCount");
+  ASSERT_EQ(Text(&w.avoid, "Edit15"), "322");
+  // Refused values leave no results of the earlier ones.
+  Type(&w.avoid, "Edit6", "x");
+  Click(&w.avoid, "CyclonCount");
+  EXPECT_EQ(Text(&w.avoid, "Edit15"), "");
+  EXPECT_EQ(Text(&w.avoid, "Label4"), "");
+  // Emptied values leave nothing for "Situation" to draw.
+  Type(&w.avoid, "Edit6", "7");
+  Click(&w.avoid, "CyclonCount");
+  ASSERT_TRUE(IsEnabled(&w.avoid, "Situation"));
+  Click(&w.avoid, "InitValues1");
+  EXPECT_EQ(Text(&w.avoid, "Edit18"), "");
+  EXPECT_FALSE(IsEnabled(&w.avoid, "Situation"));
+}
+
 TEST(AvoidanceWindow, NothingToTakeOverBeforeACentreIsKnown) {
   StormWindows w;
   Type(&w.avoid, "Edit1", "10");
