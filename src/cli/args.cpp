@@ -96,9 +96,11 @@ UtcTime Args::Utc(const std::string& key) const {
   const auto mi = ParseInt(time.empty() ? "0" : GetField(time, ':', 1));
   const std::string secText = GetField(time, ':', 2);
   const auto s = ParseReal(secText.empty() ? "0" : secText);
-  if (!y || !mo || !da || (!time.empty() && !h) || !mi || !s || *mo < 1 || *mo > 12 || *da < 1 || *da > 31 ||
-      (h && (*h < 0 || *h > 23)) || *mi < 0 || *mi > 59 || *s < 0 || *s >= 60.0)
+  if (!y || !mo || !da || (!time.empty() && !h) || !mi || !s || (h && (*h < 0 || *h > 23)) || *mi < 0 ||
+      *mi > 59 || *s < 0 || *s >= 60.0)
     throw UsageError(key + ": '" + t + "' is not a time YYYY-MM-DDThh:mm:ss");
+  if (!IsCalendarDay(negative ? -*y : *y, *mo, *da))
+    throw UsageError(key + ": '" + t + "' is not a day of the calendar");
   UtcTime u;
   u.year = negative ? -*y : *y;
   u.month = *mo;

@@ -109,6 +109,14 @@ std::string WeekdayName(int dayOfWeek) {
   return "Saturday";
 }
 
+bool IsCalendarDay(int year, int month, int day) {
+  if (month < 1 || month > 12 || day < 1) return false;
+  const bool julian = year < 1582 || (year == 1582 && month < 10);
+  const bool leap = julian ? year % 4 == 0 : IsLeap(year);
+  if (day > DaysInMonth(2001, month) + (month == 2 && leap ? 1 : 0)) return false;
+  return !(year == 1582 && month == 10 && day > 4 && day < 15);
+}
+
 int DayOfWeek(int year, int month, int day) {
   // Zeller-type count on the proleptic Gregorian calendar.
   static constexpr int kOffsets[] = {0, 3, 2, 5, 0, 3, 5, 1, 4, 6, 2, 4};

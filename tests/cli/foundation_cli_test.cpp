@@ -50,6 +50,7 @@ TEST(Cli, BadArgumentsExitTwoWithOneLine) {
       {"time"},
       {"time", "--utc", "2000-13-01T00:00:00"},
       {"time", "--utc", "yesterday"},
+      {"time", "--utc", "2023-02-29T00:00:00"},
       {"time", "--utc", "2000-01-01T00:00:00", "--extra", "1"},
       {"convert", "--quantity", "speed", "--unit", "furlongs", "--value", "1"},
       {"convert", "--quantity", "speed", "--unit"},

@@ -49,6 +49,18 @@ TEST(Calendar, DeltaT) {
     EXPECT_TRUE(std::isfinite(DeltaT((year - 2000.0) / 100.0))) << year;
 }
 
+TEST(Calendar, DaysThatExist) {
+  struct Case {
+    int y, m, d;
+    bool exists;
+  };
+  const Case cases[] = {{2024, 2, 29, true},  {2023, 2, 29, false}, {1900, 2, 29, false}, {2000, 2, 29, true},
+                        {1500, 2, 29, true},  {1582, 10, 4, true},  {1582, 10, 10, false}, {1582, 10, 15, true},
+                        {-4, 2, 29, true},    {-1, 2, 29, false},   {2026, 4, 31, false},  {2026, 13, 1, false},
+                        {2026, 12, 0, false}, {2026, 12, 31, true}};
+  for (const auto& c : cases) EXPECT_EQ(IsCalendarDay(c.y, c.m, c.d), c.exists) << c.y << "-" << c.m << "-" << c.d;
+}
+
 TEST(Calendar, TimeTexts) {
   bool ok = true;
   const TTimeRec t = ParseTimeText("12", ok);
