@@ -24,6 +24,13 @@ int ArcBetween(int a, int b) {
   return d > 180 ? 360 - d : d;
 }
 
+// North is heading 0 and 360 alike: a table that gives only one of them gives it for both.
+std::optional<int> SlotValue(const DeviationTable& table, int slot) {
+  if (table.present[slot]) return table.value[slot];
+  if (slot == 0 && table.present[360]) return table.value[360];
+  return std::nullopt;
+}
+
 std::optional<std::string> TableFile(const std::vector<std::string>& folders, const std::string& compass) {
   // A compass name is a file name in the program's folders, never a path elsewhere.
   if (compass.empty() || compass.find_first_of("/\\") != std::string::npos || compass == "." || compass == "..")
@@ -54,15 +61,17 @@ DeviationTable ParseDeviationTable(std::string_view text) {
 }
 
 int LookupDeviation(const DeviationTable& table, int heading) {
-  const int h = heading == 360 ? 360 : WholeCircle(heading);
-  if (table.present[h]) return table.value[h];
+  if (heading == 360 && table.present[360]) return table.value[360];
+  const int h = WholeCircle(heading);
+  if (const auto v = SlotValue(table, h)) return *v;
   int k = 1;
-  while (k < 360 && !table.present[(h + k) % 360]) ++k;
+  std::optional<int> up;
+  while (k < 360 && !(up = SlotValue(table, (h + k) % 360))) ++k;
   int j = 1;
-  while (j < 360 && !table.present[(h - j + 360) % 360]) ++j;
-  const double up = k < 360 ? table.value[(h + k) % 360] : 0.0;
-  const double down = j < 360 ? table.value[(h - j + 360) % 360] : 0.0;
-  return static_cast<int>(down - RoundHalfEven(j / double(k + j) * (down - up)));
+  std::optional<int> down;
+  while (j < 360 && !(down = SlotValue(table, (h - j + 360) % 360))) ++j;
+  const double u = up.value_or(0), d = down.value_or(0);
+  return static_cast<int>(d - RoundHalfEven(j / double(k + j) * (d - u)));
 }
 
 int ReverseLookupDeviation(const DeviationTable& table, int magnetic) {

@@ -41,6 +41,10 @@ TEST(DeviationTable, InterpolatesAcrossNorth) {
       {"200 5", 17, 5},         // a single entry holds everywhere
       {"0 1\n0 3", 0, 3},       // a heading given twice keeps its last value
       {"360 7 0 1", 360, 7},    // slot 360 serves exactly 360
+      {"0 5 90 -5 270 -5", 360, 5},   // but north is north: 360 reads 0 when it has no value
+      {"360 5 90 -5 270 -5", 0, 5},
+      {"360 5 90 -5 270 -5", 10, 4},  // and interpolation through north finds it
+      {"360 5 90 -5 270 -5", 350, 4},
       {"400 9 10 2", 10, 2},    // headings outside the circle are ignored
       {"10 2 20 99999999999 30 -4", 20, -1},  // so are absurd deviations
       {"10 2 20 1.5 30 -4", 20, -1},
