@@ -46,6 +46,11 @@ constexpr const char* kPastPole = "The run reaches a pole: no end position";
 // Below this the current is too weak for its set to mean anything.
 constexpr double kLeastDrift = 0.05;
 
+// Between one point and itself there is no course to make good.
+bool SamePoint(const PositionRecord& a, const PositionRecord& b) {
+  return a.Lat == b.Lat && (a.Lon == b.Lon || std::fabs(a.Lat) == 90.0);
+}
+
 // Marks the window as writing its own results, so the entry checks stay quiet.
 class Writing {
  public:
@@ -62,6 +67,9 @@ class Writing {
 TNaviForm::TNaviForm(AppContext& ctx) : FormBase(ctx, "NaviForm", "Navigate", "fNavi") {
   ctx.windows.navi = this;
   BuildControls();
+  // The hints are long explanations: they stay up for ten seconds.
+  for (QWidget* w : findChildren<QWidget*>())
+    if (!w->toolTip().isEmpty()) w->setToolTipDuration(10000);
   BuildMenu();
   WatchEntries();
   LoadSettings();
@@ -571,10 +579,10 @@ std::optional<PositionRecord> TNaviForm::ReadPosition(const AngleFields& lat, co
   return PositionRecord{0.0, *la, *lo};
 }
 
-bool TNaviForm::ReadStartAndEnd(PositionRecord& start, PositionRecord& end) {
+bool TNaviForm::ReadStartAndEnd(PositionRecord& start, PositionRecord& end, bool apart) {
   const auto s = ReadPosition(startLat_, startLon_);
   const auto e = ReadPosition(endLat_, endLon_);
-  if (!s || !e) {
+  if (!s || !e || (apart && SamePoint(*s, *e))) {
     Say(kNoStartEnd);
     return false;
   }
@@ -699,7 +707,7 @@ void TNaviForm::DeadReckoning(bool withPosition) {
 
 void TNaviForm::DistHead() {
   PositionRecord start, end;
-  if (!ReadStartAndEnd(start, end)) return;
+  if (!ReadStartAndEnd(start, end, true)) return;
   ShowCourseDistance(start, end);
   const double course = Value(edTrCourse_), distance = Value(edTrDistance_);
   CompleteRun(edBoatSpeed_, edLogDistance_);
@@ -727,7 +735,7 @@ void TNaviForm::DistHead() {
 
 void TNaviForm::LeewayTask() {
   PositionRecord start, end;
-  if (!ReadStartAndEnd(start, end)) return;
+  if (!ReadStartAndEnd(start, end, true)) return;
   ShowCourseDistance(start, end);
   const double course = Value(edTrCourse_), distance = Value(edTrDistance_);
   CompleteRun(edBoatSpeed_, edLogDistance_);
@@ -762,11 +770,11 @@ void TNaviForm::LeewayTask() {
 
 void TNaviForm::CurrentTask() {
   PositionRecord start, end;
-  if (!ReadStartAndEnd(start, end)) return;
+  if (!ReadStartAndEnd(start, end, false)) return;
   ShowCourseDistance(start, end);
   CompleteRun(edBoatSpeed_, edLogDistance_);
   CompleteRun(edTrSpeed_, edTrDistance_);
-  const double course = Value(edTrCourse_);
+  const double course = Value(edTrCourse_), distance = Value(edTrDistance_);
   const double boat = Value(edBoatSpeed_), log = Value(edLogDistance_), sog = Value(edTrSpeed_);
   if (log == 0.0) edLogDistance_->clear();
   if (IsEmpty(edCompCourse_) && IsEmpty(edMgCourse_)) return Say(kCourseMissing);
@@ -774,7 +782,9 @@ void TNaviForm::CurrentTask() {
   Show(edRealCourse_, trueHeading);
   const double waterTrack = AddAngleWrap(trueHeading, LeewayValue());
   Show(edWaterCourse_, waterTrack);
-  if (IsEmpty(edBoatSpeed_) || IsEmpty(edLogDistance_) || sog <= 0.0) return Say(kNeedSpeed);
+  // A boat that stayed put over ground (ground speed 0) is a current that cancelled her run.
+  if (IsEmpty(edBoatSpeed_) || IsEmpty(edLogDistance_) || boat <= 0.0 || (sog <= 0.0 && distance > 0.0))
+    return Say(kNeedSpeed);
   CurrentResult current = CurrentFromTracks(waterTrack, course, boat, sog);
   if (current.drift < kLeastDrift) current.set = 0.0;
   Show(edCurrent_, current.set);
@@ -783,6 +793,7 @@ void TNaviForm::CurrentTask() {
 
 void TNaviForm::SpeedComp() {
   if (!IsEmpty(endLat_.deg) && !ReadPosition(endLat_, endLon_)) return Say("Give proper end point values");
+  if (IsEmpty(edTrCourse_)) return Say(kCourseMissing);  // the track to make good is this task's question
   CompleteRun(edTrSpeed_, edTrDistance_);
   CompleteRun(edBoatSpeed_, edLogDistance_);
   double sog = Value(edTrSpeed_), boat = Value(edBoatSpeed_);

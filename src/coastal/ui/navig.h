@@ -55,7 +55,8 @@ class TNaviForm : public FormBase {
 
   // Start and end positions: nothing when missing (a degree field empty).
   std::optional<PositionRecord> ReadPosition(const AngleFields& lat, const AngleFields& lon);
-  bool ReadStartAndEnd(PositionRecord& start, PositionRecord& end);
+  // `apart`: the task needs a course between them, so one point twice will not do.
+  bool ReadStartAndEnd(PositionRecord& start, PositionRecord& end, bool apart);
   double Variation();
   double LeewayValue();
   double Value(QLineEdit* edit);

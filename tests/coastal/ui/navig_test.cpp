@@ -218,6 +218,18 @@ TEST_F(Navigate, DistHeadLeewayAndCurrentFromTwoPositions) {
   Click(w(), "btnCalculate");
   EXPECT_NEAR(Number(w(), "edCurrent"), 90, 1.0);  // from the shown, rounded ground speed
   EXPECT_NEAR(Number(w(), "edDrift"), 5, 0.1);
+
+  // Back where she started: the current cancelled the whole run through the water.
+  Click(w(), "btnInit");
+  Click(w(), "btnCurrent");
+  Position("10", "0", false, "10", "0", false);
+  Position("10", "0", false, "10", "0", false, 2);
+  Type(w(), "edMgCourse", "45");
+  Type(w(), "edBoatSpeed", "6");
+  Type(w(), "edLogDistance", "12");
+  Click(w(), "btnCalculate");
+  EXPECT_EQ(Text(w(), "edCurrent"), "225.0");
+  EXPECT_EQ(Text(w(), "edDrift"), "6.0");
   EXPECT_TRUE(t.platform.messages.empty()) << t.platform.LastMessage();
 }
 
@@ -232,6 +244,20 @@ TEST_F(Navigate, TasksThatCannotRunSayWhy) {
       {"btnPosition", [&] { Type(w(), "edLatDeg1", "10"); Type(w(), "edCompCourse", "5"); }, "Give proper start values"},
       {"btnCourDist", [&] { Position("0", "0", false, "0", "0", false); }, "Give proper start and end point values"},
       {"btnSpeed", [&] { Type(w(), "edLatDeg2", "10"); }, "Give proper end point values"},
+      {"btnSpeed", [&] { Type(w(), "edTrSpeed", "5"); }, "Course missing"},
+      {"btnCourDist",
+       [&] {
+         Position("10", "0", false, "10", "0", false);
+         Position("10", "0", false, "10", "0", false, 2);
+       },
+       "Give proper start and end point values"},
+      {"btnLeeway",
+       [&] {
+         Position("90", "0", false, "10", "0", false);
+         Position("90", "0", false, "20", "0", false, 2);
+         Type(w(), "edMgCourse", "10");
+       },
+       "Give proper start and end point values"},
       {"btnCurrent",
        [&] {
          Position("0", "0", false, "0", "0", false);
@@ -357,6 +383,7 @@ TEST_F(Navigate, DamagedUndoSnapshotIsHarmless) {
 
 TEST_F(Navigate, FirstStartDefaultsAndTheOptionsMenu) {
   EXPECT_EQ(form->windowTitle().toStdString(), "Navigate");
+  EXPECT_EQ(Find<QWidget>(w(), "btnPosition")->toolTipDuration(), 10000);
   EXPECT_EQ(Text(w(), "cbCompass"), "Ideal");
   EXPECT_TRUE(IsChecked(w(), "RadioButton1"));   // North
   EXPECT_TRUE(IsChecked(w(), "RadioButton4"));   // East
