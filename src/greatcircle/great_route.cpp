@@ -32,11 +32,37 @@ PreparedRoute PrepareRoute(const PositionRecord& start, const PositionRecord& en
   return r;
 }
 
+namespace {
+
+// A vertex this close to a pole: the circle runs along two meridians, which the longitude steps
+// never meet.
+constexpr double kPolarVertex = 89.9999;
+
+// The run up one meridian to the pole the initial course heads for and down the other to the
+// end; the pole's row is left out when the end is that pole.
+RouteTable OverThePole(const PreparedRoute& route, double initialCourse) {
+  const double pole = CosD(initialCourse) > 0.0 ? 90.0 : -90.0;
+  const double toPole = std::fabs(pole - route.start.Lat) * 60.0;
+  const double fromPole = std::fabs(pole - route.end.Lat) * 60.0;
+  RouteTable table;
+  table.total = toPole;
+  table.rows.push_back({route.start.Lat, Wrap180(route.start.Lon), true, initialCourse, toPole, toPole});
+  if (fromPole > 0.0) {
+    table.total += fromPole;
+    table.rows.push_back({pole, Wrap180(route.end.Lon), true, pole > 0.0 ? 360.0 : 180.0, fromPole, table.total});
+  }
+  table.rows.push_back({route.end.Lat, Wrap180(route.end.Lon)});
+  return table;
+}
+
+}  // namespace
+
 RouteTable SailGreatLon(const PreparedRoute& route, const PositionRecord& vertex, double initialCourse, int step) {
   RouteTable table;
   if (step < 1) return table;
   const PositionRecord& start = route.start;
   const PositionRecord& end = route.end;
+  if (std::fabs(vertex.Lat) > kPolarVertex && start.Lon != end.Lon) return OverThePole(route, initialCourse);
   const double stepDeg = end.Lon < start.Lon ? -step : step;
   auto reached = [&](double lon) { return stepDeg > 0 ? lon >= end.Lon : lon <= end.Lon; };
 

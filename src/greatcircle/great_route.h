@@ -40,7 +40,8 @@ struct RouteTable {
 };
 
 // Waypoints of the prepared route every `step` degrees of longitude towards the end, from the
-// great circle through `vertex`. A step below 1 gives an empty table.
+// great circle through `vertex`. A route over a pole has the start, the pole and the end as its
+// rows. A step below 1 gives an empty table.
 RouteTable SailGreatLon(const PreparedRoute& route, const PositionRecord& vertex, double initialCourse, int step);
 
 }  // namespace veltrane

@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <vector>
+
 #include "greatcircle/great_texts.h"
 #include "greatcircle/grutil.h"
 
@@ -79,6 +81,32 @@ TEST(SailGreatLon, AlongAMeridianEndsAtTheEndPoint) {
   EXPECT_NEAR(t.rows[1].lat, 30, 1e-12);
   EXPECT_NEAR(t.total, 1200, 1e-9);
   EXPECT_NEAR(t.rows[0].heading, 360, 1e-9);
+}
+
+TEST(SailGreatLon, OverAPoleByTheMeridians) {
+  struct Case {
+    PositionRecord from, to;
+    std::vector<double> lats, legs;
+  };
+  const Case cases[] = {
+      {At(60, 10), At(60, -170), {60, 90, 60}, {1800, 1800}},      // across the North Pole
+      {At(-10, 10), At(80, -170), {-10, 90, 80}, {6000, 600}},     // from the south, over the north
+      {At(-50, 100), At(-20, -80), {-50, -90, -20}, {2400, 4200}},  // across the South Pole
+      {At(10, 20), At(90, 0), {10, 90}, {4800}},                   // to the pole itself
+  };
+  for (const auto& c : cases) {
+    const auto t = Sail(c.from, c.to, 6);
+    ASSERT_EQ(t.rows.size(), c.lats.size()) << c.from.Lat << " to " << c.to.Lat;
+    double total = 0;
+    for (size_t i = 0; i < c.legs.size(); ++i) {
+      total += c.legs[i];
+      EXPECT_NEAR(t.rows[i].lat, c.lats[i], 1e-9);
+      EXPECT_NEAR(t.rows[i].leg, c.legs[i], 1e-3) << c.from.Lat << " row " << i;
+    }
+    EXPECT_FALSE(t.rows.back().hasLeg);
+    EXPECT_NEAR(t.total, total, 1e-3);
+    EXPECT_NEAR(t.total, GreatCircleSolve(c.from, c.to).Distance, 1e-3);
+  }
 }
 
 TEST(SailGreatLon, SmallStepsGiveManyRowsAndBadStepsNone) {
