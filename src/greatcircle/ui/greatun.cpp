@@ -270,6 +270,8 @@ void TGreatForm::LoadPlaceNames(bool reportMissing) {
   }
 }
 
+void TGreatForm::PlaceNamesChanged() { LoadPlaceNames(false); }
+
 void TGreatForm::PlaceChosen(PointFields& p, const std::string& name) {
   const auto lines = ReadTextLines(PositionFile());
   if (!lines) {

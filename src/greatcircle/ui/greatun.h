@@ -28,6 +28,8 @@ class TGreatForm : public FormBase {
   void btnInit1Click();
   void Demo1Click();
   void PrintClick();
+  // The position file has changed (the editor saved it): the name lists follow it.
+  void PlaceNamesChanged();
 
  protected:
   void showEvent(QShowEvent* event) override;

@@ -19,6 +19,7 @@
 #include "greatcircle/position_check.h"
 #include "greatcircle/position_file.h"
 #include "greatcircle/ui/dlgform2.h"
+#include "greatcircle/ui/greatun.h"
 
 namespace veltrane {
 namespace {
@@ -115,9 +116,10 @@ void TEdiForm::Save1Click() {
   std::string text = memo_->toPlainText().toStdString();
   if (!text.empty() && text.back() != '\n') text += '\n';
   const std::string name = windowTitle().toStdString();
-  if (SaveWithBackup(path_, text))
+  if (SaveWithBackup(path_, text)) {
+    PositionFileChanged();
     ctx_.platform.Message("Saved to File " + name);
-  else
+  } else
     ctx_.platform.Message("Could not save " + name + ": the file is unchanged");
 }
 
@@ -131,9 +133,14 @@ void TEdiForm::Undo1Click() {
       ctx_.platform.Message("Could not bring back " + BackupName(name));
       return;
     case RestoreResult::Restored:
+      PositionFileChanged();
       if (Load()) ctx_.platform.Message(BackupName(name) + " Undone " + name);
       return;
   }
+}
+
+void TEdiForm::PositionFileChanged() {
+  if (ctx_.windows.great && path_ == ctx_.DataFolder() + kPositionFileName) ctx_.windows.great->PlaceNamesChanged();
 }
 
 void TEdiForm::Search1Click() {

@@ -33,6 +33,8 @@ class TEdiForm : public FormBase {
   bool Open(const std::string& path, const QString& caption, bool checkPanel);
   bool Load();
   void SelectLine(int line);
+  // Tells the great circle window when the file just written is its position file.
+  void PositionFileChanged();
   Answer Ask(const QString& line1, const QString& line2);
 
   QPlainTextEdit* memo_;

@@ -1,3 +1,4 @@
+#include <QComboBox>
 #include <QPlainTextEdit>
 #include <QTimer>
 #include <gtest/gtest.h>
@@ -5,6 +6,7 @@
 #include "foundation/ui/settings.h"
 #include "greatcircle/ui/dlgform2.h"
 #include "greatcircle/ui/gredi.h"
+#include "greatcircle/ui/greatun.h"
 #include "support/ui_driver.h"
 
 namespace veltrane {
@@ -86,6 +88,19 @@ TEST_F(Editor, SaveKeepsABackupAndCancelSaveBringsItBack) {
   Click(&form, "Undo1");
   EXPECT_TRUE(t.platform.messages.empty());
   EXPECT_EQ(t.program.Read("Position.txt"), "Lisbon=38_42_N,9_8_W\n");
+}
+
+TEST_F(Editor, GreatCircleNamesFollowTheSavedFile) {
+  TGreatForm great(t.ctx);
+  OpenPositions("Lisbon=38_42_N,9_8_W\n");
+  great.show();
+  auto* names = Find<QComboBox>(&great, "cbxStart");
+  ASSERT_EQ(names->count(), 1);
+  Find<QPlainTextEdit>(&form, "Memo1")->setPlainText("Lisbon=38_42_N,9_8_W\nHobart=-42_53_S,-147_19.5_E");
+  Click(&form, "Save1");
+  EXPECT_EQ(names->count(), 2);
+  Click(&form, "Undo1");
+  EXPECT_EQ(names->count(), 1);
 }
 
 TEST_F(Editor, SaveIntoAFolderThatIsGoneSaysSo) {
