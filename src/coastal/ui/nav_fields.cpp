@@ -31,7 +31,7 @@ double ReadNumber(const QLineEdit* edit, bool& good) {
   return v.value_or(0.0);
 }
 
-std::optional<double> ReadAngle(const AngleFields& f, bool& good) {
+std::optional<double> ReadAngle(const AngleFields& f, double limit, bool& good) {
   if (IsEmpty(f.deg)) return std::nullopt;
   if (IsEmpty(f.min)) f.min->setText("0.0");
   if (!ParseInt(f.deg->text().toStdString())) good = false;
@@ -40,7 +40,19 @@ std::optional<double> ReadAngle(const AngleFields& f, bool& good) {
     good = false;
     return 0.0;
   }
+  if (std::fabs(v) > limit) return std::nullopt;  // a place not on the globe
   return f.minus->isChecked() ? -v : v;
+}
+
+double ReadVariation(const QLineEdit* deg, const QLineEdit* min, bool west, double limit, bool& good) {
+  if (IsEmpty(deg)) return 0.0;
+  const std::string degText = deg->text().toStdString();
+  const double v = DegMinTextToDeg(degText, min->text().toStdString());
+  if (v == kNoValue || !ParseInt(degText) || std::fabs(v) > limit) {
+    good = false;
+    return 0.0;
+  }
+  return west ? -v : v;
 }
 
 void ShowAngle(const AngleFields& f, double value) {

@@ -25,11 +25,16 @@ struct AngleFields {
   QRadioButton* minus = nullptr;
 };
 
-// Nothing when the degree field is empty. An empty minute field is first filled with "0.0";
-// text that is not a number clears `good`.
-std::optional<double> ReadAngle(const AngleFields& f, bool& good);
+// Nothing when the degree field is empty or the angle is beyond `limit` degrees (90 for a
+// latitude, 180 for a longitude). An empty minute field is first filled with "0.0"; text that
+// is not a number clears `good`.
+std::optional<double> ReadAngle(const AngleFields& f, double limit, bool& good);
 // Unsigned whole degrees, minutes to a tenth with a leading "0" below 10, hemisphere checked.
 void ShowAngle(const AngleFields& f, double value);
+// Variation from its degree and minute fields, east positive; 0 when the degree field is
+// empty. Text that is not a number, or a variation beyond `limit` degrees, clears `good` and
+// reads as 0.
+double ReadVariation(const QLineEdit* deg, const QLineEdit* min, bool west, double limit, bool& good);
 // The value of a number field: 0 when empty; text that is not a number clears `good`.
 double ReadNumber(const QLineEdit* edit, bool& good);
 bool IsEmpty(const QLineEdit* edit);

@@ -176,20 +176,13 @@ std::optional<double> TCrossForm::TrueBearing(const Bearing& b, const char* miss
     return std::nullopt;
   }
   if (!IsEmpty(b.compass)) {
-    const double compass = ReadNumber(b.compass, good);
+    const double compass = Norm360(ReadNumber(b.compass, good));  // a bearing of 370 is one of 10
     const int deviation = CompassDeviation(ctx_, cbCompass_, compass, HeadingKind::Compass);
     b.magnetic->setText(QString::fromStdString(FmtTenths(AddAngleWrap(compass, deviation))));
   }
-  double variation = 0.0;
-  if (!IsEmpty(edVarDeg_)) {
-    variation = DegMinTextToDeg(TextOf(edVarDeg_), TextOf(edVarMin_));
-    if (variation == kNoValue || !ParseInt(TextOf(edVarDeg_))) {
-      good = false;
-      variation = 0.0;
-    }
-    if (rbVarWest_->isChecked()) variation = -variation;
-  }
-  const double trueBearing = AddAngleWrap(ReadNumber(b.magnetic, good), variation);
+  // Near a magnetic pole the variation may be anything up to a half circle.
+  const double variation = ReadVariation(edVarDeg_, edVarMin_, rbVarWest_->isChecked(), 180.0, good);
+  const double trueBearing = AddAngleWrap(Norm360(ReadNumber(b.magnetic, good)), variation);
   b.real->setText(QString::fromStdString(FmtTenths(trueBearing)));
   b.angle->setText(QString::fromStdString(FmtTenths(trueBearing)));
   return trueBearing;
@@ -199,8 +192,11 @@ void TCrossForm::lbPositionClick() {
   for (const AngleFields* p : {&latA_, &lonA_, &latB_, &lonB_})
     if (IsEmpty(p->deg)) return;
   bool good = true;
-  PositionRecord a{0.0, *ReadAngle(latA_, good), *ReadAngle(lonA_, good)};
-  PositionRecord b{0.0, *ReadAngle(latB_, good), *ReadAngle(lonB_, good)};
+  const auto latA = ReadAngle(latA_, 90.0, good), lonA = ReadAngle(lonA_, 180.0, good);
+  const auto latB = ReadAngle(latB_, 90.0, good), lonB = ReadAngle(lonB_, 180.0, good);
+  if (!latA || !lonA || !latB || !lonB) return ctx_.platform.Message("Missing or erroneous value");
+  PositionRecord a{0.0, *latA, *lonA};
+  PositionRecord b{0.0, *latB, *lonB};
   const auto bearingA = TrueBearing(bearingA_, "Bearing A missing", good);
   if (!bearingA) return;
   const auto bearingB = TrueBearing(bearingB_, "Bearing B missing", good);

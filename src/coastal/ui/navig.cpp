@@ -43,6 +43,8 @@ constexpr const char* kCourseMissing = "Course missing";
 constexpr const char* kNeedSpeed = "Enter boatspeed and log distance or time";
 constexpr const char* kTooStrong = "The current is too strong to make good this track";
 constexpr const char* kPastPole = "The run reaches a pole: no end position";
+// The property holding a number field's limit, as its entry check gives it.
+constexpr const char* kLimit = "limit";
 // Below this the current is too weak for its set to mean anything.
 constexpr double kLeastDrift = 0.05;
 
@@ -295,9 +297,11 @@ void TNaviForm::WatchEntries() {
     WatchEntry(e, [this, check = std::move(check)](const std::string& t) { return writing_ || check(t); });
   };
   auto intRange = [&](QLineEdit* e, int max) {
+    e->setProperty(kLimit, max);
     watch(e, [&sink, max](const std::string& t) { return CheckIntRange(t, max, sink); });
   };
   auto realRange = [&](QLineEdit* e, double max) {
+    e->setProperty(kLimit, max);
     watch(e, [&sink, max](const std::string& t) { return CheckRealRange(t, max, sink); });
   };
   auto minutes = [&](QLineEdit* e, QLineEdit* deg, int maxDeg) {
@@ -557,7 +561,16 @@ void TNaviForm::Demo(bool west) {
 
 void TNaviForm::Say(const std::string& text) { ctx_.platform.Message(text); }
 
-double TNaviForm::Value(QLineEdit* edit) { return ReadNumber(edit, good_); }
+double TNaviForm::Value(QLineEdit* edit) {
+  const double v = ReadNumber(edit, good_);
+  // A value beyond the field's limit was refused by its entry check: it is an erroneous value.
+  const QVariant limit = edit->property(kLimit);
+  if (limit.isValid() && std::fabs(v) > limit.toDouble()) {
+    good_ = false;
+    return 0.0;
+  }
+  return v;
+}
 
 void TNaviForm::Show(QLineEdit* edit, double value) { edit->setText(QString::fromStdString(FmtTenths(value))); }
 
@@ -573,8 +586,8 @@ void TNaviForm::ShowIfEmpty(QLineEdit* edit, double value) {
 }
 
 std::optional<PositionRecord> TNaviForm::ReadPosition(const AngleFields& lat, const AngleFields& lon) {
-  const auto la = ReadAngle(lat, good_);
-  const auto lo = ReadAngle(lon, good_);
+  const auto la = ReadAngle(lat, 90.0, good_);
+  const auto lo = ReadAngle(lon, 180.0, good_);
   if (!la || !lo) return std::nullopt;
   return PositionRecord{0.0, *la, *lo};
 }
@@ -592,13 +605,7 @@ bool TNaviForm::ReadStartAndEnd(PositionRecord& start, PositionRecord& end, bool
 }
 
 double TNaviForm::Variation() {
-  if (IsEmpty(edVarDeg_)) return 0.0;
-  const double v = DegMinTextToDeg(TextOf(edVarDeg_), TextOf(edVarMin_));
-  if (v == kNoValue || !ParseInt(TextOf(edVarDeg_))) {
-    good_ = false;
-    return 0.0;
-  }
-  return rbVarWest_->isChecked() ? -v : v;
+  return ReadVariation(edVarDeg_, edVarMin_, rbVarWest_->isChecked(), 100.0, good_);
 }
 
 double TNaviForm::LeewayValue() {

@@ -65,6 +65,7 @@ TEST(CrossBearing, CompassBearingsVariationAndMessages) {
       {"", "10", "", "190.5", "Lines do not cross"},
       {"", "10", "", "10.9", "Lines do not cross"},
       {"", "10", "", "x", "Missing or erroneous value"},
+      {"370", "", "", "100", ""},  // a bearing beyond a full circle comes round again
   };
   for (const auto& c : cases) {
     Type(&form, "edCompCourse1", c.c1);
@@ -75,6 +76,20 @@ TEST(CrossBearing, CompassBearingsVariationAndMessages) {
     Click(&form, "lbPosition");
     EXPECT_EQ(t.platform.LastMessage(), c.message) << c.m1 << " " << c.m2;
   }
+  EXPECT_EQ(Text(&form, "edRealCourse1"), "9.0");  // 370 with deviation 2 E and variation 3 W
+
+  // A place off the globe or a variation beyond a half circle is not used.
+  const struct { const char* field; const char* text; } wrong[] = {
+      {"edLatDeg1", "95"}, {"edLonMin2", "1e300"}, {"edVarDeg", "200"}};
+  for (const auto& c : wrong) {
+    const std::string kept = Text(&form, c.field);
+    Type(&form, c.field, c.text);
+    t.platform.Clear();
+    Click(&form, "lbPosition");
+    EXPECT_EQ(t.platform.LastMessage(), "Missing or erroneous value") << c.field;
+    Type(&form, c.field, kept);
+  }
+
   // An object without a position: nothing to do, nothing said.
   Type(&form, "edLatDeg2", "");
   t.platform.Clear();

@@ -266,6 +266,24 @@ TEST_F(Navigate, TasksThatCannotRunSayWhy) {
        },
        "Enter boatspeed and log distance or time"},
       {"btnTrCourSp", [&] { Type(w(), "edCompCourse", "1e"); }, "Missing or erroneous value"},
+      // Values their entry checks refused are not used as they stand.
+      {"btnPosition",
+       [&] {
+         Position("95", "0", false, "0", "0", false);
+         Type(w(), "edCompCourse", "5");
+       },
+       "Give proper start values"},
+      {"btnCourDist",
+       [&] {
+         Position("10", "0", false, "0", "0", false);
+         Position("10", "1e300", false, "0", "0", false, 2);
+       },
+       "Give proper start and end point values"},
+      {"btnTrCourSp", [&] { Type(w(), "edCompCourse", "5"); Type(w(), "edBoatSpeed", "1e300"); },
+       "Missing or erroneous value"},
+      {"btnTrCourSp", [&] { Type(w(), "edCompCourse", "-400"); }, "Missing or erroneous value"},
+      {"btnTrCourSp", [&] { Type(w(), "edCompCourse", "5"); Type(w(), "edVarDeg", "150"); },
+       "Missing or erroneous value"},
       {"btnCourDist",
        [&] {
          Position("0", "0", false, "0", "0", false);
