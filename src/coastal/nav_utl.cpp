@@ -144,7 +144,7 @@ std::optional<PositionRecord> MidLatitudePosition(const PositionRecord& start, d
 
 CourseDistance MercatorCourseDistance(const PositionRecord& start, const PositionRecord& end) {
   const double dLatS = (start.Lat - end.Lat) * 60.0;
-  const double dLonS = (start.Lon - end.Lon) * 60.0;
+  const double dLonS = Wrap180(start.Lon - end.Lon) * 60.0;  // the short way, over the date line if need be
   double m = MeridionalParts(start.Lat) - MeridionalParts(end.Lat);
   if (std::isnan(m)) m = 0.0;  // both ends at the same pole
   const double q = m == 0.0 ? 90.0 : ArcTanD(dLonS / m);

@@ -59,8 +59,8 @@ struct CourseDistance {
   double course = 0.0;    // 0..360, due north 360
   double distance = 0.0;  // nautical miles
 };
-// Rhumb-line course and distance by Mercator sailing. The longitude difference is not reduced
-// across the 180th meridian: the answer is the way that does not cross it.
+// Rhumb-line course and distance by Mercator sailing, the short way round: across the 180th
+// meridian when that is shorter (longitudes within 180 degrees).
 CourseDistance MercatorCourseDistance(const PositionRecord& start, const PositionRecord& end);
 
 // Where the line through a with bearing a.Direction meets the line through b with bearing

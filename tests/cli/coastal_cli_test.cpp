@@ -23,6 +23,7 @@ TEST(CoastalCli, SailingAndCourseDistance) {
       {{"sail", "--from", "60,0", "--course", "270", "--distance", "60", "--method", "midlat"}, "lat", 60, "lon", -2},
       {{"course-distance", "--from", "60,0", "--to", "61,0"}, "course_deg", 360, "distance_nm", 60},
       {{"course-distance", "--from", "0,-1", "--to", "0,0"}, "course_deg", 90, "distance_nm", 60},
+      {{"course-distance", "--from", "0,179", "--to", "0,-179"}, "course_deg", 90, "distance_nm", 120},
       {{"current", "--set", "90", "--drift", "5", "--water-track", "0", "--boat-speed", "5"},
        "ground_track_deg", 45, "ground_speed_kn", std::sqrt(50.0)},
       {{"current", "--water-track", "0", "--boat-speed", "5", "--track", "45", "--ground-speed", "7.0710678118654755"},

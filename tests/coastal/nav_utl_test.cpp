@@ -123,6 +123,8 @@ TEST(MercatorCourseDistance, WorkedCases) {
       {{0, 60, 0}, {0, 60, -2}, 90, 60},  // parallel sailing: departure = dLon cos(lat)
       {{0, 10, 10}, {0, 10, 10}, 90, 0},
       {{0, 89, 0}, {0, 90, 30}, 360, 60},  // to the pole along a meridian
+      {{0, 0, -179}, {0, 0, 179}, 90, 120},  // 179 E to 179 W: eastward over the date line
+      {{0, 10, 179}, {0, 10, -179}, 270, 120 * std::cos(10 * M_PI / 180)},
   };
   for (const auto& c : cases) {
     const CourseDistance r = MercatorCourseDistance(c.from, c.to);
