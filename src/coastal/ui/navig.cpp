@@ -45,6 +45,7 @@ constexpr const char* kTooStrong = "The current is too strong to make good this 
 constexpr const char* kPastPole = "The run reaches a pole: no end position";
 // The property holding a number field's limit, as its entry check gives it.
 constexpr const char* kLimit = "limit";
+constexpr const char* kWhole = "whole";
 // Below this the current is too weak for its set to mean anything.
 constexpr double kLeastDrift = 0.05;
 
@@ -298,6 +299,7 @@ void TNaviForm::WatchEntries() {
   };
   auto intRange = [&](QLineEdit* e, int max) {
     e->setProperty(kLimit, max);
+    e->setProperty(kWhole, true);
     watch(e, [&sink, max](const std::string& t) { return CheckIntRange(t, max, sink); });
   };
   auto realRange = [&](QLineEdit* e, double max) {
@@ -485,6 +487,7 @@ void TNaviForm::CalculateClick() {
   StoreSnapshot();
   Writing quiet(writing_);
   good_ = true;
+  written_.clear();
   switch (task_) {
     case Task::Position: DeadReckoning(true); break;
     case Task::TrackSpeed: DeadReckoning(false); break;
@@ -563,16 +566,21 @@ void TNaviForm::Say(const std::string& text) { ctx_.platform.Message(text); }
 
 double TNaviForm::Value(QLineEdit* edit) {
   const double v = ReadNumber(edit, good_);
-  // A value beyond the field's limit was refused by its entry check: it is an erroneous value.
+  // A typed value beyond the field's limit, or a fraction in a whole-number field, was refused
+  // by its entry check: it is an erroneous value. What this run wrote itself may be larger.
   const QVariant limit = edit->property(kLimit);
-  if (limit.isValid() && std::fabs(v) > limit.toDouble()) {
+  const bool refused = std::fabs(v) > limit.toDouble() || (edit->property(kWhole).toBool() && v != std::trunc(v));
+  if (limit.isValid() && refused && !written_.contains(edit)) {
     good_ = false;
     return 0.0;
   }
   return v;
 }
 
-void TNaviForm::Show(QLineEdit* edit, double value) { edit->setText(QString::fromStdString(FmtTenths(value))); }
+void TNaviForm::Show(QLineEdit* edit, double value) {
+  edit->setText(QString::fromStdString(FmtTenths(value)));
+  written_.insert(edit);
+}
 
 void TNaviForm::ShowPositive(QLineEdit* edit, double value) {
   if (value > 0.0)
@@ -625,6 +633,7 @@ void TNaviForm::CompleteRun(QLineEdit* speed, QLineEdit* distance) {
     const double minutes = RoundToScale(t * 60.0, 10.0);
     const double hours = std::floor(minutes / 60.0);
     edTimeHours_->setText(QString::fromStdString(IntStr(hours)));
+    written_.insert(edTimeHours_);
     Show(edTimeMins_, minutes - hours * 60.0);
   }
   ShowIfEmpty(speed, v);

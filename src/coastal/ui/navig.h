@@ -3,6 +3,7 @@
 // compass -> magnetic -> true -> water track -> ground track (deviation, variation, leeway,
 // current) forwards or backwards, with the run completed from time, speed and distance.
 #include <functional>
+#include <set>
 #include <vector>
 
 #include "coastal/nav_utl.h"
@@ -84,6 +85,7 @@ class TNaviForm : public FormBase {
   Task task_ = Task::None;
   bool good_ = true;     // all values read in this run were numbers
   bool writing_ = false; // the window is writing results: no entry checks
+  std::set<const QLineEdit*> written_;  // fields this run has written its results into
 
   AngleFields startLat_, startLon_, endLat_, endLon_;
   QComboBox* cbCompass_ = nullptr;

@@ -178,6 +178,16 @@ TEST_F(Navigate, DistHeadLeewayAndCurrentFromTwoPositions) {
   EXPECT_EQ(Text(w(), "edLogDistance"), "60.0");
   EXPECT_EQ(Text(w(), "edTimeHours"), "10");
 
+  // An ocean passage longer than anyone would type is still a result.
+  Click(w(), "btnInit");
+  Click(w(), "btnCourDist");
+  Position("0", "0", false, "0", "0", false);
+  Position("0", "0", false, "170", "0", true, 2);
+  t.platform.Clear();
+  Click(w(), "btnCalculate");
+  EXPECT_EQ(Text(w(), "edTrDistance"), "10200.0");
+  EXPECT_TRUE(t.platform.messages.empty()) << t.platform.LastMessage();
+
   const struct { double course; const char* magnetic; const char* leeway; const char* side; } leeways[] = {
       {95, "100", "5.0", "RadioButton8"},  // Port
       {2, "359", "3.0", "RadioButton7"},   // Starboard
@@ -282,6 +292,13 @@ TEST_F(Navigate, TasksThatCannotRunSayWhy) {
       {"btnTrCourSp", [&] { Type(w(), "edCompCourse", "5"); Type(w(), "edBoatSpeed", "1e300"); },
        "Missing or erroneous value"},
       {"btnTrCourSp", [&] { Type(w(), "edCompCourse", "-400"); }, "Missing or erroneous value"},
+      {"btnTrCourSp",
+       [&] {
+         Type(w(), "edCompCourse", "5");
+         Type(w(), "edBoatSpeed", "5");
+         Type(w(), "edTimeHours", "2.5");
+       },
+       "Missing or erroneous value"},
       {"btnTrCourSp", [&] { Type(w(), "edCompCourse", "5"); Type(w(), "edVarDeg", "150"); },
        "Missing or erroneous value"},
       {"btnCourDist",
