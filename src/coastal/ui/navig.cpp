@@ -105,10 +105,16 @@ void TNaviForm::BuildControls() {
     group->addButton(b);
     a->setChecked(true);
   };
-  auto row = [](QGridLayout* g, int r, const QString& label, std::initializer_list<QWidget*> widgets) {
-    g->addWidget(new QLabel(label), r, 0);
-    int c = 1;
-    for (QWidget* w : widgets) g->addWidget(w, r, c++);
+  // A label, then the row's fields and units side by side.
+  auto line = [](QGridLayout* g, int r, QLabel* label, std::initializer_list<QWidget*> widgets) {
+    g->addWidget(label, r, 0);
+    auto* box = new QHBoxLayout;
+    for (QWidget* w : widgets) box->addWidget(w);
+    box->addStretch();
+    g->addLayout(box, r, 1);
+  };
+  auto row = [&](QGridLayout* g, int r, const char* label, std::initializer_list<QWidget*> widgets) {
+    line(g, r, new QLabel(label), widgets);
   };
   auto angle = [&](const char* deg, const char* min, const char* plus, const char* plusText, const char* minus,
                    const char* minusText) {
@@ -219,24 +225,13 @@ void TNaviForm::BuildControls() {
     return l;
   };
   row(r, 0, "Current", {edCurrent_, edDrift_, new QLabel("knots")});
-  r->addWidget(hinted("Boat speed", "You may give distance and time instead"), 1, 0);
-  r->addWidget(edBoatSpeed_, 1, 1);
-  r->addWidget(new QLabel("knots"), 1, 2);
-  r->addWidget(hinted("Log distance", "You may give speed and time instead"), 2, 0);
-  r->addWidget(edLogDistance_, 2, 1);
-  r->addWidget(new QLabel("NM"), 2, 2);
-  r->addWidget(hinted("Time", "You may give speed and distance instead"), 3, 0);
-  r->addWidget(edTimeHours_, 3, 1);
-  r->addWidget(new QLabel("h"), 3, 2);
-  r->addWidget(edTimeMins_, 3, 3);
-  r->addWidget(new QLabel("min"), 3, 4);
-  r->addWidget(hinted("Distance", "You may give time and speed instead"), 4, 0);
-  r->addWidget(edTrDistance_, 4, 1);
-  r->addWidget(new QLabel("NM"), 4, 2);
+  line(r, 1, hinted("Boat speed", "You may give distance and time instead"), {edBoatSpeed_, new QLabel("knots")});
+  line(r, 2, hinted("Log distance", "You may give speed and time instead"), {edLogDistance_, new QLabel("NM")});
+  line(r, 3, hinted("Time", "You may give speed and distance instead"),
+       {edTimeHours_, new QLabel("h"), edTimeMins_, new QLabel("min")});
+  line(r, 4, hinted("Distance", "You may give time and speed instead"), {edTrDistance_, new QLabel("NM")});
   row(r, 5, "Track", {edTrCourse_});
-  r->addWidget(hinted("Speed over ground", "You may give distance and time instead"), 6, 0);
-  r->addWidget(edTrSpeed_, 6, 1);
-  r->addWidget(new QLabel("knots"), 6, 2);
+  line(r, 6, hinted("Speed over ground", "You may give distance and time instead"), {edTrSpeed_, new QLabel("knots")});
   grid->addWidget(run, 2, 1);
 
   auto* actions = new QHBoxLayout;
