@@ -44,7 +44,9 @@ Result Current(const std::vector<std::string>& words) {
   args.Only({"--set", "--drift", "--water-track", "--boat-speed", "--track", "--ground-speed"});
   const double wt = args.Number("--water-track");
   const double boat = args.Number("--boat-speed");
-  if (args.Has("--track")) {
+  if (args.Has("--track") || args.Has("--ground-speed")) {
+    if (args.Has("--set") || args.Has("--drift"))
+      throw UsageError("give either --set and --drift or --track and --ground-speed, not both");
     const CurrentResult r = CurrentFromTracks(wt, args.Number("--track"), boat, args.Number("--ground-speed"));
     return {Json::Object().Set("set_deg", r.set).Set("drift_kn", r.drift)};
   }

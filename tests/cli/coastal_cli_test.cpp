@@ -64,6 +64,8 @@ TEST(CoastalCli, DeviationTableAndFailures) {
       {"sail", "--from", "0,0", "--course", "0", "--distance", "1", "--method", "great"},
       {"cross-bearing", "--a", "0,0", "--b", "1,1,5"},
       {"current", "--set", "90", "--water-track", "0", "--boat-speed", "5"},
+      {"current", "--set", "90", "--drift", "5", "--water-track", "0", "--boat-speed", "5", "--ground-speed", "4"},
+      {"current", "--water-track", "0", "--boat-speed", "5", "--track", "45"},
   };
   for (const auto& args : usage) EXPECT_EQ(Cli(args).code, 2) << args[0];
 }
