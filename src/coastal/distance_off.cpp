@@ -39,13 +39,14 @@ std::optional<double> DistanceByHorizonAngleFeet(double angle, double indexDeg, 
   return Positive(eyeFeet / TanD(a));
 }
 
-std::optional<double> DistanceToObjectFeet(double angle, double objectFeet) {
-  if (angle > 90.0) return std::nullopt;
-  return Positive(objectFeet / SinD(angle));
+std::optional<double> DistanceToObjectFeet(double angle, double indexDeg, double objectFeet) {
+  const double a = angle - indexDeg;
+  if (a > 90.0) return std::nullopt;
+  return Positive(objectFeet / SinD(a));
 }
 
 std::optional<double> DistanceBeyondHorizon(double angle, double indexDeg, double eyeFeet, double objectFeet) {
-  const double a = angle + indexDeg - DipDeg(eyeFeet);
+  const double a = angle - indexDeg - DipDeg(eyeFeet);
   if (a <= -90.0 || a >= 90.0) return std::nullopt;
   const double t = TanD(a) / 0.000246;
   return Positive(std::sqrt(t * t + (objectFeet - eyeFeet) / 0.74736) - t);

@@ -9,6 +9,8 @@ namespace veltrane {
 inline constexpr double kFeetPerMetre = 3.28084;
 inline constexpr double kFeetPerMile = 6076.1155;  // 1852 m
 
+// Every sextant angle is read less the index error (positive when the sextant reads too much).
+
 // Dip of the horizon in degrees: 0.97' per square root of a foot of eye height.
 double DipDeg(double eyeFeet);
 double DistanceToHorizon(double eyeFeet);
@@ -16,8 +18,8 @@ double DistanceToHorizon(double eyeFeet);
 // index error and dip, is not between 0 and 90 degrees.
 std::optional<double> DistanceByHorizonAngleFeet(double angle, double indexDeg, double eyeFeet);
 // Feet to an object of known height from the angle between its top and its waterline; nothing
-// unless the angle is above 0 and at most 90 degrees.
-std::optional<double> DistanceToObjectFeet(double angle, double objectFeet);
+// unless the angle, after index error, is above 0 and at most 90 degrees.
+std::optional<double> DistanceToObjectFeet(double angle, double indexDeg, double objectFeet);
 // Distance to an object whose waterline is below the horizon, from the angle between the
 // horizon and its top; nothing when the figures give no positive distance.
 std::optional<double> DistanceBeyondHorizon(double angle, double indexDeg, double eyeFeet, double objectFeet);

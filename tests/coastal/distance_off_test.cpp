@@ -26,11 +26,11 @@ TEST(DistanceOff, HorizonAngle) {
 }
 
 TEST(DistanceOff, ObjectOfKnownHeight) {
-  const auto feet = DistanceToObjectFeet(1.0, 100.0 * kFeetPerMetre);
+  const auto feet = DistanceToObjectFeet(1.0, 0.0, 100.0 * kFeetPerMetre);
   ASSERT_TRUE(feet);
   EXPECT_EQ(ObjectDistanceText(*feet, true), "5730  m   (3.09  NM)");
-  EXPECT_FALSE(DistanceToObjectFeet(-1.0, 100.0));
-  EXPECT_FALSE(DistanceToObjectFeet(180.0, 100.0));
+  EXPECT_FALSE(DistanceToObjectFeet(-1.0, 0.0, 100.0));
+  EXPECT_FALSE(DistanceToObjectFeet(180.0, 0.0, 100.0));
 }
 
 TEST(DistanceOff, BeyondTheHorizon) {
@@ -40,6 +40,25 @@ TEST(DistanceOff, BeyondTheHorizon) {
   EXPECT_NEAR(*d, 17.43, 0.01);
   // An object lower than the eye, seen above the horizon, gives no positive distance.
   EXPECT_FALSE(DistanceBeyondHorizon(1.0, 0.0, 100.0, 10.0));
+}
+
+// The index error is taken off every sextant angle alike: a sextant reading 3' too much gives
+// the distance of the angle 3' smaller, whichever the function.
+TEST(DistanceOff, IndexErrorComesOffEverySextantAngle) {
+  const double index = 3.0 / 60.0, eye = 10.0, object = 300.0;
+  struct Case {
+    const char* function;
+    std::optional<double> withError, corrected;
+  } cases[] = {
+      {"horizon angle", DistanceByHorizonAngleFeet(0.5 + index, index, eye), DistanceByHorizonAngleFeet(0.5, 0.0, eye)},
+      {"object", DistanceToObjectFeet(0.5 + index, index, object), DistanceToObjectFeet(0.5, 0.0, object)},
+      {"beyond", DistanceBeyondHorizon(0.1 + index, index, eye, object), DistanceBeyondHorizon(0.1, 0.0, eye, object)},
+  };
+  for (const auto& c : cases) {
+    ASSERT_TRUE(c.withError && c.corrected) << c.function;
+    EXPECT_NEAR(*c.withError, *c.corrected, 1e-9 * *c.corrected) << c.function;
+  }
+  EXPECT_FALSE(DistanceToObjectFeet(0.5, 1.0, object));  // the error swallows the angle
 }
 
 TEST(DistanceOff, DistanceTimeSpeed) {

@@ -245,7 +245,7 @@ void TNavDisForm::Label13Click() {
   Inputs in;
   if (!ReadInputs(in) || !Require(in.angle != 0.0 && in.object != 0.0, "Sextant angle or object height missing"))
     return;
-  const auto feet = DistanceToObjectFeet(in.angle, in.object);
+  const auto feet = DistanceToObjectFeet(in.angle, in.index, in.object);
   ShowSight(lbDisToObject_, feet ? std::optional(ObjectDistanceText(*feet, Metres())) : std::nullopt);
 }
 
