@@ -128,6 +128,11 @@ QWidget* TNavSailForm::BuildDownwind(QWidget* parent) {
 
 void TNavSailForm::lbDisToWeatherClick() {
   const double mark = FieldValue(edMark_), speed = FieldValue(edSpeed_);
+  // The entry check lets a minus sign through; a negative distance or speed has no beat.
+  if (mark < 0.0 || speed < 0.0) {
+    ctx_.platform.Message("No answer for negative values");
+    return;
+  }
   const auto beat = BeatToWindward(mark, FieldValue(edAngle_), speed);
   if (!beat) {
     ctx_.platform.Message(kBadTackAngle);

@@ -52,6 +52,19 @@ TEST_F(NavSailTest, TackingAnglesWithoutAnAnswer) {
   EXPECT_EQ(Text(&form, "lbNewSpeed"), "");
 }
 
+TEST_F(NavSailTest, NegativeMarkOrSpeedHasNoBeat) {
+  Type(&form, "edAngle", "90");
+  for (auto [mark, speed] : {std::pair{"-10", "6"}, std::pair{"10", "-6"}}) {
+    Type(&form, "edMark", mark);
+    Type(&form, "edSpeed", speed);
+    t.platform.Clear();
+    Click(&form, "lbDisToWeather");
+    EXPECT_EQ(t.platform.messages, std::vector<std::string>{"No answer for negative values"}) << mark << speed;
+    EXPECT_EQ(Text(&form, "lbDistance"), "");
+    EXPECT_EQ(Text(&form, "lbVmg"), "");
+  }
+}
+
 TEST_F(NavSailTest, DownwindTable) {
   Type(&form, "edMark2", "10");
   Type(&form, "edWind", "0");
