@@ -4,8 +4,21 @@
 #include <cmath>
 
 #include "foundation/angles.h"
+#include "foundation/calendar.h"
 
 namespace veltrane {
+
+std::optional<double> TideClockHours(const std::string& text) {
+  const std::string hh = TrimBlanks(GetField(text, ':', 0)), mm = TrimBlanks(GetField(text, ':', 1));
+  const auto digits = [](const std::string& t) {
+    return std::all_of(t.begin(), t.end(), [](char c) { return c >= '0' && c <= '9'; });
+  };
+  if (hh.empty() || hh.size() > 2 || mm.size() != 2 || !digits(hh) || !digits(mm)) return std::nullopt;
+  if (text.find(':') == std::string::npos || text.find(':') != text.rfind(':')) return std::nullopt;
+  const int h = std::stoi(hh), m = std::stoi(mm);
+  if (h > 23 || m > 59) return std::nullopt;
+  return h + m / 60.0;
+}
 
 TideTimes TideTimesInOrder(double highHours, double lowHours, bool highFirst) {
   TideTimes r{highHours, lowHours};

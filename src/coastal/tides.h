@@ -1,9 +1,14 @@
 #pragma once
 // Height of the tide between a high and a low water on a cosine curve, and the time a height is
 // reached. Times are decimal clock hours; a tide after midnight counts as hour + 24.
+#include <optional>
 #include <string>
 
 namespace veltrane {
+
+// Decimal hours of a clock time "hh:mm" (00:00 to 23:59, two minute digits); nothing when the
+// text is empty, incomplete or not a clock time.
+std::optional<double> TideClockHours(const std::string& text);
 
 struct TideTimes {
   double high = 0.0;

@@ -49,6 +49,19 @@ TEST(Tides, AfterMidnight) {
   EXPECT_NEAR(TideHeightAt(5, 1, times, 22).value, TideHeightAt(5, 1, times, 24).value, 1e-12);
 }
 
+TEST(Tides, ClockTimes) {
+  struct Case {
+    const char* text;
+    std::optional<double> hours;
+  } cases[] = {
+      {"09:30", 9.5}, {"9:30", 9.5}, {" 9:30", 9.5}, {"00:00", 0.0}, {"23:59", 23.0 + 59.0 / 60.0},
+      {":", std::nullopt},      // an empty time field
+      {"12:", std::nullopt},    {"12:3", std::nullopt}, {"24:00", std::nullopt}, {"12:60", std::nullopt},
+      {"99:99", std::nullopt},  {"-1:30", std::nullopt}, {"12:30:00", std::nullopt}, {"1230", std::nullopt},
+  };
+  for (const auto& c : cases) EXPECT_EQ(TideClockHours(c.text), c.hours) << c.text;
+}
+
 TEST(Tides, FiguresWithoutAnAnswer) {
   const TideTimes same{6, 6};
   EXPECT_EQ(TideHeightAt(4, 1, same, 6).fault, "No answer: high and low water times are equal");

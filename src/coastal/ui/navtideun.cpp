@@ -8,7 +8,6 @@
 #include <QShowEvent>
 
 #include "coastal/tides.h"
-#include "foundation/calendar.h"
 #include "foundation/checks.h"
 #include "foundation/clock_text.h"
 #include "foundation/numbers.h"
@@ -40,24 +39,28 @@ void TNavTideForm::BuildControls() {
   auto* grid = new QGridLayout(central);
   auto* heading = new QLabel("High Water Height and Time", central);
   heading->setToolTip("Either the height or time may be counted");
-  grid->addWidget(heading, 0, 0, 1, 3);
+  grid->addWidget(heading, 0, 0, 1, 4);
   edHighHeight_ = NamedEdit(central, "edHighHeight");
   edHighTime_ = TimeEdit(central, "edHighTime");
   edLowHeight_ = NamedEdit(central, "edLowHeight");
   edLowTime_ = TimeEdit(central, "edLowTime");
   edNewHeight_ = NamedEdit(central, "edNewHeight");
   edNewTime_ = TimeEdit(central, "edNewTime");
-  grid->addWidget(new QLabel("Height", central), 1, 1);
-  grid->addWidget(new QLabel("Time", central), 1, 2);
-  grid->addWidget(new QLabel("High water height", central), 2, 0);
-  grid->addWidget(edHighHeight_, 2, 1);
-  grid->addWidget(edHighTime_, 2, 2);
-  grid->addWidget(new QLabel("Low water height", central), 3, 0);
-  grid->addWidget(edLowHeight_, 3, 1);
-  grid->addWidget(edLowTime_, 3, 2);
-  grid->addWidget(new QLabel("Height and time", central), 4, 0);
-  grid->addWidget(edNewHeight_, 4, 1);
-  grid->addWidget(edNewTime_, 4, 2);
+  const struct {
+    const char* heightLabel;
+    QLineEdit* height;
+    const char* timeLabel;
+    QLineEdit* time;
+  } rows[] = {{"High water height", edHighHeight_, "High water time", edHighTime_},
+              {"Low water height", edLowHeight_, "Low water time", edLowTime_},
+              {"Height", edNewHeight_, "Time", edNewTime_}};
+  int r = 1;
+  for (const auto& row : rows) {
+    grid->addWidget(new QLabel(row.heightLabel, central), r, 0);
+    grid->addWidget(row.height, r, 1);
+    grid->addWidget(new QLabel(row.timeLabel, central), r, 2);
+    grid->addWidget(row.time, r++, 3);
+  }
   for (QLineEdit* e : {edHighHeight_, edLowHeight_, edNewHeight_})
     WatchEntry(e, [this](const std::string& t) { return CheckRealRange(t, 99.9, ctx_.platform); });
 
@@ -66,14 +69,14 @@ void TNavTideForm::BuildControls() {
   rbLow_ = new QRadioButton("Low water earlier", central);
   rbLow_->setObjectName("rbLow");
   rbHigh_->setChecked(true);
-  grid->addWidget(rbHigh_, 5, 0);
-  grid->addWidget(rbLow_, 6, 0);
+  grid->addWidget(rbHigh_, 4, 0, 1, 2);
+  grid->addWidget(rbLow_, 5, 0, 1, 2);
   auto* height = NamedButton(central, "btHeight", "Count &height");
   auto* time = NamedButton(central, "btTime", "Count &time");
   connect(height, &QPushButton::clicked, this, &TNavTideForm::btHeightClick);
   connect(time, &QPushButton::clicked, this, &TNavTideForm::btTimeClick);
-  grid->addWidget(height, 5, 1, 1, 2);
-  grid->addWidget(time, 6, 1, 1, 2);
+  grid->addWidget(height, 4, 2, 1, 2);
+  grid->addWidget(time, 5, 2, 1, 2);
   setCentralWidget(central);
 }
 
@@ -83,14 +86,26 @@ void TNavTideForm::showEvent(QShowEvent* event) {
   FormBase::showEvent(event);
 }
 
-TideTimes TNavTideForm::ReadTimes() const {
-  return TideTimesInOrder(TimeTextToHours(TextOf(edHighTime_)), TimeTextToHours(TextOf(edLowTime_)),
-                          rbHigh_->isChecked());
+std::optional<double> TNavTideForm::ReadClock(const QLineEdit* edit) {
+  const auto hours = TideClockHours(TextOf(edit));
+  if (!hours) ctx_.platform.Message("Give the times as hh:mm, 00:00 .. 23:59");
+  return hours;
+}
+
+std::optional<TideTimes> TNavTideForm::ReadTimes() {
+  const auto high = ReadClock(edHighTime_);
+  if (!high) return std::nullopt;
+  const auto low = ReadClock(edLowTime_);
+  if (!low) return std::nullopt;
+  return TideTimesInOrder(*high, *low, rbHigh_->isChecked());
 }
 
 void TNavTideForm::btHeightClick() {
-  const TideAnswer a = TideHeightAt(FieldValue(edHighHeight_), FieldValue(edLowHeight_), ReadTimes(),
-                                    TimeTextToHours(TextOf(edNewTime_)));
+  const auto times = ReadTimes();
+  if (!times) return;
+  const auto t = ReadClock(edNewTime_);
+  if (!t) return;
+  const TideAnswer a = TideHeightAt(FieldValue(edHighHeight_), FieldValue(edLowHeight_), *times, *t);
   if (!a.fault.empty()) {
     ctx_.platform.Message(a.fault);
     return;
@@ -99,8 +114,9 @@ void TNavTideForm::btHeightClick() {
 }
 
 void TNavTideForm::btTimeClick() {
-  const TideAnswer a =
-      TideTimeOf(FieldValue(edHighHeight_), FieldValue(edLowHeight_), ReadTimes(), FieldValue(edNewHeight_));
+  const auto times = ReadTimes();
+  if (!times) return;
+  const TideAnswer a = TideTimeOf(FieldValue(edHighHeight_), FieldValue(edLowHeight_), *times, FieldValue(edNewHeight_));
   if (!a.fault.empty()) {
     ctx_.platform.Message(a.fault);
     return;

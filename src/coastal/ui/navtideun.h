@@ -1,5 +1,7 @@
 #pragma once
 // "h": height of the tide at a time, or the time of a height, between a high and a low water.
+#include <optional>
+
 #include "foundation/ui/form_base.h"
 
 class QRadioButton;
@@ -18,7 +20,9 @@ class TNavTideForm : public FormBase {
 
  private:
   void BuildControls();
-  TideTimes ReadTimes() const;
+  // The hours of a time field, or nothing after a message when it holds no clock time.
+  std::optional<double> ReadClock(const QLineEdit* edit);
+  std::optional<TideTimes> ReadTimes();
   void btHeightClick();
   void btTimeClick();
   void Emptyall1Click();

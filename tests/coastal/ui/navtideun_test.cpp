@@ -74,6 +74,31 @@ TEST_F(NavTideTest, NoAnswerLeavesTheFields) {
   }
 }
 
+TEST_F(NavTideTest, TimesThatAreNotClockTimesAreRefused) {
+  struct Case {
+    const char* highTime;
+    const char* lowTime;
+    const char* newTime;
+    const char* button;
+  } cases[] = {
+      {"", "06:00", "09:00", "btHeight"},      {"12:00", "", "09:00", "btTime"},
+      {"25:00", "06:00", "09:00", "btHeight"}, {"12:00", "06:75", "09:00", "btTime"},
+      {"12:00", "06:00", "", "btHeight"},      {"12:00", "06:00", "30:00", "btHeight"},
+  };
+  for (const auto& c : cases) {
+    Tides("4.0", c.highTime, "1.0", c.lowTime);
+    Type(&form, "edNewHeight", "2.0");
+    Type(&form, "edNewTime", c.newTime);
+    const std::string newTime = Text(&form, "edNewTime");
+    t.platform.Clear();
+    Click(&form, c.button);
+    EXPECT_EQ(t.platform.messages, std::vector<std::string>{"Give the times as hh:mm, 00:00 .. 23:59"})
+        << c.highTime << " " << c.lowTime << " " << c.newTime;
+    EXPECT_EQ(Text(&form, "edNewHeight"), "2.0");
+    EXPECT_EQ(Text(&form, "edNewTime"), newTime);
+  }
+}
+
 TEST_F(NavTideTest, EmptyAllAndShowingAgain) {
   Tides("4.0", "12:00", "1.0", "06:00");
   Type(&form, "edNewHeight", "2");
