@@ -7,16 +7,23 @@
 namespace veltrane::cli {
 namespace {
 
+// Tide times are clock times, as in the tide window.
+double TideClock(const Args& args, const std::string& key) {
+  const std::string text = args.Text(key);
+  const auto hours = TideClockHours(text);
+  if (!hours) throw UsageError(key + ": '" + text + "' is not a clock time hh:mm, 00:00 .. 23:59");
+  return *hours;
+}
+
 Result Tide(const std::vector<std::string>& words) {
   const Args args(words, {"--low-first"});
   args.Only({"--high", "--high-time", "--low", "--low-time", "--time", "--height", "--low-first"});
   if (args.Has("--time") == args.Has("--height")) throw UsageError("tide: give either --time or --height");
   const double high = args.Number("--high"), low = args.Number("--low");
   const TideTimes times =
-      TideTimesInOrder(ParseClockArg("--high-time", args.Text("--high-time")),
-                       ParseClockArg("--low-time", args.Text("--low-time")), !args.Has("--low-first"));
+      TideTimesInOrder(TideClock(args, "--high-time"), TideClock(args, "--low-time"), !args.Has("--low-first"));
   if (args.Has("--time")) {
-    const TideAnswer a = TideHeightAt(high, low, times, ParseClockArg("--time", args.Text("--time")));
+    const TideAnswer a = TideHeightAt(high, low, times, TideClock(args, "--time"));
     if (!a.fault.empty()) return ErrorResult(a.fault);
     return {Json::Object().Set("height", a.value)};
   }

@@ -58,6 +58,8 @@ TEST(CalculatorsCli, Refusals) {
        2},
       {{"tide", "--high", "4", "--high-time", "6:00", "--low", "1", "--low-time", "06:00", "--time", "9:00"}, 1},
       {{"tide", "--high", "4", "--high-time", "25:00", "--low", "1", "--low-time", "06:00", "--time", "9:00"}, 2},
+      {{"tide", "--high", "4", "--high-time", "12:00", "--low", "1", "--low-time", "24:00", "--time", "9:00"}, 2},
+      {{"tide", "--high", "4", "--high-time", "12:00", "--low", "1", "--low-time", "06:00", "--time", "9:60"}, 2},
       {{"wind", "--heading", "0", "--boat-speed", "5", "--apparent-angle", "30", "--apparent-speed", "10", "--side",
         "left"},
        2},
