@@ -661,9 +661,8 @@ void TNaviForm::ShowCourseDistance(const PositionRecord& start, const PositionRe
 
 // ---- the tasks ------------------------------------------------------------------------------
 
-std::optional<double> TNaviForm::SteerInCurrent(double set, double track, double drift, double& boat, double& sog,
-                                                bool boatFirst) {
-  if (boat > 0.0 && (boatFirst || sog <= 0.0)) {
+std::optional<double> TNaviForm::SteerInCurrent(double set, double track, double drift, double& boat, double& sog) {
+  if (boat > 0.0 && sog <= 0.0) {
     const SteerResult r = CourseToSteer(set, track, drift, boat);
     if (!r.possible) {
       Say(kTooStrong);
@@ -716,37 +715,7 @@ void TNaviForm::DeadReckoning(bool withPosition) {
   ShowAngle(endLon_, Wrap180(end->Lon));  // over the date line the longitude carries on from 180
 }
 
-void TNaviForm::DistHead() {
-  PositionRecord start, end;
-  if (!ReadStartAndEnd(start, end, true)) return;
-  ShowCourseDistance(start, end);
-  const double course = Value(edTrCourse_), distance = Value(edTrDistance_);
-  CompleteRun(edBoatSpeed_, edLogDistance_);
-  CompleteRun(edTrSpeed_, edTrDistance_);
-  const double set = Value(edCurrent_), drift = Value(edDrift_);
-  double boat = Value(edBoatSpeed_), sog = Value(edTrSpeed_);
-  double waterTrack = course;
-  if (drift != 0.0) {
-    // The boat's own speed decides; a ground speed typed as well follows from it.
-    const auto steered = SteerInCurrent(set, course, drift, boat, sog, true);
-    if (!steered) return;
-    waterTrack = *steered;
-    Show(edTrSpeed_, sog);
-    if (boat > 0.0) ShowIfEmpty(edLogDistance_, distance * boat / sog);
-  } else {
-    if (IsEmpty(edBoatSpeed_)) boat = sog;
-    ShowIfEmpty(edLogDistance_, distance);
-  }
-  ShowIfEmpty(edTrSpeed_, sog);
-  ShowIfEmpty(edBoatSpeed_, boat);
-  CompleteRun(edBoatSpeed_, edLogDistance_);
-  CompleteRun(edTrSpeed_, edTrDistance_);
-  ShowHeadingsFrom(waterTrack);
-}
-
-void TNaviForm::LeewayTask() {
-  PositionRecord start, end;
-  if (!ReadStartAndEnd(start, end, true)) return;
+std::optional<double> TNaviForm::MakeGood(const PositionRecord& start, const PositionRecord& end) {
   ShowCourseDistance(start, end);
   const double course = Value(edTrCourse_), distance = Value(edTrDistance_);
   CompleteRun(edBoatSpeed_, edLogDistance_);
@@ -760,20 +729,35 @@ void TNaviForm::LeewayTask() {
     boat = sog;
     log = distance;
   } else {
-    const auto steered = SteerInCurrent(set, course, drift, boat, sog, false);
-    if (!steered) return;
+    const auto steered = SteerInCurrent(set, course, drift, boat, sog);
+    if (!steered) return std::nullopt;
     waterTrack = *steered;
     if (boat > 0.0) log = distance * boat / sog;
   }
-  Show(edWaterCourse_, waterTrack);
   ShowPositive(edBoatSpeed_, boat);
   ShowPositive(edTrSpeed_, sog);
   ShowPositive(edLogDistance_, log);
   CompleteRun(edBoatSpeed_, edLogDistance_);
+  CompleteRun(edTrSpeed_, edTrDistance_);
+  return waterTrack;
+}
+
+void TNaviForm::DistHead() {
+  PositionRecord start, end;
+  if (!ReadStartAndEnd(start, end, true)) return;
+  if (const auto waterTrack = MakeGood(start, end)) ShowHeadingsFrom(*waterTrack);
+}
+
+void TNaviForm::LeewayTask() {
+  PositionRecord start, end;
+  if (!ReadStartAndEnd(start, end, true)) return;
+  const auto waterTrack = MakeGood(start, end);
+  if (!waterTrack) return;
+  Show(edWaterCourse_, *waterTrack);
   if (IsEmpty(edCompCourse_) && IsEmpty(edMgCourse_)) return Say(kCourseMissing);
   const double trueHeading = AddAngleWrap(MagneticHeading(), Variation());
   Show(edRealCourse_, trueHeading);
-  const double leeway = Norm180(trueHeading - waterTrack);
+  const double leeway = Norm180(trueHeading - *waterTrack);
   Show(edLeeway_, std::fabs(leeway));
   // A water track to the right of the heading is leeway to starboard.
   (leeway <= 0.0 ? rbStarboard_ : rbPort_)->setChecked(true);
@@ -816,7 +800,7 @@ void TNaviForm::SpeedComp() {
     else
       boat = sog;
   } else {
-    const auto steered = SteerInCurrent(set, track, drift, boat, sog, false);
+    const auto steered = SteerInCurrent(set, track, drift, boat, sog);
     if (!steered) return;
     waterTrack = *steered;
   }

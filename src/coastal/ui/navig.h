@@ -71,10 +71,12 @@ class TNaviForm : public FormBase {
   // The backward chain from the water track down to the compass heading.
   void ShowHeadingsFrom(double waterTrack);
   // Water track for a wanted track in a current, completing the unknown one of boat speed and
-  // ground speed (the boat speed decides when both are known and boatFirst). Nothing, after
-  // its message, when neither is known or the current is too strong.
-  std::optional<double> SteerInCurrent(double set, double track, double drift, double& boat, double& sog,
-                                       bool boatFirst);
+  // ground speed; a known ground speed decides, as it fixes the time. Nothing, after its
+  // message, when neither is known or the current is too strong.
+  std::optional<double> SteerInCurrent(double set, double track, double drift, double& boat, double& sog);
+  // Course and distance from start to end, then the water track and the run through the water
+  // that make them good (DistHead and Leeway). Nothing when SteerInCurrent finds none.
+  std::optional<double> MakeGood(const PositionRecord& start, const PositionRecord& end);
   void ShowCourseDistance(const PositionRecord& start, const PositionRecord& end);
   void Say(const std::string& text);
 

@@ -178,6 +178,26 @@ TEST_F(Navigate, DistHeadLeewayAndCurrentFromTwoPositions) {
   EXPECT_EQ(Text(w(), "edLogDistance"), "60.0");
   EXPECT_EQ(Text(w(), "edTimeHours"), "10");
 
+  // With a current, every speed, distance and time shown belongs to one and the same passage,
+  // whichever two of them were typed.
+  const struct { const char* boat; const char* hours; const char* sog; } given[] = {
+      {"6", "10", ""}, {"6", "", "5"}, {"6", "", ""}, {"", "", "5"}};
+  for (const auto& g : given) {
+    Click(w(), "btnInit");
+    Click(w(), "btnCourDist");
+    Position("10", "0", false, "10", "0", false);
+    Position("11", "0", false, "10", "0", false, 2);
+    Type(w(), "edCurrent", "90");
+    Type(w(), "edDrift", "2");
+    Type(w(), "edBoatSpeed", g.boat);
+    Type(w(), "edTimeHours", g.hours);
+    Type(w(), "edTrSpeed", g.sog);
+    Click(w(), "btnCalculate");
+    const double hours = Number(w(), "edTimeHours") + ParseReal(Text(w(), "edTimeMins")).value_or(0) / 60;
+    EXPECT_NEAR(Number(w(), "edTrSpeed") * hours, 60, 0.6) << g.boat << g.hours << g.sog;
+    EXPECT_NEAR(Number(w(), "edBoatSpeed") * hours, Number(w(), "edLogDistance"), 0.6) << g.boat << g.hours << g.sog;
+  }
+
   // An ocean passage longer than anyone would type is still a result.
   Click(w(), "btnInit");
   Click(w(), "btnCourDist");
