@@ -21,13 +21,14 @@ double SpeedForSameVmg(double speed, double percent, double newPercent) {
   return (100.0 / percent) * (newPercent / 100.0) * speed;
 }
 
-DownwindLegs GybeToMark(double mark, double windMark, double divergence, double speed) {
+std::optional<DownwindLegs> GybeToMark(double mark, double windMark, double divergence, double speed) {
   DownwindLegs r;
   if (divergence == 0.0) {
     r.total = mark;
   } else {
+    if (divergence < windMark) return std::nullopt;
     const double s = SinD(180.0 - 2.0 * divergence);
-    r.leg1 = std::fabs(SinD(divergence - windMark) * mark / s);
+    r.leg1 = SinD(divergence - windMark) * mark / s;
     r.leg2 = SinD(divergence + windMark) * mark / s;
     r.total = r.leg1 + r.leg2;
   }

@@ -27,8 +27,9 @@ struct DownwindLegs {
   double vmg = 0.0;      // knots towards the mark
 };
 
-// Gybing at `divergence` degrees either side of the wind (0: straight before it) to a mark
+// Gybing at `divergence` degrees either side of the wind (0: straight to the mark) to a mark
 // `mark` NM away at `windMark` degrees from the wind, at `speed` knots. Mark and speed above 0.
-DownwindLegs GybeToMark(double mark, double windMark, double divergence, double speed);
+// Nothing when the mark lies outside the gybing angle: one leg would have to be sailed upwind.
+std::optional<DownwindLegs> GybeToMark(double mark, double windMark, double divergence, double speed);
 
 }  // namespace veltrane

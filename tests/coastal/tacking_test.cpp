@@ -34,17 +34,22 @@ TEST(Tacking, DownwindRows) {
       {0, 0, 6, 0, 0, 10, 100.0, 6.0},
       {0, 20, 7, 5.32, 5.32, 10.64, 91.2, 6.58},
       {10, 20, 7, 2.70, 7.78, 10.48, 89.8, 6.68},
-      // The mark further off the wind than the gybe: leg I is sailed the other way.
-      {30, 20, 7, 2.70, 11.92, 14.62, 125.3, 4.79},
+      {20, 20, 7, 0, 10, 10, 85.7, 7.0},  // the mark on the gybing line: one leg
+      {30, 0, 6, 0, 0, 10, 100.0, 6.0},   // straight to the mark
   };
   for (const auto& c : cases) {
-    const DownwindLegs r = GybeToMark(10, c.windMark, c.divergence, c.speed);
+    const auto legs = GybeToMark(10, c.windMark, c.divergence, c.speed);
+    ASSERT_TRUE(legs) << c.windMark << " " << c.divergence;
+    const DownwindLegs& r = *legs;
     EXPECT_NEAR(r.leg1, c.leg1, 0.005) << c.windMark << " " << c.divergence;
     EXPECT_NEAR(r.leg2, c.leg2, 0.005);
     EXPECT_NEAR(r.total, c.total, 0.005);
     EXPECT_NEAR(r.minutes, c.minutes, 0.05);
     EXPECT_NEAR(r.vmg, c.vmg, 0.005);
   }
+  // The mark further off the wind than the gybe: leg I would be sailed into the wind.
+  EXPECT_FALSE(GybeToMark(10, 30, 20, 7));
+  EXPECT_FALSE(GybeToMark(10, 90, 40, 7));
 }
 
 }  // namespace

@@ -169,10 +169,18 @@ void TNavSailForm::lbTackDownClick() {
     ctx_.platform.Message("0 .. 90");
     return;
   }
+  bool outside = false;
   for (DownwindRow& row : rows_) {
     const double speed = FieldValue(row.speed);
     if (!(speed > 0.0)) continue;
-    const DownwindLegs legs = GybeToMark(mark, windMark, row.divergence, speed);
+    const auto gybe = GybeToMark(mark, windMark, row.divergence, speed);
+    if (!gybe) {
+      // Figures of an earlier mark would read as this one's.
+      for (QLabel* l : {row.leg1, row.leg2, row.total, row.time, row.vmg}) l->clear();
+      outside = true;
+      continue;
+    }
+    const DownwindLegs& legs = *gybe;
     if (row.divergence == 0) {
       row.total->setText(edMark2_->text());
     } else {
@@ -183,6 +191,7 @@ void TNavSailForm::lbTackDownClick() {
     row.time->setText(Decimals(legs.minutes, 1));
     row.vmg->setText(Decimals(legs.vmg, 2));
   }
+  if (outside) ctx_.platform.Message("No answer where the sailing divergence is less than the wind-mark divergence");
 }
 
 void TNavSailForm::btnInitClick() {

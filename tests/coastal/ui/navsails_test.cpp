@@ -81,6 +81,19 @@ TEST_F(NavSailTest, DownwindTable) {
   EXPECT_EQ(Text(&form, "lbVmg20"), "6.58");
   EXPECT_EQ(Text(&form, "lbDist15"), "");  // no speed, row left as it was
 
+  // The mark 25 degrees off the wind: the 20 degree gybe cannot reach it, the 40 degree one can.
+  Type(&form, "edWind", "25");
+  Type(&form, "edSpeed40", "8");
+  t.platform.Clear();
+  Click(&form, "lbTackDown");
+  EXPECT_EQ(t.platform.messages,
+            std::vector<std::string>{"No answer where the sailing divergence is less than the wind-mark divergence"});
+  for (const char* name : {"lbDist20_1", "lbDist20_2", "lbDist20", "lbTime20", "lbVmg20"})
+    EXPECT_EQ(Text(&form, name), "") << name;
+  EXPECT_EQ(Text(&form, "lbDist40_1"), "2.63");
+  EXPECT_EQ(Text(&form, "lbDist40_2"), "9.20");
+  EXPECT_EQ(Text(&form, "lbDist0"), "10");
+
   Click(&form, "btnInit");
   for (const char* name : {"edMark2", "edWind", "edSpeed0", "edSpeed20"}) EXPECT_EQ(Text(&form, name), "");
   for (const char* name : {"lbDist0", "lbTime0", "lbDist20_1", "lbVmg20"}) EXPECT_EQ(Text(&form, name), "");
