@@ -39,6 +39,8 @@ BearingFix DistanceAbeamByRun(double b1, double run) {
   if (!(run > 0.0)) return Fault("Run missing");
   const double c = CosD(b1);
   if (NearZero(c)) return Fault("No answer: bearing I is abeam");
+  // Abaft the beam the object was abeam before the bearing, not after the run.
+  if (c < 0.0) return Fault("No answer: bearing I is abaft the beam");
   return {std::fabs(SinD(b1) * run / c), 0.0, {}};
 }
 

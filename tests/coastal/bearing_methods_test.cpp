@@ -26,6 +26,8 @@ TEST(BearingMethods, FiguresWithoutAnAnswer) {
   } cases[] = {
       {"abeam at once", DistanceAbeamByRun(90, 3), "No answer: bearing I is abeam"},
       {"no run", DistanceAbeamByRun(45, 0), "Run missing"},
+      {"abaft the beam", DistanceAbeamByRun(135, 3), "No answer: bearing I is abaft the beam"},
+      {"abaft the beam, port", DistanceAbeamByRun(225, 3), "No answer: bearing I is abaft the beam"},
       {"equal", DistanceAtSecondBearing(40, 40, 3), "No answer: the bearings are equal"},
       {"equal, 360 apart", DistanceAbeamByTwoBearings(0, 360, 3), "No answer: the bearings are equal"},
       {"opposite", DistanceAtSecondBearing(10, 190, 3), "No answer: the bearings are opposite"},
