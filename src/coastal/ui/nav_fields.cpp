@@ -60,7 +60,9 @@ void ShowAngle(const AngleFields& f, double value) {
   const double minutes = RoundToScale(dm.min, 10.0);
   f.deg->setText(QString::number(dm.deg));
   f.min->setText(QString::fromStdString((minutes < 10.0 ? "0" : "") + Str(minutes, 1)));
-  (value < 0.0 ? f.minus : f.plus)->setChecked(true);
+  // What shows as zero is on the equator or the prime meridian: north or west, not a stray sign.
+  const bool zero = dm.deg == 0 && minutes == 0.0;
+  (value < 0.0 && !zero ? f.minus : f.plus)->setChecked(true);
 }
 
 void AddAngleRow(QGridLayout* grid, int row, const QString& label, const AngleFields& f) {

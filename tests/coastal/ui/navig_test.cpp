@@ -121,6 +121,18 @@ TEST_F(Navigate, PositionOnAnEasterlyCourseDecreasesTheLongitude) {
   EXPECT_EQ(Text(w(), "edLonDeg2"), "1");
   EXPECT_EQ(Text(w(), "edLonMin2"), "00.0");
   EXPECT_TRUE(IsChecked(w(), "RadioButton12"));  // East
+
+  // Back onto the equator by a slanting run: latitude 0 is north, whatever the last bit says.
+  Click(w(), "btnPosition");
+  Position("1", "0", false, "0", "0", false);
+  Type(w(), "edCompCourse", "240");
+  Type(w(), "edBoatSpeed", "12");
+  Type(w(), "edTimeHours", "10");
+  Type(w(), "edLogDistance", "");
+  Click(w(), "btnCalculate");
+  EXPECT_EQ(Text(w(), "edLatDeg2"), "0");
+  EXPECT_EQ(Text(w(), "edLatMin2"), "00.0");
+  EXPECT_TRUE(IsChecked(w(), "RadioButton9"));  // North
   EXPECT_TRUE(t.platform.messages.empty());
 }
 
