@@ -40,14 +40,6 @@ double ParseNumberArg(const std::string& key, const std::string& text) {
   return *v;
 }
 
-double ParseClockArg(const std::string& key, const std::string& text) {
-  const auto h = ParseInt(GetField(text, ':', 0));
-  const auto m = ParseInt(GetField(text, ':', 1));
-  if (!h || !m || *h < 0 || *h > 24 || *m < 0 || *m > 59 || GetField(text, ':', 2) != "")
-    throw UsageError(key + ": '" + text + "' is not a time hh:mm");
-  return *h + *m / 60.0;
-}
-
 double Args::Number(const std::string& key) const { return ParseNumberArg(key, Text(key)); }
 
 std::optional<double> Args::OptionalNumber(const std::string& key) const {

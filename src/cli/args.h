@@ -45,7 +45,5 @@ class Args {
 };
 
 double ParseNumberArg(const std::string& key, const std::string& text);
-// "hh:mm" as decimal hours.
-double ParseClockArg(const std::string& key, const std::string& text);
 
 }  // namespace veltrane::cli
