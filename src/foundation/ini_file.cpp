@@ -43,10 +43,6 @@ std::string IniFile::Read(const std::string& section, const std::string& key, co
   return v ? std::string(v) : def;
 }
 
-bool IniFile::HasKey(const std::string& section, const std::string& key) const {
-  return impl_->ini.GetValue(section.c_str(), key.c_str(), nullptr) != nullptr;
-}
-
 void IniFile::Write(const std::string& section, const std::string& key, const std::string& value) {
   std::string v = value;  // a line break would cut the file's line in two
   for (char& c : v)

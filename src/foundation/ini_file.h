@@ -16,7 +16,6 @@ class IniFile {
 
   std::string Read(const std::string& section, const std::string& key, const std::string& def) const;
   void Write(const std::string& section, const std::string& key, const std::string& value);
-  bool HasKey(const std::string& section, const std::string& key) const;
   // Writes the file when something was written; false when it could not be saved.
   bool Commit();
   const std::string& Path() const { return path_; }

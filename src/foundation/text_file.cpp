@@ -75,12 +75,6 @@ bool WriteFileAtomically(const std::string& path, const std::string& bytes) {
   return true;
 }
 
-bool WriteTextLines(const std::string& path, const std::vector<std::string>& lines) {
-  std::string text;
-  for (const auto& l : lines) text += l + "\n";
-  return WriteFileAtomically(path, text);
-}
-
 bool IsValidUtf8(const std::string& s) {
   size_t i = 0;
   while (i < s.size()) {

@@ -14,7 +14,6 @@ std::optional<std::string> ReadTextFile(const std::string& path);
 // Lines of a text file without their line ends.
 std::optional<std::vector<std::string>> ReadTextLines(const std::string& path);
 bool WriteFileAtomically(const std::string& path, const std::string& bytes);
-bool WriteTextLines(const std::string& path, const std::vector<std::string>& lines);
 
 bool IsValidUtf8(const std::string& bytes);
 std::string Windows1252ToUtf8(const std::string& bytes);

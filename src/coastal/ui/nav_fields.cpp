@@ -78,10 +78,7 @@ void SetInput(QLineEdit* edit, bool input) {
   p.setColor(QPalette::Base, input ? edit->style()->standardPalette().color(QPalette::Base)
                                    : edit->style()->standardPalette().color(QPalette::Button));
   edit->setPalette(p);
-  edit->setProperty("taskInput", input);
 }
-
-bool IsInput(const QLineEdit* edit) { return edit->property("taskInput").toBool(); }
 
 void FillCompassList(QComboBox* box, const AppContext& ctx) {
   const QString current = box->currentText();

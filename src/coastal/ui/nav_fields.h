@@ -44,7 +44,6 @@ void AddAngleRow(QGridLayout* grid, int row, const QString& label, const AngleFi
 
 // White marks an input of the chosen task, grey an output or an unused field.
 void SetInput(QLineEdit* edit, bool input);
-bool IsInput(const QLineEdit* edit);
 
 // "Ideal" and every compass table beside the program.
 void FillCompassList(QComboBox* box, const AppContext& ctx);

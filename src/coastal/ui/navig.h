@@ -25,10 +25,6 @@ class TNaviForm : public FormBase {
   explicit TNaviForm(AppContext& ctx);
   void SaveSettings() override;
 
-  // The end position, read by the celestial-navigation window as its assumed position.
-  AngleFields EndLatitude() const { return endLat_; }
-  AngleFields EndLongitude() const { return endLon_; }
-
  protected:
   void FormClose() override;
 
