@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <QApplication>
+#include <QMenu>
 #include <QPushButton>
 
 #include "app/program_start.h"
@@ -49,6 +50,40 @@ TEST_F(Launcher, WindowsNotYetBuiltAreDisabledNotHidden) {
   EXPECT_FALSE(IsEnabled(&form(), "Brellin"));
   EXPECT_FALSE(IsEnabled(&form(), "Update1"));
   EXPECT_TRUE(IsEnabled(&form(), "Conversions1"));
+}
+
+TEST_F(Launcher, EverySubProgramBuiltSoFarOpensAndNavigateFindsItsCalculators) {
+  const std::pair<const char*, const char*> opens[] = {
+      {"btnGreat", "GreatForm"}, {"btnNavigate", "NaviForm"}, {"btnStorm", "StormForm"}};
+  for (const auto& [button, window] : opens) {
+    EXPECT_TRUE(IsEnabled(&form(), button)) << button;
+    Click(&form(), button);
+    QWidget* shown = nullptr;
+    for (QWidget* w : QApplication::topLevelWidgets())
+      if (w->objectName() == window) shown = w;
+    ASSERT_TRUE(shown) << window;
+    EXPECT_TRUE(shown->isVisible()) << window;
+  }
+  QWidget* navigate = nullptr;
+  for (QWidget* w : QApplication::topLevelWidgets())
+    if (w->objectName() == "NaviForm") navigate = w;
+  auto* options = Find<QMenu>(navigate, "Options1");
+  ASSERT_TRUE(options);
+  emit options->aboutToShow();
+  for (const char* item : {"Bearings1", "Courses1", "CrossBearing1", "Distances1", "Sailing1", "Tides1", "Winds1"}) {
+    EXPECT_TRUE(IsEnabled(navigate, item)) << item;
+    Click(navigate, item);
+  }
+  EXPECT_TRUE(program.Context().windows.tide != nullptr);
+  int visible = 0;
+  for (QWidget* w : QApplication::topLevelWidgets()) visible += w->isVisible();
+  EXPECT_GE(visible, 10);
+  // The orderly exit keeps what Navigate holds and closes the rest.
+  Click(&form(), "Exit1");
+  const IniFile settings(home.File("Settings.ini"));
+  EXPECT_NE(settings.Read("NaviForm", "CompasFile", "-1"), "-1");
+  EXPECT_NE(settings.Read("NaviForm", "Lat", "-1"), "-1");
+  EXPECT_FALSE(program.Context().windows.tide->isVisible());
 }
 
 TEST_F(Launcher, OpensConversionsAndHelp) {
