@@ -8,6 +8,7 @@
 
 #include "app/program_start.h"
 #include "app/readme_form.h"
+#include "coastal/ui/navtideun.h"
 #include "convert/ui/convert.h"
 #include "foundation/ini_file.h"
 #include "support/ui_driver.h"
