@@ -12,7 +12,7 @@
 #include <QVBoxLayout>
 
 #include "app/launcher_picture.h"
-#include "app/readme_form.h"
+#include "app/readme_window.h"
 #include "foundation/text_file.h"
 #include "foundation/ui/settings.h"
 

@@ -7,9 +7,9 @@
 #include <QPushButton>
 
 #include "app/program_start.h"
-#include "app/readme_form.h"
-#include "coastal/ui/navtideun.h"
-#include "convert/ui/convert.h"
+#include "app/readme_window.h"
+#include "coastal/ui/tides_window.h"
+#include "convert/ui/conversions_window.h"
 #include "foundation/ini_file.h"
 #include "support/ui_driver.h"
 

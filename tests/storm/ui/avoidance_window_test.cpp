@@ -1,12 +1,12 @@
-#include "storm/ui/stavoid.h"
+#include "storm/ui/avoidance_window.h"
 
 #include <QMenuBar>
 #include <QPlainTextEdit>
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
-#include "storm/ui/stavgrf.h"
-#include "storm/ui/storm_center.h"
+#include "storm/ui/avoidance_plot_window.h"
+#include "storm/ui/storm_centre_window.h"
 #include "support/ui_driver.h"
 
 namespace veltrane {

@@ -1,12 +1,12 @@
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
-#include "storm/ui/stavoid.h"
-#include "storm/ui/stindic.h"
-#include "storm/ui/storm_center.h"
-#include "storm/ui/stormun.h"
-#include "storm/ui/stposit.h"
-#include "storm/ui/stpress.h"
+#include "storm/ui/avoidance_window.h"
+#include "storm/ui/indications_window.h"
+#include "storm/ui/storm_centre_window.h"
+#include "storm/ui/storm_window.h"
+#include "storm/ui/storm_position_window.h"
+#include "storm/ui/pressure_window.h"
 #include "support/ui_driver.h"
 
 namespace veltrane {

@@ -1,0 +1,213 @@
+#include "coastal/ui/cross_bearings_window.h"
+
+#include <QButtonGroup>
+#include <QComboBox>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QRadioButton>
+
+#include "coastal/nav_utl.h"
+#include "foundation/angles.h"
+#include "foundation/formats.h"
+#include "foundation/numbers.h"
+#include "foundation/ui/click_label.h"
+#include "foundation/ui/settings.h"
+
+namespace veltrane {
+
+namespace {
+
+constexpr const char* kSection = "CrossForm";
+
+}  // namespace
+
+TCrossForm::TCrossForm(AppContext& ctx) : FormBase(ctx, "CrossForm", "CrossBearing") {
+  ctx.windows.cross = this;
+  BuildControls();
+  AddMenuAction("Close1", "&Close Form", [this] { close(); });
+  AddMenuAction("Print1", "&Print", [this] { PrintForm(); });
+  LoadSettings();
+}
+
+void TCrossForm::BuildControls() {
+  auto* central = new QWidget(this);
+  auto* grid = new QGridLayout(central);
+  setCentralWidget(central);
+
+  auto edit = [this](const char* name, bool input = true, const char* hint = nullptr) {
+    auto* e = new QLineEdit(this);
+    e->setObjectName(name);
+    e->setMinimumWidth(60);
+    e->setMaximumWidth(80);
+    if (hint) e->setToolTip(hint);
+    SetInput(e, input);
+    return e;
+  };
+  auto angle = [&](const char* deg, const char* min, const char* plus, const char* plusText, const char* minus,
+                   const char* minusText, bool input) {
+    AngleFields f{edit(deg, input), edit(min, input), new QRadioButton(plusText, this),
+                  new QRadioButton(minusText, this)};
+    f.plus->setObjectName(plus);
+    f.minus->setObjectName(minus);
+    auto* group = new QButtonGroup(this);
+    group->addButton(f.plus);
+    group->addButton(f.minus);
+    f.plus->setChecked(true);
+    return f;
+  };
+  auto place = [this](const QString& title, AngleFields& lat, AngleFields& lon) {
+    auto* box = new QGroupBox(title, this);
+    auto* g = new QGridLayout(box);
+    AddAngleRow(g, 0, "Latitude", lat);
+    AddAngleRow(g, 1, "Longitude", lon);
+    return box;
+  };
+
+  latA_ = angle("edLatDeg1", "edLatMin1", "RadioButton1", "North", "RadioButton2", "South", true);
+  lonA_ = angle("edLonDeg1", "edLonMin1", "RadioButton3", "West", "RadioButton4", "East", true);
+  latB_ = angle("edLatDeg2", "edLatMin2", "RadioButton9", "North", "RadioButton10", "South", true);
+  lonB_ = angle("edLonDeg2", "edLonMin2", "RadioButton11", "West", "RadioButton12", "East", true);
+  grid->addWidget(place("Point A", latA_, lonA_), 0, 0);
+  grid->addWidget(place("Point B", latB_, lonB_), 0, 1);
+
+  auto* bearings = new QGroupBox(this);
+  auto* b = new QGridLayout(bearings);
+  cbCompass_ = new QComboBox(this);
+  cbCompass_->setObjectName("cbCompass");
+  cbCompass_->setEditable(true);
+  cbCompass_->setMinimumWidth(140);
+  cbCompass_->setToolTip("'Ideal' compass without variation");
+  b->addWidget(new QLabel("Compass"), 0, 0);
+  b->addWidget(cbCompass_, 0, 1, 1, 2);
+  const char* compassHint = "You may give magnetic course instead of compass course";
+  const char* magneticHint = "You may give compass course instead of magnetic";
+  bearingA_ = {edit("edCompCourse1", true, compassHint), edit("edMgCourse1", false, magneticHint),
+               edit("edRealCourse1", false), edit("edAngle1", false)};
+  bearingB_ = {edit("edCompCourse2", true, compassHint), edit("edMgCourse2", false, magneticHint),
+               edit("edRealCourse2", false), edit("edAngle2", false)};
+  const char* labels[4][2] = {{"Compass bearing A", "Compass bearing B"},
+                              {"Magnetic bearing A", "Magnetic bearing B"},
+                              {"Real bearing A", "Real bearing B"},
+                              {"Angle A", "Angle B"}};
+  QLineEdit* const fields[4][2] = {{bearingA_.compass, bearingB_.compass},
+                                   {bearingA_.magnetic, bearingB_.magnetic},
+                                   {bearingA_.real, bearingB_.real},
+                                   {bearingA_.angle, bearingB_.angle}};
+  int r = 1;
+  for (int i = 0; i < 4; ++i, r += 2) {
+    for (int k = 0; k < 2; ++k) {
+      b->addWidget(new QLabel(labels[i][k]), r + k, 0);
+      b->addWidget(fields[i][k], r + k, 1);
+    }
+  }
+  edVarDeg_ = edit("edVarDeg");
+  edVarMin_ = edit("edVarMin");
+  rbVarWest_ = new QRadioButton("West", this);
+  rbVarWest_->setObjectName("RadioButton5");
+  rbVarEast_ = new QRadioButton("East", this);
+  rbVarEast_->setObjectName("RadioButton6");
+  auto* varGroup = new QButtonGroup(this);
+  varGroup->addButton(rbVarWest_);
+  varGroup->addButton(rbVarEast_);
+  b->addWidget(new QLabel("Variation"), r, 0);
+  b->addWidget(edVarDeg_, r, 1);
+  b->addWidget(edVarMin_, r, 2);
+  b->addWidget(rbVarWest_, r, 3);
+  b->addWidget(rbVarEast_, r, 4);
+  grid->addWidget(bearings, 1, 0);
+
+  auto* fixBox = new QGroupBox(this);
+  auto* f = new QGridLayout(fixBox);
+  auto* lbPosition = new ClickLabel("lbPosition", "Boat Position", this);
+  lbPosition->setToolTip("Click to count");
+  QFont bold = lbPosition->font();
+  bold.setBold(true);
+  lbPosition->setFont(bold);
+  connect(lbPosition, &ClickLabel::clicked, this, &TCrossForm::lbPositionClick);
+  fixLat_ = angle("edLatDeg", "edLatMin", "RadioButton7", "North", "RadioButton8", "South", false);
+  fixLon_ = angle("edLonDeg", "edLonMin", "RadioButton13", "West", "RadioButton14", "East", false);
+  f->addWidget(lbPosition, 0, 0, 1, 4);
+  AddAngleRow(f, 1, "Latitude", fixLat_);
+  AddAngleRow(f, 2, "Longitude", fixLon_);
+  grid->addWidget(fixBox, 1, 1, Qt::AlignTop);
+}
+
+void TCrossForm::LoadSettings() {
+  Settings settings(ctx_);
+  const std::string compass = settings.Read(kSection, "CompasFile", std::string("-1"));
+  FillCompassList(cbCompass_, ctx_);
+  if (compass == "-1") {
+    for (const AngleFields* p : {&latA_, &latB_, &lonA_, &lonB_}) p->plus->setChecked(true);
+    rbVarEast_->setChecked(true);
+    cbCompass_->setCurrentText("Ideal");
+    return;
+  }
+  cbCompass_->setCurrentText(QString::fromStdString(compass));
+  const std::pair<QLineEdit*, const char*> texts[] = {
+      {latA_.deg, "LatDeg1"}, {latA_.min, "LatMin1"}, {lonA_.deg, "LonDeg1"}, {lonA_.min, "LonMin1"},
+      {latB_.deg, "LatDeg2"}, {latB_.min, "LatMin2"}, {lonB_.deg, "LonDeg2"}, {lonB_.min, "LonMin2"},
+      {bearingA_.compass, "CCourse1"}, {bearingB_.compass, "CCourse2"}};
+  for (const auto& [field, key] : texts) field->setText(settings.Read(kSection, key, field->text()));
+  const bool north = settings.Read(kSection, "Lat", std::string()) != "S";
+  const bool west = settings.Read(kSection, "Lon", std::string()) != "E";
+  for (const AngleFields* p : {&latA_, &latB_}) (north ? p->plus : p->minus)->setChecked(true);
+  for (const AngleFields* p : {&lonA_, &lonB_}) (west ? p->plus : p->minus)->setChecked(true);
+  (settings.Read(kSection, "Var", std::string()) == "W" ? rbVarWest_ : rbVarEast_)->setChecked(true);
+}
+
+void TCrossForm::FormClose() {
+  Settings settings(ctx_);
+  const std::pair<QLineEdit*, const char*> texts[] = {
+      {latA_.deg, "LatDeg1"}, {latA_.min, "LatMin1"}, {lonA_.deg, "LonDeg1"}, {lonA_.min, "LonMin1"},
+      {latB_.deg, "LatDeg2"}, {latB_.min, "LatMin2"}, {lonB_.deg, "LonDeg2"}, {lonB_.min, "LonMin2"},
+      {bearingA_.compass, "CCourse1"}, {bearingB_.compass, "CCourse2"}};
+  for (const auto& [field, key] : texts) settings.Write(kSection, key, field->text());
+  settings.Write(kSection, "CompasFile", cbCompass_->currentText());
+  settings.Write(kSection, "Lat", std::string(latA_.plus->isChecked() ? "N" : "S"));
+  settings.Write(kSection, "Lon", std::string(lonA_.plus->isChecked() ? "W" : "E"));
+  settings.Write(kSection, "Var", std::string(rbVarWest_->isChecked() ? "W" : "E"));
+}
+
+std::optional<double> TCrossForm::TrueBearing(const Bearing& b, const char* missing, bool& good) {
+  if (IsEmpty(b.compass) && IsEmpty(b.magnetic)) {
+    ctx_.platform.Message(missing);
+    return std::nullopt;
+  }
+  if (!IsEmpty(b.compass)) {
+    const double compass = Norm360(ReadNumber(b.compass, good));  // a bearing of 370 is one of 10
+    const int deviation = CompassDeviation(ctx_, cbCompass_, compass, HeadingKind::Compass);
+    b.magnetic->setText(QString::fromStdString(FmtTenths(AddAngleWrap(compass, deviation))));
+  }
+  // Near a magnetic pole the variation may be anything up to a half circle.
+  const double variation = ReadVariation(edVarDeg_, edVarMin_, rbVarWest_->isChecked(), 180.0, good);
+  const double trueBearing = AddAngleWrap(Norm360(ReadNumber(b.magnetic, good)), variation);
+  b.real->setText(QString::fromStdString(FmtTenths(trueBearing)));
+  b.angle->setText(QString::fromStdString(FmtTenths(trueBearing)));
+  return trueBearing;
+}
+
+void TCrossForm::lbPositionClick() {
+  for (const AngleFields* p : {&latA_, &lonA_, &latB_, &lonB_})
+    if (IsEmpty(p->deg)) return;
+  bool good = true;
+  const auto latA = ReadAngle(latA_, 90.0, good), lonA = ReadAngle(lonA_, 180.0, good);
+  const auto latB = ReadAngle(latB_, 90.0, good), lonB = ReadAngle(lonB_, 180.0, good);
+  if (!latA || !lonA || !latB || !lonB) return ctx_.platform.Message("Missing or erroneous value");
+  PositionRecord a{0.0, *latA, *lonA};
+  PositionRecord b{0.0, *latB, *lonB};
+  const auto bearingA = TrueBearing(bearingA_, "Bearing A missing", good);
+  if (!bearingA) return;
+  const auto bearingB = TrueBearing(bearingB_, "Bearing B missing", good);
+  if (!bearingB) return;
+  if (!good) return ctx_.platform.Message("Missing or erroneous value");
+  a.Direction = *bearingA;
+  b.Direction = *bearingB;
+  const auto fix = LineCrossing(a, b);
+  if (!fix) return ctx_.platform.Message("Lines do not cross");
+  ShowAngle(fixLat_, fix->Lat);
+  ShowAngle(fixLon_, fix->Lon);
+}
+
+}  // namespace veltrane

@@ -1,0 +1,814 @@
+#include "coastal/ui/navigation_window.h"
+
+#include <QButtonGroup>
+#include <QComboBox>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenu>
+#include <QPushButton>
+#include <QRadioButton>
+#include <cmath>
+
+#include "coastal/ui/bearings_window.h"
+#include "coastal/ui/meeting_course_window.h"
+#include "coastal/ui/cross_bearings_window.h"
+#include "coastal/ui/distance_off_window.h"
+#include "coastal/ui/sailing_window.h"
+#include "coastal/ui/tides_window.h"
+#include "coastal/ui/wind_window.h"
+#include "foundation/angles.h"
+#include "foundation/checks.h"
+#include "foundation/formats.h"
+#include "foundation/ini_file.h"
+#include "foundation/numbers.h"
+#include "foundation/ui/settings.h"
+
+namespace veltrane {
+
+namespace {
+
+constexpr const char* kSection = "NaviForm";
+constexpr const char* kSnapshotFile = "SETS.INI";
+// Keys of the undo snapshot, in the order of SnapshotFields().
+const char* const kSnapshotKeys[] = {"LatDeg1",  "LatMin1",   "LonDeg1",   "LonMin1",     "LatDeg2",   "LatMin2",
+                                     "LonDeg2",  "LonMin2",   "CompCourse", "MgCourse",   "VarDeg",    "VarMin",
+                                     "Leeway",   "Current",   "Drift",     "BoatSpeed",   "LogDistance", "TimeHours",
+                                     "TimeMins", "TrDistance", "TrCourse", "TrSpeed"};
+
+constexpr const char* kMissingValue = "Missing or erroneous value";
+constexpr const char* kNoStartEnd = "Give proper start and end point values";
+constexpr const char* kCourseMissing = "Course missing";
+constexpr const char* kNeedSpeed = "Enter boatspeed and log distance or time";
+constexpr const char* kTooStrong = "The current is too strong to make good this track";
+constexpr const char* kPastPole = "The run reaches a pole: no end position";
+// The property holding a number field's limit, as its entry check gives it.
+constexpr const char* kLimit = "limit";
+constexpr const char* kWhole = "whole";
+// Below this the current is too weak for its set to mean anything.
+constexpr double kLeastDrift = 0.05;
+
+// Between one point and itself there is no course to make good.
+bool SamePoint(const PositionRecord& a, const PositionRecord& b) {
+  return a.Lat == b.Lat && (a.Lon == b.Lon || std::fabs(a.Lat) == 90.0);
+}
+
+// Marks the window as writing its own results, so the entry checks stay quiet.
+class Writing {
+ public:
+  explicit Writing(bool& flag) : flag_(flag), old_(flag) { flag_ = true; }
+  ~Writing() { flag_ = old_; }
+
+ private:
+  bool& flag_;
+  bool old_;
+};
+
+}  // namespace
+
+TNaviForm::TNaviForm(AppContext& ctx) : FormBase(ctx, "NaviForm", "Navigate", "fNavi") {
+  ctx.windows.navi = this;
+  BuildControls();
+  // The hints are long explanations: they stay up for ten seconds.
+  for (QWidget* w : findChildren<QWidget*>())
+    if (!w->toolTip().isEmpty()) w->setToolTipDuration(10000);
+  BuildMenu();
+  WatchEntries();
+  LoadSettings();
+}
+
+// ---- building -------------------------------------------------------------------------------
+
+void TNaviForm::BuildControls() {
+  auto* central = new QWidget(this);
+  auto* grid = new QGridLayout(central);
+  setCentralWidget(central);
+
+  auto edit = [this](const char* name, const char* hint = nullptr) {
+    auto* e = new QLineEdit(this);
+    e->setObjectName(name);
+    if (hint) e->setToolTip(hint);
+    e->setMinimumWidth(60);
+    e->setMaximumWidth(80);
+    return e;
+  };
+  auto radio = [this](const char* name, const char* text, const char* hint = nullptr) {
+    auto* r = new QRadioButton(text, this);
+    r->setObjectName(name);
+    if (hint) r->setToolTip(hint);
+    return r;
+  };
+  auto pair = [this](QRadioButton* a, QRadioButton* b) {
+    auto* group = new QButtonGroup(this);
+    group->addButton(a);
+    group->addButton(b);
+    a->setChecked(true);
+  };
+  // A label, then the row's fields and units side by side.
+  auto line = [](QGridLayout* g, int r, QLabel* label, std::initializer_list<QWidget*> widgets) {
+    g->addWidget(label, r, 0);
+    auto* box = new QHBoxLayout;
+    for (QWidget* w : widgets) box->addWidget(w);
+    box->addStretch();
+    g->addLayout(box, r, 1);
+  };
+  auto row = [&](QGridLayout* g, int r, const char* label, std::initializer_list<QWidget*> widgets) {
+    line(g, r, new QLabel(label), widgets);
+  };
+  auto angle = [&](const char* deg, const char* min, const char* plus, const char* plusText, const char* minus,
+                   const char* minusText) {
+    AngleFields f{edit(deg), edit(min), radio(plus, plusText), radio(minus, minusText)};
+    pair(f.plus, f.minus);
+    return f;
+  };
+  auto position = [&](const QString& title, AngleFields& lat, AngleFields& lon, const char* names[8],
+                      const char* radios[4]) {
+    auto* box = new QGroupBox(title, this);
+    auto* g = new QGridLayout(box);
+    lat = angle(names[0], names[1], radios[0], "North", radios[1], "South");
+    lon = angle(names[2], names[3], radios[2], "West", radios[3], "East");
+    AddAngleRow(g, 0, "Latitude", lat);
+    AddAngleRow(g, 1, "Longitude", lon);
+    return box;
+  };
+
+  // Task buttons.
+  auto* tasks = new QGridLayout;
+  tasks->addWidget(new QLabel("Choose task:"), 0, 0);
+  struct TaskButton {
+    const char* name;
+    const char* caption;
+    const char* hint;
+    Task task;
+  };
+  const TaskButton buttons[] = {
+      {"btnPosition", "Position", "Start position known,\nfind end position", Task::Position},
+      {"btnCourDist", "DistHead", "Start and end positions known,\nfind heading and distance", Task::DistHead},
+      {"btnLeeway", "Leeway", "Start and end position known, count leeway", Task::Leeway},
+      {"btnCurrent", "Current", "Start and end position, boat speed and log distance known,\ncount current",
+       Task::Current},
+      {"btnSpeed", "SpeedComp", "Enter track and true or boat speed\nand get compass heading and speed",
+       Task::SpeedComp},
+      {"btnTrCourSp", "TrackSpeed", "Compass heading and boat speed known,\ncount distance and speed over ground",
+       Task::TrackSpeed},
+  };
+  int col = 1;
+  for (const auto& b : buttons) {
+    auto* button = new QPushButton(b.caption, this);
+    button->setObjectName(b.name);
+    button->setToolTip(b.hint);
+    connect(button, &QPushButton::clicked, this, [this, task = b.task] { ChooseTask(task); });
+    tasks->addWidget(button, 0, col++);
+  }
+  lbMode_ = new QLabel(this);
+  lbMode_->setObjectName("lbMode");
+  QFont big = lbMode_->font();
+  big.setBold(true);
+  big.setPointSizeF(big.pointSizeF() * 1.6);
+  lbMode_->setFont(big);
+  tasks->addWidget(lbMode_, 0, col);
+  grid->addLayout(tasks, 0, 0, 1, 2);
+
+  const char* startNames[8] = {"edLatDeg1", "edLatMin1", "edLonDeg1", "edLonMin1"};
+  const char* startRadios[4] = {"RadioButton1", "RadioButton2", "RadioButton3", "RadioButton4"};
+  const char* endNames[8] = {"edLatDeg2", "edLatMin2", "edLonDeg2", "edLonMin2"};
+  const char* endRadios[4] = {"RadioButton9", "RadioButton10", "RadioButton11", "RadioButton12"};
+  grid->addWidget(position("Start Position", startLat_, startLon_, startNames, startRadios), 1, 0);
+  grid->addWidget(position("End Position", endLat_, endLon_, endNames, endRadios), 1, 1);
+
+  auto* headings = new QGroupBox(this);
+  auto* h = new QGridLayout(headings);
+  cbCompass_ = new QComboBox(this);
+  cbCompass_->setObjectName("cbCompass");
+  cbCompass_->setEditable(true);
+  cbCompass_->setMinimumWidth(140);
+  cbCompass_->setToolTip("'Ideal' compass without variation");
+  edCompCourse_ = edit("edCompCourse", "You may give magnetic course instead of compass course");
+  edMgCourse_ = edit("edMgCourse", "You may give compass course instead of magnetic");
+  edVarDeg_ = edit("edVarDeg");
+  edVarMin_ = edit("edVarMin");
+  rbVarWest_ = radio("RadioButton5", "West");
+  rbVarEast_ = radio("RadioButton6", "East");
+  pair(rbVarWest_, rbVarEast_);
+  edRealCourse_ = edit("edRealCourse");
+  edRealCourse_->setReadOnly(true);
+  edLeeway_ = edit("edLeeway");
+  rbStarboard_ = radio("RadioButton7", "Starboard", "Leeway to starboard");
+  rbPort_ = radio("RadioButton8", "Port", "Leeway to port");
+  pair(rbStarboard_, rbPort_);
+  edWaterCourse_ = edit("edWaterCourse");
+  edWaterCourse_->setReadOnly(true);
+  row(h, 0, "Compass", {cbCompass_});
+  row(h, 1, "Compass heading", {edCompCourse_});
+  row(h, 2, "Magnetic heading", {edMgCourse_});
+  row(h, 3, "Variation", {edVarDeg_, edVarMin_, rbVarWest_, rbVarEast_});
+  row(h, 4, "True heading", {edRealCourse_});
+  row(h, 5, "Leeway", {edLeeway_, rbStarboard_, rbPort_});
+  row(h, 6, "Water track", {edWaterCourse_});
+  grid->addWidget(headings, 2, 0);
+
+  auto* run = new QGroupBox(this);
+  auto* r = new QGridLayout(run);
+  edCurrent_ = edit("edCurrent", "Degrees");
+  edDrift_ = edit("edDrift", "Knots");
+  edBoatSpeed_ = edit("edBoatSpeed", "Water speed");
+  edLogDistance_ = edit("edLogDistance", "Nautical miles");
+  edTimeHours_ = edit("edTimeHours");
+  edTimeMins_ = edit("edTimeMins");
+  edTrDistance_ = edit("edTrDistance", "Over ground");
+  edTrCourse_ = edit("edTrCourse");
+  edTrSpeed_ = edit("edTrSpeed");
+  auto hinted = [](const char* text, const char* hint) {
+    auto* l = new QLabel(text);
+    l->setToolTip(hint);
+    return l;
+  };
+  row(r, 0, "Current", {edCurrent_, edDrift_, new QLabel("knots")});
+  line(r, 1, hinted("Boat speed", "You may give distance and time instead"), {edBoatSpeed_, new QLabel("knots")});
+  line(r, 2, hinted("Log distance", "You may give speed and time instead"), {edLogDistance_, new QLabel("NM")});
+  line(r, 3, hinted("Time", "You may give speed and distance instead"),
+       {edTimeHours_, new QLabel("h"), edTimeMins_, new QLabel("min")});
+  line(r, 4, hinted("Distance", "You may give time and speed instead"), {edTrDistance_, new QLabel("NM")});
+  row(r, 5, "Track", {edTrCourse_});
+  line(r, 6, hinted("Speed over ground", "You may give distance and time instead"), {edTrSpeed_, new QLabel("knots")});
+  grid->addWidget(run, 2, 1);
+
+  auto* actions = new QHBoxLayout;
+  auto button = [&](const char* name, const char* caption, const char* hint, void (TNaviForm::*handler)()) {
+    auto* b = new QPushButton(caption, this);
+    b->setObjectName(name);
+    if (hint) b->setToolTip(hint);
+    connect(b, &QPushButton::clicked, this, handler);
+    actions->addWidget(b);
+  };
+  button("btnCalculate", "Calculate", "Not all white boxes need to be filled in order to calculate",
+         &TNaviForm::CalculateClick);
+  button("btnInit", "Init Values", nullptr, &TNaviForm::InitValuesClick);
+  button("btnUndo", "&Undo", "Restore values", &TNaviForm::UndoClick);
+  button("BBtnAgain", "End to Start", "Move end position values to start", &TNaviForm::EndToStartClick);
+  grid->addLayout(actions, 3, 0, 1, 2);
+}
+
+void TNaviForm::BuildMenu() {
+  AddMenuAction("CloseForm1", "&CloseForm", [this] { close(); });
+  options_ = AddMenu("Options1", "&Options");
+  struct Item {
+    const char* name;
+    const char* caption;
+    std::function<FormBase*()> window;  // null while that window does not exist
+  };
+  const Item items[] = {
+      {"Bearings1", "&Bearings", [this] { return ctx_.windows.bearings; }},
+      {"Courses1", "&Courses", [this] { return ctx_.windows.course; }},
+      {"CrossBearing1", "C&rossBearing", [this] { return ctx_.windows.cross; }},
+      {"Distances1", "&Distances", [this] { return ctx_.windows.distances; }},
+      {"Sailing1", "&Sailing", [this] { return ctx_.windows.sailing; }},
+      {"Tides1", "&Tides", [this] { return ctx_.windows.tide; }},
+      {"Winds1", "&Winds", [this] { return ctx_.windows.wind; }},
+  };
+  std::vector<std::pair<QAction*, std::function<FormBase*()>>> gated;
+  for (const auto& item : items) {
+    QAction* a = AddMenuAction(options_, item.name, item.caption, [window = item.window] {
+      if (FormBase* w = window()) w->ShowForm();
+    });
+    gated.emplace_back(a, item.window);
+  }
+  // Some of these windows are created after this one: decide each time the menu opens.
+  auto refresh = [gated] {
+    for (const auto& [action, window] : gated) action->setEnabled(window() != nullptr);
+  };
+  connect(options_, &QMenu::aboutToShow, this, refresh);
+  refresh();
+  QMenu* demos = AddMenu("Demos1", "&Demos");
+  AddMenuAction(demos, "West1", "&West", [this] { Demo(true); });
+  AddMenuAction(demos, "East1", "&East", [this] { Demo(false); });
+  AddMenuAction("Print1", "&Print", [this] { PrintForm(); });
+  AddMenuAction("Help1", "&Help", [this] { OpenHelp(); });
+}
+
+void TNaviForm::WatchEntries() {
+  MessageSink& sink = ctx_.platform;
+  auto watch = [this](QLineEdit* e, std::function<bool(const std::string&)> check) {
+    WatchEntry(e, [this, check = std::move(check)](const std::string& t) { return writing_ || check(t); });
+  };
+  auto intRange = [&](QLineEdit* e, int max) {
+    e->setProperty(kLimit, max);
+    e->setProperty(kWhole, true);
+    watch(e, [&sink, max](const std::string& t) { return CheckIntRange(t, max, sink); });
+  };
+  auto realRange = [&](QLineEdit* e, double max) {
+    e->setProperty(kLimit, max);
+    watch(e, [&sink, max](const std::string& t) { return CheckRealRange(t, max, sink); });
+  };
+  auto minutes = [&](QLineEdit* e, QLineEdit* deg, int maxDeg) {
+    watch(e, [&sink, deg, maxDeg](const std::string& t) { return CheckMinutes(TextOf(deg), t, maxDeg, sink); });
+  };
+  for (const AngleFields* f : {&startLat_, &endLat_}) {
+    intRange(f->deg, 90);
+    minutes(f->min, f->deg, 90);
+  }
+  for (const AngleFields* f : {&startLon_, &endLon_}) {
+    intRange(f->deg, 180);
+    minutes(f->min, f->deg, 180);
+  }
+  for (QLineEdit* e : {edCompCourse_, edMgCourse_, edCurrent_, edTrCourse_}) realRange(e, 360);
+  intRange(edVarDeg_, 100);
+  intRange(edVarMin_, 59);
+  realRange(edLeeway_, 12);
+  realRange(edDrift_, 14);
+  realRange(edBoatSpeed_, 30);
+  realRange(edTrSpeed_, 30);
+  realRange(edLogDistance_, 9999.9);
+  realRange(edTrDistance_, 9999.9);
+  intRange(edTimeHours_, 9999);
+  realRange(edTimeMins_, 59.9);
+}
+
+// ---- settings and undo ----------------------------------------------------------------------
+
+void TNaviForm::LoadSettings() {
+  Writing quiet(writing_);
+  Settings settings(ctx_);
+  const std::string compass = settings.Read(kSection, "CompasFile", std::string("-1"));
+  FillCompassList(cbCompass_, ctx_);
+  if (compass == "-1") {
+    cbCompass_->setCurrentText("Ideal");
+    startLat_.plus->setChecked(true);
+    endLat_.plus->setChecked(true);
+    startLon_.minus->setChecked(true);
+    endLon_.minus->setChecked(true);
+    rbVarWest_->setChecked(true);
+    rbPort_->setChecked(true);
+  } else {
+    cbCompass_->setCurrentText(QString::fromStdString(compass));
+    const bool north = settings.Read(kSection, "Lat", std::string()) == "N";
+    const bool west = settings.Read(kSection, "Lon", std::string()) == "W";
+    for (const AngleFields* f : {&startLat_, &endLat_}) (north ? f->plus : f->minus)->setChecked(true);
+    for (const AngleFields* f : {&startLon_, &endLon_}) (west ? f->plus : f->minus)->setChecked(true);
+    (settings.Read(kSection, "Var", std::string()) == "W" ? rbVarWest_ : rbVarEast_)->setChecked(true);
+    // Stored in this pairing since the first version: "P" brings back Starboard.
+    (settings.Read(kSection, "Lee", std::string()) == "P" ? rbStarboard_ : rbPort_)->setChecked(true);
+  }
+  for (QLineEdit* e : SnapshotFields()) SetInput(e, false);
+  SetFields({startLat_.deg, startLat_.min, startLon_.deg, startLon_.min, endLat_.deg, endLat_.min, endLon_.deg,
+             endLon_.min, edTrDistance_, edTrCourse_, edTrSpeed_},
+            false, true);
+}
+
+void TNaviForm::WriteSettings() {
+  Settings settings(ctx_);
+  settings.Write(kSection, "CompasFile", cbCompass_->currentText());
+  settings.Write(kSection, "Lat", std::string(startLat_.plus->isChecked() ? "N" : "S"));
+  settings.Write(kSection, "Lon", std::string(startLon_.plus->isChecked() ? "W" : "E"));
+  settings.Write(kSection, "Var", std::string(rbVarWest_->isChecked() ? "W" : "E"));
+  settings.Write(kSection, "Lee", std::string(rbStarboard_->isChecked() ? "P" : "S"));
+}
+
+void TNaviForm::SaveSettings() {
+  WriteSettings();
+  SavePosition();
+}
+
+void TNaviForm::FormClose() { WriteSettings(); }
+
+std::vector<QLineEdit*> TNaviForm::SnapshotFields() const {
+  return {startLat_.deg, startLat_.min, startLon_.deg,  startLon_.min,  endLat_.deg,    endLat_.min,
+          endLon_.deg,   endLon_.min,   edCompCourse_,  edMgCourse_,    edVarDeg_,      edVarMin_,
+          edLeeway_,     edCurrent_,    edDrift_,       edBoatSpeed_,   edLogDistance_, edTimeHours_,
+          edTimeMins_,   edTrDistance_, edTrCourse_,    edTrSpeed_};
+}
+
+void TNaviForm::StoreSnapshot() {
+  IniFile ini(ctx_.DataFolder() + kSnapshotFile);
+  const auto fields = SnapshotFields();
+  for (size_t i = 0; i < fields.size(); ++i) ini.Write(kSection, kSnapshotKeys[i], TextOf(fields[i]));
+  ini.Commit();  // undo is a convenience: a snapshot that cannot be written only leaves the older one
+}
+
+void TNaviForm::UndoClick() {
+  IniFile ini(ctx_.DataFolder() + kSnapshotFile);
+  if (ini.Read(kSection, "LatDeg1", "-1") == "-1") return;
+  Writing quiet(writing_);
+  const auto fields = SnapshotFields();
+  for (size_t i = 0; i < fields.size(); ++i)
+    fields[i]->setText(QString::fromStdString(ini.Read(kSection, kSnapshotKeys[i], "")));
+}
+
+void TNaviForm::SetFields(const std::vector<QLineEdit*>& fields, bool input, bool clear) {
+  for (QLineEdit* e : fields) {
+    SetInput(e, input);
+    if (clear) e->clear();
+  }
+}
+
+// ---- choosing a task ------------------------------------------------------------------------
+
+void TNaviForm::ChooseTask(Task task) {
+  StoreSnapshot();
+  Writing quiet(writing_);
+  task_ = task;
+  const std::vector<QLineEdit*> start{startLat_.deg, startLat_.min, startLon_.deg, startLon_.min};
+  const std::vector<QLineEdit*> end{endLat_.deg, endLat_.min, endLon_.deg, endLon_.min};
+  const std::vector<QLineEdit*> others{edVarDeg_, edVarMin_,     edLeeway_,     edCurrent_,  edDrift_,
+                                       edBoatSpeed_, edLogDistance_, edTimeHours_, edTimeMins_};
+  const std::vector<QLineEdit*> ground{edTrDistance_, edTrCourse_, edTrSpeed_};
+  const std::vector<QLineEdit*> steered{edCompCourse_, edMgCourse_};
+  const std::vector<QLineEdit*> headings{edCompCourse_, edMgCourse_, edRealCourse_, edWaterCourse_};
+  auto clear = [](const std::vector<QLineEdit*>& fields) {
+    for (QLineEdit* e : fields) e->clear();
+  };
+  QLineEdit* focus = startLat_.deg;
+  switch (task) {
+    case Task::Position:
+      lbMode_->setText("Position");
+      SetFields(start, true, false);
+      SetFields(others, true, false);
+      SetFields(steered, true, false);
+      SetFields(end, false, true);
+      SetFields(ground, false, true);
+      break;
+    case Task::DistHead:
+      lbMode_->setText("DistHead");
+      SetFields(start, true, false);
+      SetFields(end, true, false);
+      SetFields(others, true, false);
+      SetFields(steered, false, false);
+      SetFields(ground, false, true);
+      clear(headings);
+      break;
+    case Task::Leeway:
+    case Task::Current:
+      lbMode_->setText(task == Task::Leeway ? "Leeway" : "Current");
+      SetFields(start, true, false);
+      SetFields(end, true, false);
+      SetFields(others, true, false);
+      SetFields(steered, true, false);
+      SetFields(ground, false, true);
+      clear(headings);
+      if (task == Task::Leeway)
+        SetFields({edLeeway_}, false, true);
+      else
+        SetFields({edCurrent_, edDrift_}, false, true);
+      break;
+    case Task::SpeedComp:
+      lbMode_->setText("SpeedComp");
+      SetFields(start, false, true);
+      SetFields(end, false, true);
+      SetFields(others, true, false);
+      SetFields(ground, true, false);
+      clear(headings);
+      SetFields({edCompCourse_, edMgCourse_, edBoatSpeed_, edLogDistance_}, false, false);
+      edBoatSpeed_->clear();
+      focus = edTrDistance_;
+      break;
+    case Task::TrackSpeed:
+      lbMode_->setText("TrackSpeed");
+      SetFields(others, true, false);
+      SetFields(steered, true, false);
+      SetFields(start, false, true);
+      SetFields(end, false, true);
+      SetFields(ground, false, true);
+      clear(headings);
+      focus = edCompCourse_;
+      break;
+    case Task::None:
+      break;
+  }
+  focus->setFocus();
+}
+
+void TNaviForm::CalculateClick() {
+  StoreSnapshot();
+  Writing quiet(writing_);
+  good_ = true;
+  written_.clear();
+  switch (task_) {
+    case Task::Position: DeadReckoning(true); break;
+    case Task::TrackSpeed: DeadReckoning(false); break;
+    case Task::DistHead: DistHead(); break;
+    case Task::Leeway: LeewayTask(); break;
+    case Task::Current: CurrentTask(); break;
+    case Task::SpeedComp: SpeedComp(); break;
+    case Task::None: return;
+  }
+  if (!good_) Say(kMissingValue);
+}
+
+void TNaviForm::InitValuesClick() {
+  StoreSnapshot();
+  Writing quiet(writing_);
+  for (QLineEdit* e : SnapshotFields()) e->clear();
+  edRealCourse_->clear();
+  edWaterCourse_->clear();
+  lbMode_->clear();
+  task_ = Task::None;
+}
+
+void TNaviForm::EndToStartClick() {
+  StoreSnapshot();
+  Writing quiet(writing_);
+  for (QLineEdit* e : {edCompCourse_, edMgCourse_, edRealCourse_, edWaterCourse_, edTrDistance_, edTrCourse_,
+                       edTrSpeed_})
+    e->clear();
+  const std::pair<const AngleFields*, const AngleFields*> moves[] = {{&endLat_, &startLat_}, {&endLon_, &startLon_}};
+  for (const auto& [from, to] : moves) {
+    to->deg->setText(from->deg->text());
+    to->min->setText(from->min->text());
+    (from->plus->isChecked() ? to->plus : to->minus)->setChecked(true);
+  }
+  SetFields({endLat_.deg, endLat_.min, endLon_.deg, endLon_.min}, false, true);
+  for (QLineEdit* e : {edCurrent_, edDrift_, edLeeway_, edLogDistance_, edBoatSpeed_, edTimeHours_, edTimeMins_,
+                       edVarDeg_, edVarMin_})
+    e->clear();
+}
+
+void TNaviForm::Demo(bool west) {
+  InitValuesClick();
+  Writing quiet(writing_);
+  auto set = [](QLineEdit* e, const char* text) { e->setText(text); };
+  auto hemispheres = [this](bool north, bool westLon) {
+    for (const AngleFields* f : {&startLat_, &endLat_}) (north ? f->plus : f->minus)->setChecked(true);
+    for (const AngleFields* f : {&startLon_, &endLon_}) (westLon ? f->plus : f->minus)->setChecked(true);
+  };
+  cbCompass_->setCurrentText("Kurssi");
+  rbStarboard_->setChecked(true);
+  if (west) {
+    Say("Choose the task and press CALCULATE");
+    set(startLat_.deg, "55"), set(startLat_.min, "41"), set(startLon_.deg, "5"), set(startLon_.min, "0.5");
+    set(endLat_.deg, "55"), set(endLat_.min, "27.6"), set(endLon_.deg, "3"), set(endLon_.min, "25.6");
+    hemispheres(true, true);
+    set(edCompCourse_, "92"), set(edVarDeg_, "2"), set(edLeeway_, "3");
+    rbVarWest_->setChecked(true);
+    set(edCurrent_, "225"), set(edDrift_, "2"), set(edBoatSpeed_, "9");
+    set(edTimeHours_, "7"), set(edTimeMins_, "06");
+    set(edTrCourse_, "103.6"), set(edTrSpeed_, "7.8");
+  } else {
+    set(startLat_.deg, "58"), set(startLat_.min, "9"), set(startLon_.deg, "16"), set(startLon_.min, "59");
+    set(endLat_.deg, "58"), set(endLat_.min, "1"), set(endLon_.deg, "17"), set(endLon_.min, "50");
+    hemispheres(true, false);
+    set(edCompCourse_, "85"), set(edVarDeg_, "2"), set(edLeeway_, "5");
+    rbVarEast_->setChecked(true);
+    set(edCurrent_, "233"), set(edDrift_, "3"), set(edBoatSpeed_, "10");
+    set(edLogDistance_, "35");
+    set(edTrCourse_, "106.5"), set(edTrSpeed_, "7.9");
+  }
+}
+
+// ---- reading and writing fields -------------------------------------------------------------
+
+void TNaviForm::Say(const std::string& text) { ctx_.platform.Message(text); }
+
+double TNaviForm::Value(QLineEdit* edit) {
+  const double v = ReadNumber(edit, good_);
+  // A typed value beyond the field's limit, or a fraction in a whole-number field, was refused
+  // by its entry check: it is an erroneous value. What this run wrote itself may be larger.
+  const QVariant limit = edit->property(kLimit);
+  const bool refused = std::fabs(v) > limit.toDouble() || (edit->property(kWhole).toBool() && v != std::trunc(v));
+  if (limit.isValid() && refused && !written_.contains(edit)) {
+    good_ = false;
+    return 0.0;
+  }
+  return v;
+}
+
+void TNaviForm::Show(QLineEdit* edit, double value) {
+  edit->setText(QString::fromStdString(FmtTenths(value)));
+  written_.insert(edit);
+}
+
+void TNaviForm::ShowPositive(QLineEdit* edit, double value) {
+  if (value > 0.0)
+    Show(edit, value);
+  else
+    edit->clear();
+}
+
+void TNaviForm::ShowIfEmpty(QLineEdit* edit, double value) {
+  if (IsEmpty(edit) && value > 0.0) Show(edit, value);
+}
+
+std::optional<PositionRecord> TNaviForm::ReadPosition(const AngleFields& lat, const AngleFields& lon) {
+  const auto la = ReadAngle(lat, 90.0, good_);
+  const auto lo = ReadAngle(lon, 180.0, good_);
+  if (!la || !lo) return std::nullopt;
+  return PositionRecord{0.0, *la, *lo};
+}
+
+bool TNaviForm::ReadStartAndEnd(PositionRecord& start, PositionRecord& end, bool apart) {
+  const auto s = ReadPosition(startLat_, startLon_);
+  const auto e = ReadPosition(endLat_, endLon_);
+  if (!s || !e || (apart && SamePoint(*s, *e))) {
+    Say(kNoStartEnd);
+    return false;
+  }
+  start = *s;
+  end = *e;
+  return true;
+}
+
+double TNaviForm::Variation() {
+  return ReadVariation(edVarDeg_, edVarMin_, rbVarWest_->isChecked(), 100.0, good_);
+}
+
+double TNaviForm::LeewayValue() {
+  const double v = Value(edLeeway_);
+  return rbPort_->isChecked() ? -v : v;
+}
+
+void TNaviForm::CompleteRun(QLineEdit* speed, QLineEdit* distance) {
+  double t = std::trunc(Value(edTimeHours_)) + Value(edTimeMins_) / 60.0;
+  double v = Value(speed);
+  double d = Value(distance);
+  if (t == 0.0 && d > 0.0 && v > 0.0) t = d / v;
+  if (d == 0.0 && t > 0.0 && v > 0.0) d = t * v;
+  if (v == 0.0 && t > 0.0 && d > 0.0) v = d / t;
+  if (t > 0.0 && IsEmpty(edTimeHours_) && IsEmpty(edTimeMins_)) {
+    // Split after rounding, so 59.96 minutes become the next hour rather than "60.0".
+    const double minutes = RoundToScale(t * 60.0, 10.0);
+    const double hours = std::floor(minutes / 60.0);
+    edTimeHours_->setText(QString::fromStdString(IntStr(hours)));
+    written_.insert(edTimeHours_);
+    Show(edTimeMins_, minutes - hours * 60.0);
+  }
+  ShowIfEmpty(speed, v);
+  ShowIfEmpty(distance, d);
+}
+
+double TNaviForm::MagneticHeading() {
+  if (!IsEmpty(edCompCourse_)) {
+    const double compass = Value(edCompCourse_);
+    const int deviation = CompassDeviation(ctx_, cbCompass_, compass, HeadingKind::Compass);
+    Show(edMgCourse_, AddAngleWrap(compass, deviation));
+  }
+  return Value(edMgCourse_);
+}
+
+void TNaviForm::ShowHeadingsFrom(double waterTrack) {
+  Show(edWaterCourse_, waterTrack);
+  Show(edRealCourse_, AddAngleWrap(waterTrack, -LeewayValue()));
+  Show(edMgCourse_, AddAngleWrap(Value(edRealCourse_), -Variation()));
+  const double magnetic = Value(edMgCourse_);
+  const int deviation = CompassDeviation(ctx_, cbCompass_, magnetic, HeadingKind::Magnetic);
+  Show(edCompCourse_, AddAngleWrap(magnetic, -deviation));
+}
+
+void TNaviForm::ShowCourseDistance(const PositionRecord& start, const PositionRecord& end) {
+  const CourseDistance cd = MercatorCourseDistance(start, end);
+  Show(edTrCourse_, cd.course);
+  Show(edTrDistance_, cd.distance);
+}
+
+// ---- the tasks ------------------------------------------------------------------------------
+
+std::optional<double> TNaviForm::SteerInCurrent(double set, double track, double drift, double& boat, double& sog) {
+  if (boat > 0.0 && sog <= 0.0) {
+    const SteerResult r = CourseToSteer(set, track, drift, boat);
+    if (!r.possible) {
+      Say(kTooStrong);
+      return std::nullopt;
+    }
+    sog = r.speed;
+    return r.waterTrack;
+  }
+  if (sog > 0.0) {
+    const SteerResult r = SpeedAndHeading(set, track, drift, sog);
+    boat = r.speed;
+    return r.waterTrack;
+  }
+  Say(kNeedSpeed);
+  return std::nullopt;
+}
+
+void TNaviForm::DeadReckoning(bool withPosition) {
+  std::optional<PositionRecord> start;
+  if (withPosition) {
+    start = ReadPosition(startLat_, startLon_);
+    if (!IsEmpty(startLat_.deg) && !start) return Say("Give proper start values");
+  }
+  if (IsEmpty(edCompCourse_) && IsEmpty(edMgCourse_)) return Say(kCourseMissing);
+  const double trueHeading = AddAngleWrap(MagneticHeading(), Variation());
+  Show(edRealCourse_, trueHeading);
+  const double waterTrack = AddAngleWrap(trueHeading, LeewayValue());
+  Show(edWaterCourse_, waterTrack);
+
+  CompleteRun(edBoatSpeed_, edLogDistance_);
+  const double set = Value(edCurrent_), drift = Value(edDrift_), boat = Value(edBoatSpeed_);
+  double sog = boat, track = waterTrack;
+  if (drift != 0.0) {
+    sog = GroundSpeed(set, waterTrack, drift, boat);
+    track = AddAngleWrap(waterTrack, CurrentAngle(set, waterTrack, drift, boat));
+  }
+  const double log = Value(edLogDistance_);
+  const double distance = boat > 0.0 && log > 0.0 ? log * sog / boat : log;
+  Show(edTrCourse_, track);
+  ShowPositive(edTrDistance_, distance);
+  ShowPositive(edTrSpeed_, sog);
+  CompleteRun(edTrSpeed_, edTrDistance_);
+
+  if (!withPosition || !good_ || !start) return;
+  const double run = distance > 0.0 ? distance : Value(edTrDistance_);
+  const auto end = MercatorPosition(*start, run, track);
+  if (!end) return Say(kPastPole);
+  if (end->Lat == start->Lat && end->Lon == start->Lon) return;
+  ShowAngle(endLat_, end->Lat);
+  ShowAngle(endLon_, Wrap180(end->Lon));  // over the date line the longitude carries on from 180
+}
+
+std::optional<double> TNaviForm::MakeGood(const PositionRecord& start, const PositionRecord& end) {
+  ShowCourseDistance(start, end);
+  const double course = Value(edTrCourse_), distance = Value(edTrDistance_);
+  CompleteRun(edBoatSpeed_, edLogDistance_);
+  CompleteRun(edTrSpeed_, edTrDistance_);
+  const double set = Value(edCurrent_), drift = Value(edDrift_);
+  double boat = Value(edBoatSpeed_), sog = Value(edTrSpeed_);
+  double waterTrack = course, log = Value(edLogDistance_);
+  if (drift == 0.0) {
+    // Without current the two speeds and distances are the same: whichever is known fills the other.
+    if (sog <= 0.0) sog = boat;
+    boat = sog;
+    log = distance;
+  } else {
+    const auto steered = SteerInCurrent(set, course, drift, boat, sog);
+    if (!steered) return std::nullopt;
+    waterTrack = *steered;
+    if (boat > 0.0) log = distance * boat / sog;
+  }
+  ShowPositive(edBoatSpeed_, boat);
+  ShowPositive(edTrSpeed_, sog);
+  ShowPositive(edLogDistance_, log);
+  CompleteRun(edBoatSpeed_, edLogDistance_);
+  CompleteRun(edTrSpeed_, edTrDistance_);
+  return waterTrack;
+}
+
+void TNaviForm::DistHead() {
+  PositionRecord start, end;
+  if (!ReadStartAndEnd(start, end, true)) return;
+  if (const auto waterTrack = MakeGood(start, end)) ShowHeadingsFrom(*waterTrack);
+}
+
+void TNaviForm::LeewayTask() {
+  PositionRecord start, end;
+  if (!ReadStartAndEnd(start, end, true)) return;
+  const auto waterTrack = MakeGood(start, end);
+  if (!waterTrack) return;
+  Show(edWaterCourse_, *waterTrack);
+  if (IsEmpty(edCompCourse_) && IsEmpty(edMgCourse_)) return Say(kCourseMissing);
+  const double trueHeading = AddAngleWrap(MagneticHeading(), Variation());
+  Show(edRealCourse_, trueHeading);
+  const double leeway = Norm180(trueHeading - *waterTrack);
+  Show(edLeeway_, std::fabs(leeway));
+  // A water track to the right of the heading is leeway to starboard.
+  (leeway <= 0.0 ? rbStarboard_ : rbPort_)->setChecked(true);
+}
+
+void TNaviForm::CurrentTask() {
+  PositionRecord start, end;
+  if (!ReadStartAndEnd(start, end, false)) return;
+  ShowCourseDistance(start, end);
+  CompleteRun(edBoatSpeed_, edLogDistance_);
+  CompleteRun(edTrSpeed_, edTrDistance_);
+  const double course = Value(edTrCourse_), distance = Value(edTrDistance_);
+  const double boat = Value(edBoatSpeed_), log = Value(edLogDistance_), sog = Value(edTrSpeed_);
+  if (log == 0.0) edLogDistance_->clear();
+  if (IsEmpty(edCompCourse_) && IsEmpty(edMgCourse_)) return Say(kCourseMissing);
+  const double trueHeading = AddAngleWrap(MagneticHeading(), Variation());
+  Show(edRealCourse_, trueHeading);
+  const double waterTrack = AddAngleWrap(trueHeading, LeewayValue());
+  Show(edWaterCourse_, waterTrack);
+  // A boat that stayed put over ground (ground speed 0) is a current that cancelled her run.
+  if (IsEmpty(edBoatSpeed_) || IsEmpty(edLogDistance_) || boat <= 0.0 || (sog <= 0.0 && distance > 0.0))
+    return Say(kNeedSpeed);
+  CurrentResult current = CurrentFromTracks(waterTrack, course, boat, sog);
+  if (current.drift < kLeastDrift) current.set = 0.0;
+  Show(edCurrent_, current.set);
+  Show(edDrift_, current.drift);
+}
+
+void TNaviForm::SpeedComp() {
+  if (!IsEmpty(endLat_.deg) && !ReadPosition(endLat_, endLon_)) return Say("Give proper end point values");
+  if (IsEmpty(edTrCourse_)) return Say(kCourseMissing);  // the track to make good is this task's question
+  CompleteRun(edTrSpeed_, edTrDistance_);
+  CompleteRun(edBoatSpeed_, edLogDistance_);
+  double sog = Value(edTrSpeed_), boat = Value(edBoatSpeed_);
+  const double track = Value(edTrCourse_), set = Value(edCurrent_), drift = Value(edDrift_);
+  double waterTrack = track;
+  if (drift <= 0.0) {
+    if (sog <= 0.0)
+      sog = boat;
+    else
+      boat = sog;
+  } else {
+    const auto steered = SteerInCurrent(set, track, drift, boat, sog);
+    if (!steered) return;
+    waterTrack = *steered;
+  }
+  ShowIfEmpty(edTrSpeed_, sog);
+  ShowIfEmpty(edBoatSpeed_, boat);
+  CompleteRun(edTrSpeed_, edTrDistance_);
+  CompleteRun(edBoatSpeed_, edLogDistance_);
+  ShowHeadingsFrom(waterTrack);
+}
+
+}  // namespace veltrane

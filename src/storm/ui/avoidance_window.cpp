@@ -1,0 +1,270 @@
+#include "storm/ui/avoidance_window.h"
+
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenuBar>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QVBoxLayout>
+#include <cmath>
+
+#include "foundation/numbers.h"
+#include "foundation/ui/named_widgets.h"
+#include "storm/avoidance.h"
+#include "storm/position_texts.h"
+#include "storm/storm_rules.h"
+#include "storm/ui/avoidance_plot_window.h"
+#include "storm/ui/storm_fields.h"
+#include "storm/ui/storm_centre_window.h"
+
+namespace veltrane {
+namespace {
+
+constexpr const char* kInvalid = "Missing or erroneous values";
+constexpr const char* kNoRelativeSpeed = "BC = 0";
+constexpr double kMaxBoatSpeed = 30.0;
+constexpr double kMaxCycloneSpeed = 60.0;
+constexpr double kMaxDistance = 9999.0;
+constexpr double kSpeedNudge = 0.1;
+
+QString Text(const std::string& s) { return QString::fromStdString(s); }
+
+std::string PositionLine(const PositionRecord& p) {
+  return DegMinJoined(p.Lat) + (p.Lat > 0 ? "  N" : "  S") + "   " + DegMinJoined(p.Lon) + (p.Lon > 0 ? "  W" : "  E");
+}
+
+}  // namespace
+
+TAvoidanceForm::TAvoidanceForm(AppContext& ctx) : PositionFormBase(ctx, "AvoidanceForm", "Storm Avoidance") {
+  ctx.windows.avoidance = this;
+  BuildControls();
+  panel5_->hide();
+  memo_->hide();
+  situation_->setEnabled(false);
+  // Wide enough for the whole menu bar, so "&Print" and "&Help" are not folded away.
+  setMinimumWidth(menuBar()->sizeHint().width());
+}
+
+void TAvoidanceForm::BuildControls() {
+  auto* central = new QWidget(this);
+  auto* grid = new QGridLayout(central);
+
+  auto* boatBox = new QGroupBox("Boat Position", central);
+  auto* gb = new QGridLayout(boatBox);
+  boat_ = AddPositionFields(boatBox, gb, 0,
+                            {"Edit1", "Edit2", "RadioButton1", "RadioButton2", "Edit3", "Edit4", "RadioButton3",
+                             "RadioButton4"});
+  auto* gbs = new QGridLayout;
+  gb->addLayout(gbs, 2, 0, 1, 7);
+  edit6_ = AddFieldRow(boatBox, gbs, 0, 0, "Edit6", "Boat Speed", "kn");
+  grid->addWidget(boatBox, 0, 0);
+
+  auto* cycloneBox = new QGroupBox("Cyclone Position", central);
+  auto* gc = new QGridLayout(cycloneBox);
+  cyclone_ = AddPositionFields(cycloneBox, gc, 0,
+                               {"Edit7", "Edit8", "RadioButton5", "RadioButton6", "Edit9", "Edit10", "RadioButton7",
+                                "RadioButton8"});
+  gc->addWidget(new QLabel("Instead of the coordinates, direction", cycloneBox), 2, 0, 1, 7);
+  gc->addWidget(new QLabel("and distance to cyclone may be given.", cycloneBox), 3, 0, 1, 7);
+  auto* gcs = new QGridLayout;
+  gc->addLayout(gcs, 4, 0, 1, 7);
+  edit13_ = AddFieldRow(cycloneBox, gcs, 0, 0, "Edit13", "Direction to Cyclone", "\u00b0");
+  edit14_ = AddFieldRow(cycloneBox, gcs, 1, 0, "Edit14", "Distance to Cyclone", "NM");
+  edit11_ = AddFieldRow(cycloneBox, gcs, 2, 0, "Edit11", "Cyclone Heading", "\u00b0");
+  edit12_ = AddFieldRow(cycloneBox, gcs, 3, 0, "Edit12", "Cyclone Speed", "kn");
+  grid->addWidget(cycloneBox, 1, 0);
+
+  auto* buttons = new QVBoxLayout;
+  QPushButton* count = NamedButton(central, "CyclonCount", "&Cyclone Count");
+  situation_ = NamedButton(central, "Situation", "Situation");
+  buttons->addWidget(count);
+  buttons->addWidget(situation_);
+  buttons->addStretch();
+  grid->addLayout(buttons, 0, 1);
+
+  panel5_ = new QGroupBox("Results", central);
+  panel5_->setObjectName("Panel5");
+  auto* gr = new QGridLayout(panel5_);
+  edit15_ = AddFieldRow(panel5_, gr, 0, 0, "Edit15", "Cyclone Avoidance Course", "\u00b0");
+  edit16_ = AddFieldRow(panel5_, gr, 1, 0, "Edit16", "Cyclone Relative Speed", "kn");
+  edit17_ = AddFieldRow(panel5_, gr, 2, 0, "Edit17", "Cyclone Relative Distance", "NM");
+  edit18_ = AddFieldRow(panel5_, gr, 3, 0, "Edit18", "Cyclone Arrival at CPA");
+  edit19_ = AddFieldRow(panel5_, gr, 4, 0, "Edit19", "Distance to CPA", "NM");
+  for (QLineEdit* e : {edit15_, edit16_, edit17_, edit18_, edit19_}) e->setReadOnly(true);
+  grid->addWidget(panel5_, 1, 1);
+
+  memo_ = ReadOnlyMemo(central);
+  grid->addWidget(memo_, 2, 0, 1, 2);
+  // Carried to the plot and kept as the last computation left them.
+  label4_ = HiddenLabel(central, "Label4");
+  label11_ = HiddenLabel(central, "Label11");
+  label32_ = HiddenLabel(central, "Label32");
+  setCentralWidget(central);
+
+  MessageSink& sink = ctx_.platform;
+  WatchPosition(boat_);
+  WatchPosition(cyclone_);
+  WatchEntry(edit6_, [&sink](const std::string& t) { return CheckRealRange(t, kMaxBoatSpeed, sink); });
+  WatchEntry(edit11_, [&sink](const std::string& t) { return CheckIntRange(t, 360, sink); });
+  WatchEntry(edit12_, [&sink](const std::string& t) { return CheckRealRange(t, kMaxCycloneSpeed, sink); });
+  WatchEntry(edit13_, [&sink](const std::string& t) { return CheckIntRange(t, 360, sink); });
+  WatchEntry(edit14_, [&sink](const std::string& t) { return CheckRealRange(t, kMaxDistance, sink); });
+
+  connect(count, &QPushButton::clicked, this, [this] { CyclonCountClick(); });
+  connect(situation_, &QPushButton::clicked, this, [this] { SituationClick(); });
+  AddMenuAction("Close1", "&Close Form", [this] { close(); });
+  AddMenuAction("InitBoat1", "Init &Boat Position", [this] {
+    ClearPosition(boat_);
+    edit6_->clear();
+  });
+  AddMenuAction("InitCyclone1", "Init &Cyclone Position", [this] {
+    ClearPosition(cyclone_);
+    edit13_->clear();
+    edit14_->clear();
+  });
+  AddMenuAction("InitValues1", "Init Cyclone &Values", [this] {
+    edit11_->clear();
+    edit12_->clear();
+    ClearResults();
+    memo_->clear();
+    // Nothing left to draw.
+    situation_->setEnabled(false);
+  });
+  AddMenuAction("Transfer1", "&Transfer Storm Center Values", [this] { Transfer1Click(); });
+  AddMenuAction("Print1", "&Print", [this] { PrintForm(); });
+  AddMenuAction("Help1", "&Help", [this] { OpenHelp(); });
+}
+
+void TAvoidanceForm::ClearResults() {
+  for (QLineEdit* e : {edit15_, edit16_, edit17_, edit18_, edit19_}) e->clear();
+  label4_->clear();
+}
+
+void TAvoidanceForm::AddLine(const std::string& line) { memo_->appendPlainText(Text(line)); }
+
+void TAvoidanceForm::Transfer1Click() {
+  const TStorm_CenterForm* centre = ctx_.windows.stormCenter;
+  if (!centre) return;
+  const std::optional<TStorm_CenterForm::Handover> h = centre->Results();
+  if (!h) return;
+  CopyPosition(*h->boat, boat_);
+  CopyPosition(*h->cyclone, cyclone_);
+  edit13_->setText(h->direction);
+  edit14_->setText(h->distance);
+  edit11_->setText(h->heading);
+  edit12_->setText(h->speed);
+  edit6_->setText(h->boatSpeed);
+}
+
+std::optional<TAvoidanceForm::Target> TAvoidanceForm::ReadTarget(const std::optional<PositionRecord>& boat,
+                                                                  bool& beyondPole) {
+  beyondPole = false;
+  if (!cyclone_.latDeg->text().isEmpty() && !cyclone_.lonDeg->text().isEmpty()) {
+    const std::optional<PositionRecord> cyclone = ReadPosition(cyclone_);
+    if (!cyclone || !boat) return std::nullopt;
+    label11_->setText(QString::number(cyclone->Lat, 'g', 17));
+    label32_->setText(QString::number(cyclone->Lon, 'g', 17));
+    const CourseDistance cd = ShortCourseDistance(*boat, *cyclone);
+    edit13_->setText(Text(Str(cd.course, 0)));
+    edit14_->setText(Text(Str(cd.distance, 0)));
+    return Target{cd.course, cd.distance};
+  }
+  if (edit13_->text().isEmpty() || edit14_->text().isEmpty()) return std::nullopt;
+  const std::optional<double> bearing = ParseReal(TextOf(edit13_));
+  const std::optional<double> distance = ReadNonNegative(TextOf(edit14_));
+  if (!bearing || *bearing < 0 || *bearing > 360 || !distance || !boat) return std::nullopt;
+  const std::optional<PositionRecord> cyclone = DeadReckon(*boat, *distance, std::trunc(*bearing));
+  if (!cyclone) {
+    beyondPole = true;
+    return std::nullopt;
+  }
+  ShowPosition(cyclone_, *cyclone);
+  label11_->setText(QString::number(cyclone->Lat, 'g', 17));
+  label32_->setText(QString::number(cyclone->Lon, 'g', 17));
+  return Target{*bearing, *distance};
+}
+
+void TAvoidanceForm::CyclonCountClick() {
+  panel5_->show();
+  memo_->show();
+  memo_->clear();
+  situation_->setEnabled(false);
+  // No results of earlier values beside values that are refused.
+  ClearResults();
+
+  const std::optional<PositionRecord> boat = ReadPosition(boat_);
+  const std::optional<double> boatSpeed = ReadNonNegative(TextOf(edit6_));
+  bool beyondPole = false;
+  const std::optional<Target> target = ReadTarget(boat, beyondPole);
+  if (beyondPole) {
+    ctx_.platform.Message(kBeyondPoleMessage);
+    return;
+  }
+  const std::optional<int> heading = ReadDirection(TextOf(edit11_));
+  const std::optional<double> typedCycloneSpeed = ParseReal(TextOf(edit12_));
+  if (!boat || !boatSpeed || !target || !heading || !typedCycloneSpeed || *typedCycloneSpeed <= 0 ||
+      *typedCycloneSpeed > kMaxCycloneSpeed) {
+    ctx_.platform.Message(kInvalid);
+    return;
+  }
+  double cycloneSpeed = *typedCycloneSpeed;
+  if (*boatSpeed == cycloneSpeed) {
+    cycloneSpeed += kSpeedNudge;
+    edit12_->setText(Text(Str(cycloneSpeed, 1)));
+    AddLine("Cyclone speed increased with 0.1 knots,");
+    AddLine("as it should differ from the boat speed.");
+  }
+
+  AvoidanceInput in;
+  in.bearing = target->bearing;
+  in.distance = target->distance;
+  in.heading = *heading;
+  in.boatSpeed = *boatSpeed;
+  in.cycloneSpeed = cycloneSpeed;
+  const AvoidanceSolution s = SolveAvoidance(in);
+  if (s.outcome == AvoidanceOutcome::NoRelativeSpeed) {
+    ctx_.platform.Message(kNoRelativeSpeed);
+    return;
+  }
+  if (s.outcome == AvoidanceOutcome::Outrun) {
+    edit15_->setText(Text(Str(s.course, 0)));
+    AddLine("The boat is faster than the cyclone and can outrun it:");
+    AddLine("steer directly away from it, course   " + Str(s.course, 0) + "\u00b0");
+    return;
+  }
+
+  label4_->setText(Text(Str(s.timeToCpa, 3)));
+  const ArrivalText arrival = ArrivalIn(s.timeToCpa);
+  const std::string arrivalText = arrival.hours + " h  " + arrival.minutes + " min";
+  edit18_->setText(Text(arrivalText));
+  edit15_->setText(Text(Str(s.course, 0)));
+  edit16_->setText(Text(Str(s.relativeSpeed, 0)));
+  edit17_->setText(Text(Str(s.relativeDistance, 0)));
+  edit19_->setText(Text(Str(s.distanceToCpa, 0)));
+  AddLine("Following the course   " + Str(s.course, 0) + "\u00b0");
+  AddLine("our boat will in   " + arrivalText);
+  AddLine("progress " + Str(s.timeToCpa * *boatSpeed, 0) + " M   to a new position:  ");
+  const std::optional<PositionRecord> at = PositionAtCpa(*boat, *boatSpeed, s);
+  AddLine(at ? PositionLine(*at) : kBeyondPoleMessage);
+
+  plotInput_.bearing = in.bearing;
+  plotInput_.distance = in.distance;
+  plotInput_.course = s.course;
+  plotInput_.timeToCpa = s.timeToCpa;
+  plotInput_.boatSpeed = in.boatSpeed;
+  plotInput_.heading = in.heading;
+  plotInput_.cycloneSpeed = in.cycloneSpeed;
+  situation_->setEnabled(true);
+}
+
+void TAvoidanceForm::SituationClick() {
+  TAvoidgrafForm* plot = ctx_.windows.avoidancePlot;
+  if (!plot) return;
+  plot->ShowForm();
+  plot->Draw(plotInput_);
+  situation_->setEnabled(false);
+}
+
+}  // namespace veltrane

@@ -1,0 +1,90 @@
+#include "coastal/ui/meeting_course_window.h"
+
+#include <gtest/gtest.h>
+
+#include "support/ui_driver.h"
+
+namespace veltrane::test {
+namespace {
+
+struct NavCourseTest : ::testing::Test {
+  TestContext t;
+  TNavCourseForm form{t.ctx};
+
+  void Enter(const char* courseOther, const char* speedOther, const char* direction, const char* speedOwn,
+             const char* distance) {
+    Type(&form, "edCourseOther", courseOther);
+    Type(&form, "edSpeedOther", speedOther);
+    Type(&form, "edDirection", direction);
+    Type(&form, "edSpeedOwn", speedOwn);
+    Type(&form, "edDistance", distance);
+  }
+};
+
+TEST_F(NavCourseTest, CourseToMeet) {
+  struct Case {
+    const char* courseOther;
+    const char* direction;
+    const char* course;
+    const char* time;
+    const char* distance;
+  } cases[] = {
+      {"90", "0", "30\u00b0", "1h 09m", "11.5 NM"},
+      {"270", "0", "330\u00b0", "1h 09m", "11.5 NM"},
+      {"180", "0", "0\u00b0", "0h 40m", "6.7 NM"},    // straight towards us
+      {"0", "0", "0\u00b0", "2h 00m", "20.0 NM"},     // straight away: we overtake
+      {"45", "0", "21\u00b0", "1h 43m", "17.2 NM"},   // opening
+  };
+  for (const auto& c : cases) {
+    Enter(c.courseOther, "5", c.direction, "10", "10");
+    Click(&form, "lbMeet");
+    EXPECT_EQ(Text(&form, "lbCourse"), c.course) << c.courseOther;
+    EXPECT_EQ(Text(&form, "lbTime"), c.time) << c.courseOther;
+    EXPECT_EQ(Text(&form, "lbEDistance"), c.distance) << c.courseOther;
+  }
+  EXPECT_TRUE(t.platform.messages.empty());
+}
+
+TEST_F(NavCourseTest, NoMeetingLeavesTheResults) {
+  struct Case {
+    const char* courseOther;
+    const char* speedOther;
+    const char* speedOwn;
+    const char* distance;
+    const char* message;
+  } cases[] = {
+      {"90", "0", "10", "10", "Zero speed"},
+      {"90", "5", "", "10", "Zero speed"},
+      {"90", "15", "10", "10", "No meeting: the other boat is too fast"},
+      {"0", "10", "10", "10", "No meeting: the other boat is too fast"},
+      {"0", "9.9", "10", "999", "No meeting within 99 hours"},
+  };
+  for (const auto& c : cases) {
+    Enter("90", "5", "0", "10", "10");
+    Click(&form, "lbMeet");
+    Enter(c.courseOther, c.speedOther, "0", c.speedOwn, c.distance);
+    t.platform.Clear();
+    Click(&form, "lbMeet");
+    EXPECT_EQ(t.platform.messages, std::vector<std::string>{c.message});
+    EXPECT_EQ(Text(&form, "lbCourse"), "30\u00b0");
+    EXPECT_EQ(Text(&form, "lbTime"), "1h 09m");
+    EXPECT_EQ(Text(&form, "lbEDistance"), "11.5 NM");
+  }
+}
+
+TEST_F(NavCourseTest, ClickableLabelShowsTheHand) {
+  auto* meet = Find<QWidget>(&form, "lbMeet");
+  ASSERT_TRUE(meet);
+  EXPECT_EQ(meet->cursor().shape(), Qt::PointingHandCursor);
+  EXPECT_EQ(meet->toolTip().toStdString(), "Fill the boxes and click here to count");
+}
+
+TEST_F(NavCourseTest, EntryChecks) {
+  Type(&form, "edDirection", "361");
+  EXPECT_EQ(t.platform.LastMessage(), "0 .. 360");
+  Type(&form, "edDistance", "1000");
+  EXPECT_EQ(t.platform.LastMessage(), "0.0 .. 999.0");
+}
+
+}  // namespace
+}  // namespace veltrane::test

@@ -1,0 +1,488 @@
+#include "coastal/ui/navigation_window.h"
+
+#include <gtest/gtest.h>
+
+#include <QComboBox>
+#include <QMenu>
+#include <cmath>
+#include <cstdlib>
+
+#include "coastal/nav_utl.h"
+#include "coastal/ui/cross_bearings_window.h"
+#include "coastal/ui/tides_window.h"
+#include "foundation/numbers.h"
+#include "foundation/text_file.h"
+#include "support/ui_driver.h"
+
+namespace veltrane {
+namespace {
+
+using namespace veltrane::test;
+
+double Number(QObject* w, const char* name) { return ParseReal(Text(w, name)).value_or(NAN); }
+
+// Decimal degrees shown by a degree field and its minutes, signed by the hemisphere.
+double Shown(QObject* w, const char* deg, const char* min, const char* minusButton) {
+  const double v = Number(w, deg) + Number(w, min) / 60.0;
+  return IsChecked(w, minusButton) ? -v : v;
+}
+
+class Navigate : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    const char* data = std::getenv("VELTRANE_DATA_DIR");
+    const auto kurssi = ReadTextFile(std::string(data ? data : "") + "/Kurssi.cmp");
+    ASSERT_TRUE(kurssi) << "the example compass table ships in data/";
+    t.program.Write("Kurssi.cmp", *kurssi);
+    form = std::make_unique<TNaviForm>(t.ctx);
+  }
+  void Position(const char* latDeg, const char* latMin, bool south, const char* lonDeg, const char* lonMin,
+                bool east, int which = 1) {
+    const std::string n = std::to_string(which);
+    Type(w(), ("edLatDeg" + n).c_str(), latDeg);
+    Type(w(), ("edLatMin" + n).c_str(), latMin);
+    Type(w(), ("edLonDeg" + n).c_str(), lonDeg);
+    Type(w(), ("edLonMin" + n).c_str(), lonMin);
+    Click(w(), which == 1 ? (south ? "RadioButton2" : "RadioButton1") : (south ? "RadioButton10" : "RadioButton9"));
+    Click(w(), which == 1 ? (east ? "RadioButton4" : "RadioButton3") : (east ? "RadioButton12" : "RadioButton11"));
+  }
+  // Types an end position a run of `distance` on `course` from 0 0 N 0 0 W.
+  void EndAfter(double distance, double course) {
+    const auto end = MercatorPosition({0, 0, 0}, distance, course);
+    ASSERT_TRUE(end);
+    auto split = [](double v, std::string& deg, std::string& min) {
+      deg = std::to_string(static_cast<int>(std::fabs(v)));
+      min = Str((std::fabs(v) - std::trunc(std::fabs(v))) * 60.0, 4);
+    };
+    std::string latDeg, latMin, lonDeg, lonMin;
+    split(end->Lat, latDeg, latMin);
+    split(end->Lon, lonDeg, lonMin);
+    Position(latDeg.c_str(), latMin.c_str(), end->Lat < 0, lonDeg.c_str(), lonMin.c_str(), end->Lon < 0, 2);
+  }
+  QObject* w() { return form.get(); }
+
+  TestContext t;
+  std::unique_ptr<TNaviForm> form;
+};
+
+TEST_F(Navigate, PositionTaskRunsTheHeadingChainAndTheCurrentTriangle) {
+  struct Case {
+    const char* compass;
+    const char* heading;
+    const char* varDeg;
+    bool varWest;
+    const char* current;
+    const char* drift;
+    const char* boat;
+    const char* hours;
+    const char* mins;
+    const char* trueHeading, *track, *sog, *log;
+  };
+  const Case cases[] = {
+      {"Ideal", "90", "", true, "", "", "10", "6", "", "90.0", "90.0", "10.0", "60.0"},
+      {"Ideal", "1", "3", true, "", "", "6", "2", "30", "358.0", "358.0", "6.0", "15.0"},
+      {"Ideal", "0", "", true, "90", "5", "5", "1", "", "0", "45.0", "7.1", "5.0"},
+      {"Kurssi", "45", "", true, "", "", "5", "1", "", "49.0", "49.0", "5.0", "5.0"},  // deviation +4
+  };
+  for (const Case& c : cases) {
+    Click(w(), "btnPosition");
+    Position("0", "0", false, "0", "0", false);
+    SelectCombo(w(), "cbCompass", c.compass);
+    Type(w(), "edCompCourse", c.heading);
+    Type(w(), "edVarDeg", c.varDeg);
+    Click(w(), c.varWest ? "RadioButton5" : "RadioButton6");
+    Type(w(), "edCurrent", c.current);
+    Type(w(), "edDrift", c.drift);
+    Type(w(), "edBoatSpeed", c.boat);
+    Type(w(), "edTimeHours", c.hours);
+    Type(w(), "edTimeMins", c.mins);
+    Type(w(), "edLogDistance", "");
+    Type(w(), "edLeeway", "");
+    Click(w(), "btnCalculate");
+    EXPECT_EQ(Text(w(), "edRealCourse"), c.trueHeading) << c.heading;
+    EXPECT_EQ(Text(w(), "edTrCourse"), c.track) << c.heading;
+    EXPECT_EQ(Text(w(), "edTrSpeed"), c.sog) << c.heading;
+    EXPECT_EQ(Text(w(), "edLogDistance"), c.log) << c.heading;
+    Click(w(), "btnInit");
+  }
+  EXPECT_TRUE(t.platform.messages.empty()) << t.platform.LastMessage();
+}
+
+TEST_F(Navigate, PositionOnAnEasterlyCourseDecreasesTheLongitude) {
+  Click(w(), "btnPosition");
+  EXPECT_EQ(Text(w(), "lbMode"), "Position");
+  Position("0", "0", false, "0", "0", false);
+  Type(w(), "edCompCourse", "90");
+  Type(w(), "edBoatSpeed", "10");
+  Type(w(), "edTimeHours", "6");
+  Click(w(), "btnCalculate");
+  EXPECT_EQ(Text(w(), "edLatDeg2"), "0");
+  EXPECT_EQ(Text(w(), "edLatMin2"), "00.0");
+  EXPECT_EQ(Text(w(), "edLonDeg2"), "1");
+  EXPECT_EQ(Text(w(), "edLonMin2"), "00.0");
+  EXPECT_TRUE(IsChecked(w(), "RadioButton12"));  // East
+
+  // Back onto the equator by a slanting run: latitude 0 is north, whatever the last bit says.
+  Click(w(), "btnPosition");
+  Position("1", "0", false, "0", "0", false);
+  Type(w(), "edCompCourse", "240");
+  Type(w(), "edBoatSpeed", "12");
+  Type(w(), "edTimeHours", "10");
+  Type(w(), "edLogDistance", "");
+  Click(w(), "btnCalculate");
+  EXPECT_EQ(Text(w(), "edLatDeg2"), "0");
+  EXPECT_EQ(Text(w(), "edLatMin2"), "00.0");
+  EXPECT_TRUE(IsChecked(w(), "RadioButton9"));  // North
+  EXPECT_TRUE(t.platform.messages.empty());
+}
+
+TEST_F(Navigate, DemosFillAWorkedExampleThatThePositionTaskReproduces) {
+  struct Case {
+    const char* demo;
+    double endLat, endLon;  // west positive
+    const char* sog;
+  } cases[] = {
+      {"West1", 55 + 27.6 / 60, 3 + 25.6 / 60, "7.8"},
+      {"East1", 58 + 1 / 60.0, -(17 + 50 / 60.0), "7.9"},
+  };
+  for (const Case& c : cases) {
+    t.platform.Clear();
+    Click(w(), c.demo);
+    if (c.demo == std::string("West1")) {
+      EXPECT_EQ(t.platform.LastMessage(), "Choose the task and press CALCULATE");
+    }
+    EXPECT_EQ(Text(w(), "cbCompass"), "Kurssi");
+    EXPECT_EQ(Text(w(), "edTrSpeed"), c.sog);
+    const double demoTrack = Number(w(), "edTrCourse");
+    Click(w(), "btnPosition");
+    Click(w(), "btnCalculate");
+    EXPECT_NEAR(Number(w(), "edTrCourse"), demoTrack, 0.6) << c.demo;
+    EXPECT_EQ(Text(w(), "edTrSpeed"), c.sog) << c.demo;
+    EXPECT_NEAR(Shown(w(), "edLatDeg2", "edLatMin2", "RadioButton10"), c.endLat, 1.0 / 60) << c.demo;
+    EXPECT_NEAR(Shown(w(), "edLonDeg2", "edLonMin2", "RadioButton12"), c.endLon, 1.0 / 60) << c.demo;
+  }
+  EXPECT_EQ(t.platform.messages.size(), 0u) << t.platform.LastMessage();
+}
+
+TEST_F(Navigate, SpeedCompSteersBackToTheCompassHeadingOfTheDeadReckoning) {
+  Click(w(), "West1");
+  Click(w(), "btnTrCourSp");
+  Type(w(), "edCompCourse", "92");
+  Click(w(), "btnCalculate");
+  const std::string track = Text(w(), "edTrCourse"), sog = Text(w(), "edTrSpeed");
+  Click(w(), "btnSpeed");
+  Type(w(), "edTrCourse", track);
+  Type(w(), "edTrSpeed", sog);
+  Click(w(), "btnCalculate");
+  EXPECT_NEAR(Number(w(), "edCompCourse"), 92, 1.0);
+  EXPECT_NEAR(Number(w(), "edBoatSpeed"), 9, 0.1);
+}
+
+TEST_F(Navigate, DistHeadLeewayAndCurrentFromTwoPositions) {
+  Click(w(), "btnCourDist");
+  Position("60", "0", false, "10", "0", false);
+  Position("61", "0", false, "10", "0", false, 2);
+  Type(w(), "edBoatSpeed", "6");
+  Click(w(), "btnCalculate");
+  EXPECT_EQ(Text(w(), "edTrCourse"), "360.0");
+  EXPECT_EQ(Text(w(), "edTrDistance"), "60.0");
+  EXPECT_EQ(Text(w(), "edCompCourse"), "0");
+  EXPECT_EQ(Text(w(), "edLogDistance"), "60.0");
+  EXPECT_EQ(Text(w(), "edTimeHours"), "10");
+
+  // With a current, every speed, distance and time shown belongs to one and the same passage,
+  // whichever two of them were typed.
+  const struct { const char* boat; const char* hours; const char* sog; } given[] = {
+      {"6", "10", ""}, {"6", "", "5"}, {"6", "", ""}, {"", "", "5"}};
+  for (const auto& g : given) {
+    Click(w(), "btnInit");
+    Click(w(), "btnCourDist");
+    Position("10", "0", false, "10", "0", false);
+    Position("11", "0", false, "10", "0", false, 2);
+    Type(w(), "edCurrent", "90");
+    Type(w(), "edDrift", "2");
+    Type(w(), "edBoatSpeed", g.boat);
+    Type(w(), "edTimeHours", g.hours);
+    Type(w(), "edTrSpeed", g.sog);
+    Click(w(), "btnCalculate");
+    const double hours = Number(w(), "edTimeHours") + ParseReal(Text(w(), "edTimeMins")).value_or(0) / 60;
+    EXPECT_NEAR(Number(w(), "edTrSpeed") * hours, 60, 0.6) << g.boat << g.hours << g.sog;
+    EXPECT_NEAR(Number(w(), "edBoatSpeed") * hours, Number(w(), "edLogDistance"), 0.6) << g.boat << g.hours << g.sog;
+  }
+
+  // An ocean passage longer than anyone would type is still a result.
+  Click(w(), "btnInit");
+  Click(w(), "btnCourDist");
+  Position("0", "0", false, "0", "0", false);
+  Position("0", "0", false, "170", "0", true, 2);
+  t.platform.Clear();
+  Click(w(), "btnCalculate");
+  EXPECT_EQ(Text(w(), "edTrDistance"), "10200.0");
+  EXPECT_TRUE(t.platform.messages.empty()) << t.platform.LastMessage();
+
+  const struct { double course; const char* magnetic; const char* leeway; const char* side; } leeways[] = {
+      {95, "100", "5.0", "RadioButton8"},  // Port
+      {2, "359", "3.0", "RadioButton7"},   // Starboard
+  };
+  for (const auto& c : leeways) {
+    Click(w(), "btnInit");
+    Click(w(), "btnLeeway");
+    Position("0", "0", false, "0", "0", false);
+    EndAfter(30, c.course);
+    Type(w(), "edMgCourse", c.magnetic);
+    Type(w(), "edBoatSpeed", "6");
+    Click(w(), "btnCalculate");
+    EXPECT_EQ(Text(w(), "edLeeway"), c.leeway) << c.course;
+    EXPECT_TRUE(IsChecked(w(), c.side)) << c.course;
+  }
+
+  // A current of 0.04 kn (track 270.4 made good at 6 kn heading 270) has no set worth showing.
+  Click(w(), "btnInit");
+  Click(w(), "btnCurrent");
+  Position("0", "0", false, "0", "0", false);
+  EndAfter(60, 270.4);
+  Type(w(), "edMgCourse", "270");
+  Type(w(), "edLeeway", "");
+  Type(w(), "edBoatSpeed", "6");
+  Type(w(), "edLogDistance", "60");
+  Click(w(), "btnCalculate");
+  EXPECT_EQ(Text(w(), "edCurrent"), "0");
+  EXPECT_EQ(Text(w(), "edDrift"), "0.0");
+
+  // A real current: water track 000 at 5 kn made good 045 at 7.07 kn.
+  Click(w(), "btnInit");
+  Click(w(), "btnCurrent");
+  Position("0", "0", false, "0", "0", false);
+  EndAfter(std::sqrt(50.0) * 2, 45);
+  Type(w(), "edMgCourse", "0");
+  Type(w(), "edBoatSpeed", "5");
+  Type(w(), "edLogDistance", "10");
+  Click(w(), "btnCalculate");
+  EXPECT_NEAR(Number(w(), "edCurrent"), 90, 1.0);  // from the shown, rounded ground speed
+  EXPECT_NEAR(Number(w(), "edDrift"), 5, 0.1);
+
+  // Back where she started: the current cancelled the whole run through the water.
+  Click(w(), "btnInit");
+  Click(w(), "btnCurrent");
+  Position("10", "0", false, "10", "0", false);
+  Position("10", "0", false, "10", "0", false, 2);
+  Type(w(), "edMgCourse", "45");
+  Type(w(), "edBoatSpeed", "6");
+  Type(w(), "edLogDistance", "12");
+  Click(w(), "btnCalculate");
+  EXPECT_EQ(Text(w(), "edCurrent"), "225.0");
+  EXPECT_EQ(Text(w(), "edDrift"), "6.0");
+  EXPECT_TRUE(t.platform.messages.empty()) << t.platform.LastMessage();
+}
+
+TEST_F(Navigate, TasksThatCannotRunSayWhy) {
+  struct Case {
+    const char* task;
+    std::function<void()> fill;
+    const char* message;
+  };
+  const Case cases[] = {
+      {"btnPosition", [&] { Position("0", "0", false, "0", "0", false); }, "Course missing"},
+      {"btnPosition", [&] { Type(w(), "edLatDeg1", "10"); Type(w(), "edCompCourse", "5"); }, "Give proper start values"},
+      {"btnCourDist", [&] { Position("0", "0", false, "0", "0", false); }, "Give proper start and end point values"},
+      {"btnSpeed", [&] { Type(w(), "edLatDeg2", "10"); }, "Give proper end point values"},
+      {"btnSpeed", [&] { Type(w(), "edTrSpeed", "5"); }, "Course missing"},
+      {"btnCourDist",
+       [&] {
+         Position("10", "0", false, "10", "0", false);
+         Position("10", "0", false, "10", "0", false, 2);
+       },
+       "Give proper start and end point values"},
+      {"btnLeeway",
+       [&] {
+         Position("90", "0", false, "10", "0", false);
+         Position("90", "0", false, "20", "0", false, 2);
+         Type(w(), "edMgCourse", "10");
+       },
+       "Give proper start and end point values"},
+      {"btnCurrent",
+       [&] {
+         Position("0", "0", false, "0", "0", false);
+         Position("1", "0", false, "0", "0", false, 2);
+         Type(w(), "edMgCourse", "10");
+       },
+       "Enter boatspeed and log distance or time"},
+      {"btnTrCourSp", [&] { Type(w(), "edCompCourse", "1e"); }, "Missing or erroneous value"},
+      // Values their entry checks refused are not used as they stand.
+      {"btnPosition",
+       [&] {
+         Position("95", "0", false, "0", "0", false);
+         Type(w(), "edCompCourse", "5");
+       },
+       "Give proper start values"},
+      {"btnCourDist",
+       [&] {
+         Position("10", "0", false, "0", "0", false);
+         Position("10", "1e300", false, "0", "0", false, 2);
+       },
+       "Give proper start and end point values"},
+      {"btnTrCourSp", [&] { Type(w(), "edCompCourse", "5"); Type(w(), "edBoatSpeed", "1e300"); },
+       "Missing or erroneous value"},
+      {"btnTrCourSp", [&] { Type(w(), "edCompCourse", "-400"); }, "Missing or erroneous value"},
+      {"btnTrCourSp",
+       [&] {
+         Type(w(), "edCompCourse", "5");
+         Type(w(), "edBoatSpeed", "5");
+         Type(w(), "edTimeHours", "2.5");
+       },
+       "Missing or erroneous value"},
+      {"btnTrCourSp", [&] { Type(w(), "edCompCourse", "5"); Type(w(), "edVarDeg", "150"); },
+       "Missing or erroneous value"},
+      {"btnCourDist",
+       [&] {
+         Position("0", "0", false, "0", "0", false);
+         Position("0", "0", false, "1", "0", false, 2);
+         Type(w(), "edCurrent", "0");
+         Type(w(), "edDrift", "8");
+         Type(w(), "edBoatSpeed", "4");
+       },
+       "The current is too strong to make good this track"},
+      {"btnPosition",
+       [&] {
+         Position("89", "50", false, "0", "0", false);
+         Type(w(), "edCompCourse", "10");
+         Type(w(), "edBoatSpeed", "10");
+         Type(w(), "edTimeHours", "2");
+       },
+       "The run reaches a pole: no end position"},
+  };
+  for (const Case& c : cases) {
+    Click(w(), "btnInit");
+    Click(w(), c.task);
+    c.fill();
+    t.platform.Clear();
+    Click(w(), "btnCalculate");
+    EXPECT_EQ(t.platform.LastMessage(), c.message) << c.task;
+  }
+  // A missing compass table is reported and reads as no deviation.
+  Click(w(), "btnInit");
+  Click(w(), "btnTrCourSp");
+  Find<QComboBox>(w(), "cbCompass")->setCurrentText("Lost");
+  Type(w(), "edCompCourse", "45");
+  t.platform.Clear();
+  Click(w(), "btnCalculate");
+  ASSERT_FALSE(t.platform.messages.empty());
+  EXPECT_EQ(t.platform.messages.front(), "File Lost.cmp not found.");
+  EXPECT_EQ(Text(w(), "edMgCourse"), "45.0");
+}
+
+TEST_F(Navigate, EntryChecksSelectTheBadText) {
+  const struct { const char* field; const char* text; const char* message; } cases[] = {
+      {"edLatDeg1", "91", "0 .. 90"},       {"edLonDeg2", "181", "0 .. 180"},
+      {"edCompCourse", "361", "0.0 .. 360.0"}, {"edLeeway", "13", "0.0 .. 12.0"},
+      {"edDrift", "x", "0.0 .. 14.0"},      {"edTimeMins", "60", "0.0 .. 59.9"},
+      {"edVarMin", "60", "0 .. 59"},        {"edLogDistance", "10000", "0.0 .. 9999.9"},
+  };
+  for (const auto& c : cases) {
+    t.platform.Clear();
+    Type(w(), c.field, c.text);
+    EXPECT_EQ(t.platform.LastMessage(), c.message) << c.field;
+    EXPECT_EQ(SelectedText(w(), c.field), c.text) << c.field;
+  }
+  Type(w(), "edLatDeg1", "90");
+  t.platform.Clear();
+  Type(w(), "edLatMin1", "0.1");
+  EXPECT_EQ(t.platform.LastMessage(), "Not greater than 90 degrees");
+}
+
+TEST_F(Navigate, UndoEndToStartAndSettingsSurviveARestart) {
+  Click(w(), "btnUndo");  // no snapshot yet: nothing happens
+  EXPECT_EQ(Text(w(), "edLatDeg1"), "");
+
+  Click(w(), "btnPosition");
+  Position("12", "30", true, "45", "15", true);
+  Type(w(), "edCompCourse", "180");
+  Type(w(), "edBoatSpeed", "6");
+  Type(w(), "edTimeHours", "1");
+  Click(w(), "btnCalculate");
+  EXPECT_EQ(Text(w(), "edLatMin2"), "36.0");
+  Click(w(), "btnInit");
+  EXPECT_EQ(Text(w(), "edLatDeg1"), "");
+  Click(w(), "btnUndo");
+  EXPECT_EQ(Text(w(), "edLatDeg1"), "12");
+  EXPECT_EQ(Text(w(), "edTrSpeed"), "6.0");
+  EXPECT_EQ(Text(w(), "edLatMin2"), "36.0");
+
+  Click(w(), "BBtnAgain");
+  EXPECT_EQ(Text(w(), "edLatDeg1"), "12");
+  EXPECT_EQ(Text(w(), "edLatMin1"), "36.0");
+  EXPECT_TRUE(IsChecked(w(), "RadioButton2"));  // South
+  EXPECT_EQ(Text(w(), "edLatDeg2"), "");
+  EXPECT_EQ(Text(w(), "edBoatSpeed"), "");
+
+  SelectCombo(w(), "cbCompass", "Kurssi");
+  Click(w(), "RadioButton6");  // variation East
+  Click(w(), "RadioButton7");  // leeway Starboard
+  form->close();
+  form.reset();
+
+  TNaviForm again(t.ctx);
+  EXPECT_EQ(Text(&again, "cbCompass"), "Kurssi");
+  EXPECT_TRUE(IsChecked(&again, "RadioButton2"));
+  EXPECT_TRUE(IsChecked(&again, "RadioButton10"));
+  EXPECT_TRUE(IsChecked(&again, "RadioButton4"));
+  EXPECT_TRUE(IsChecked(&again, "RadioButton6"));
+  EXPECT_TRUE(IsChecked(&again, "RadioButton7"));
+  EXPECT_EQ(Text(&again, "edLatDeg1"), "");
+  Click(&again, "btnUndo");  // the snapshot outlives the window
+  EXPECT_EQ(Text(&again, "edLatDeg1"), "12");
+}
+
+TEST_F(Navigate, DamagedUndoSnapshotIsHarmless) {
+  for (const char* text : {"", "garbage\n\x01\xff", "[NaviForm]\nLatDeg1", "[NaviForm]\nLatDeg1=-1\nLonDeg1=5"}) {
+    t.program.Write("SETS.INI", text);
+    Type(w(), "edLonDeg1", "7");
+    Click(w(), "btnUndo");
+    EXPECT_EQ(Text(w(), "edLonDeg1"), "7") << text;
+  }
+  t.program.Write("SETS.INI", "[NaviForm]\nLatDeg1=12\nLatMin1=x\n");
+  Click(w(), "btnUndo");  // a truncated snapshot restores what it has and empties the rest
+  EXPECT_EQ(Text(w(), "edLatDeg1"), "12");
+  EXPECT_EQ(Text(w(), "edLatMin1"), "x");
+  EXPECT_EQ(Text(w(), "edLonDeg1"), "");
+  EXPECT_TRUE(t.platform.messages.empty()) << t.platform.LastMessage();
+}
+
+TEST_F(Navigate, FirstStartDefaultsAndTheOptionsMenu) {
+  EXPECT_EQ(form->windowTitle().toStdString(), "Navigate");
+  EXPECT_EQ(Find<QWidget>(w(), "btnPosition")->toolTipDuration(), 10000);
+  EXPECT_EQ(Text(w(), "cbCompass"), "Ideal");
+  EXPECT_TRUE(IsChecked(w(), "RadioButton1"));   // North
+  EXPECT_TRUE(IsChecked(w(), "RadioButton4"));   // East
+  EXPECT_TRUE(IsChecked(w(), "RadioButton5"));   // variation West
+  EXPECT_TRUE(IsChecked(w(), "RadioButton8"));   // leeway Port
+  auto* compasses = Find<QComboBox>(w(), "cbCompass");
+  EXPECT_EQ(compasses->count(), 2);
+  EXPECT_EQ(compasses->itemText(1).toStdString(), "Kurssi");
+
+  auto* options = Find<QMenu>(w(), "Options1");
+  emit options->aboutToShow();
+  EXPECT_FALSE(IsEnabled(w(), "CrossBearing1"));
+  EXPECT_FALSE(IsEnabled(w(), "Tides1"));
+  TCrossForm cross(t.ctx);
+  emit options->aboutToShow();
+  EXPECT_TRUE(IsEnabled(w(), "CrossBearing1"));
+  EXPECT_FALSE(IsEnabled(w(), "Bearings1"));
+  Click(w(), "CrossBearing1");
+  EXPECT_TRUE(cross.isVisible());
+  cross.hide();
+  TNavTideForm tide(t.ctx);  // created after Navigate, as at program start
+  emit options->aboutToShow();
+  EXPECT_TRUE(IsEnabled(w(), "Tides1"));
+  Click(w(), "Tides1");
+  EXPECT_TRUE(tide.isVisible());
+  tide.hide();
+
+  Click(w(), "Print1");
+  EXPECT_EQ(t.platform.printCount, 1);
+  Click(w(), "Help1");
+  EXPECT_EQ(t.platform.helpPages.size(), 1u);
+}
+
+}  // namespace
+}  // namespace veltrane

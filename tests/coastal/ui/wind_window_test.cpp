@@ -1,0 +1,75 @@
+#include "coastal/ui/wind_window.h"
+
+#include <gtest/gtest.h>
+
+#include "support/ui_driver.h"
+
+namespace veltrane::test {
+namespace {
+
+struct NavWindTest : ::testing::Test {
+  TestContext t;
+  TNavWindForm form{t.ctx};
+};
+
+TEST_F(NavWindTest, TrueWind) {
+  EXPECT_TRUE(IsChecked(&form, "RadioButton2"));
+  struct Case {
+    const char* angle;
+    const char* speed;
+    const char* side;
+    const char* direction;
+    const char* knots;
+  } cases[] = {
+      {"30", "10", "RadioButton2", "54\u00b0", "6  kn"},
+      {"120", "5", "RadioButton2", "150\u00b0", "9  kn"},
+      {"30", "10", "RadioButton1", "306\u00b0", "6  kn"},
+      {"60", "5", "RadioButton2", "120\u00b0", "5  kn"},  // from abaft the beam
+  };
+  Type(&form, "edSailCourse", "0");
+  Type(&form, "edBoatSpeed", "5");
+  for (const auto& c : cases) {
+    Type(&form, "edAppWindDir", c.angle);
+    Type(&form, "edAppWindSpeed", c.speed);
+    Click(&form, c.side);
+    Click(&form, "lbTrueWind");
+    EXPECT_EQ(Text(&form, "lbTrWindDir"), c.direction) << c.angle;
+    EXPECT_EQ(Text(&form, "lbTrWindSpeed"), c.knots) << c.angle;
+  }
+  EXPECT_TRUE(t.platform.messages.empty());
+  // Running before the wind at its own speed: no true wind to give.
+  Type(&form, "edAppWindDir", "0");
+  Type(&form, "edAppWindSpeed", "5");
+  Click(&form, "lbTrueWind");
+  EXPECT_EQ(t.platform.LastMessage(), "No answer: the true wind is calm");
+  EXPECT_EQ(Text(&form, "lbTrWindDir"), "120\u00b0");
+}
+
+TEST_F(NavWindTest, ApparentWindOnANewCourse) {
+  Type(&form, "edBoatSp", "5");
+  Type(&form, "edWindSp", "10");
+  Type(&form, "edAngle", "90");
+  Click(&form, "lbAppWind");
+  EXPECT_EQ(Text(&form, "lbSpeed"), "11.2  kn");
+  EXPECT_EQ(Text(&form, "lbAngle"), "63.4\u00b0");
+  Type(&form, "edBoatSp", "0");
+  Type(&form, "edAngle", "45");
+  Click(&form, "lbAppWind");
+  EXPECT_EQ(Text(&form, "lbSpeed"), "10.0  kn");
+  EXPECT_EQ(Text(&form, "lbAngle"), "45.0\u00b0");
+  Type(&form, "edBoatSp", "10");
+  Type(&form, "edAngle", "180");
+  Click(&form, "lbAppWind");
+  EXPECT_EQ(t.platform.messages, std::vector<std::string>{"No answer: there is no apparent wind"});
+  EXPECT_EQ(Text(&form, "lbSpeed"), "10.0  kn");
+}
+
+TEST_F(NavWindTest, EntryChecks) {
+  Type(&form, "edAppWindSpeed", "12.5");
+  EXPECT_EQ(t.platform.LastMessage(), "0 .. 99");
+  Type(&form, "edBoatSp", "31");
+  EXPECT_EQ(t.platform.LastMessage(), "0.0 .. 30.0");
+}
+
+}  // namespace
+}  // namespace veltrane::test
