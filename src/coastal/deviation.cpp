@@ -124,16 +124,13 @@ std::vector<std::string> CompassNames(const std::vector<std::string>& folders) {
   return names;
 }
 
-CompassDeviation DeviationFor(const std::vector<std::string>& folders, const std::string& compass, double heading,
-                              HeadingKind kind) {
-  CompassDeviation r;
-  if (IsIdealCompass(compass)) return r;
-  const auto path = TableFile(folders, compass);
-  if (!path) {
+CompassTable FindCompassTable(const std::vector<std::string>& folders, const std::string& compass) {
+  CompassTable r;
+  if (compass.empty() || IsIdealCompass(compass)) return r;
+  if (const auto path = TableFile(folders, compass))
+    r.table = ParseDeviationTable(ReadTextFile(*path).value_or(std::string()));
+  else
     r.message = "File " + compass + ".cmp not found.";
-    return r;
-  }
-  r.deviation = DeviationAtHeading(ParseDeviationTable(ReadTextFile(*path).value_or(std::string())), heading, kind);
   return r;
 }
 

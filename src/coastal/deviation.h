@@ -1,7 +1,7 @@
 #pragma once
 // Compass deviation tables: one "<compass>.cmp" text file per compass, pairs of whole numbers
 // "heading deviation" (deviation east positive, magnetic = compass + deviation). The file is
-// read again at every lookup, so an edited table takes effect at once.
+// read again for every computation, so an edited table takes effect at once.
 #include <array>
 #include <optional>
 #include <string>
@@ -37,13 +37,12 @@ bool IsIdealCompass(std::string_view name);
 // The compasses whose non-empty "*.cmp" tables lie in the folders, sorted, without "Ideal".
 std::vector<std::string> CompassNames(const std::vector<std::string>& folders);
 
-struct CompassDeviation {
-  int deviation = 0;
-  std::string message;  // "File X.cmp not found." when the table is missing, else empty
+// The table of a compass chosen by name, read once for a computation: none for the ideal
+// compass or no name; a named table that is missing counts as ideal and carries its message.
+struct CompassTable {
+  std::optional<DeviationTable> table;
+  std::string message;  // "File X.cmp not found." when the named table is missing, else empty
 };
-// The deviation for a heading of the named compass, its table looked up in the folders in
-// order.
-CompassDeviation DeviationFor(const std::vector<std::string>& folders, const std::string& compass,
-                              double heading, HeadingKind kind);
+CompassTable FindCompassTable(const std::vector<std::string>& folders, const std::string& compass);
 
 }  // namespace veltrane

@@ -93,12 +93,13 @@ TEST_F(CompassFolder, ListsNonEmptyTablesAndLooksThemUp) {
       {"IDEAL", 45, HeadingKind::Compass, 0, ""},
       {"Empty", 45, HeadingKind::Compass, 0, ""},
       {"Lost", 45, HeadingKind::Compass, 0, "File Lost.cmp not found."},
+      {"", 45, HeadingKind::Compass, 0, ""},  // no name: the ideal compass
       {"../Kurssi", 45, HeadingKind::Compass, 0, "File ../Kurssi.cmp not found."},
       {"Kurssi", -10, HeadingKind::Compass, 3, ""},  // same as 350
   };
   for (const auto& c : cases) {
-    const CompassDeviation r = DeviationFor(Folders(), c.compass, c.heading, c.kind);
-    EXPECT_EQ(r.deviation, c.deviation) << c.compass << " " << c.heading;
+    const CompassTable r = FindCompassTable(Folders(), c.compass);
+    EXPECT_EQ(r.table ? DeviationAtHeading(*r.table, c.heading, c.kind) : 0, c.deviation) << c.compass << " " << c.heading;
     EXPECT_EQ(r.message, c.message) << c.compass;
   }
 }

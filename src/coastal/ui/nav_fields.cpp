@@ -88,12 +88,14 @@ void FillCompassList(QComboBox* box, const AppContext& ctx) {
   box->setCurrentText(current.isEmpty() ? QString("Ideal") : current);
 }
 
+CompassTable ChosenCompass(const AppContext& ctx, const QComboBox* box) {
+  return FindCompassTable(CompassFolders(ctx), box->currentText().trimmed().toStdString());
+}
+
 int CompassDeviation(AppContext& ctx, const QComboBox* box, double heading, HeadingKind kind) {
-  const std::string name = box->currentText().trimmed().toStdString();
-  if (name.empty()) return 0;  // no compass named: read as the ideal one
-  const auto r = DeviationFor(CompassFolders(ctx), name, heading, kind);
-  if (!r.message.empty()) ctx.platform.Message(r.message);
-  return r.deviation;
+  const CompassTable compass = ChosenCompass(ctx, box);
+  if (!compass.message.empty()) ctx.platform.Message(compass.message);
+  return compass.table ? DeviationAtHeading(*compass.table, heading, kind) : 0;
 }
 
 }  // namespace veltrane

@@ -47,6 +47,8 @@ void SetInput(QLineEdit* edit, bool input);
 
 // "Ideal" and every compass table beside the program.
 void FillCompassList(QComboBox* box, const AppContext& ctx);
+// The table of the compass named in the box, read once for a computation.
+CompassTable ChosenCompass(const AppContext& ctx, const QComboBox* box);
 // The deviation of the compass named in the box (none for "Ideal" or an empty name); a
 // missing table is reported and counts as 0.
 int CompassDeviation(AppContext& ctx, const QComboBox* box, double heading, HeadingKind kind);

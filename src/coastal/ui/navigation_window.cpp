@@ -37,23 +37,9 @@ const char* const kSnapshotKeys[] = {"LatDeg1",  "LatMin1",   "LonDeg1",   "LonM
                                      "Leeway",   "Current",   "Drift",     "BoatSpeed",   "LogDistance", "TimeHours",
                                      "TimeMins", "TrDistance", "TrCourse", "TrSpeed"};
 
-constexpr const char* kMissingValue = "Missing or erroneous value";
-constexpr const char* kNoStartEnd = "Give proper start and end point values";
-constexpr const char* kCourseMissing = "Course missing";
-constexpr const char* kNeedSpeed = "Enter boatspeed and log distance or time";
-constexpr const char* kTooStrong = "The current is too strong to make good this track";
-constexpr const char* kPastPole = "The run reaches a pole: no end position";
 // The property holding a number field's limit, as its entry check gives it.
 constexpr const char* kLimit = "limit";
 constexpr const char* kWhole = "whole";
-// Below this the current is too weak for its set to mean anything.
-constexpr double kLeastDrift = 0.05;
-
-// Between one point and itself there is no course to make good.
-bool SamePoint(const PositionRecord& a, const PositionRecord& b) {
-  return a.Lat == b.Lat && (a.Lon == b.Lon || std::fabs(a.Lat) == 90.0);
-}
-
 // Marks the window as writing its own results, so the entry checks stay quiet.
 class Writing {
  public:
@@ -140,18 +126,18 @@ void TNaviForm::BuildControls() {
     const char* name;
     const char* caption;
     const char* hint;
-    Task task;
+    NavTask task;
   };
   const TaskButton buttons[] = {
-      {"btnPosition", "Position", "Start position known,\nfind end position", Task::Position},
-      {"btnCourDist", "DistHead", "Start and end positions known,\nfind heading and distance", Task::DistHead},
-      {"btnLeeway", "Leeway", "Start and end position known, count leeway", Task::Leeway},
+      {"btnPosition", "Position", "Start position known,\nfind end position", NavTask::Position},
+      {"btnCourDist", "DistHead", "Start and end positions known,\nfind heading and distance", NavTask::DistHead},
+      {"btnLeeway", "Leeway", "Start and end position known, count leeway", NavTask::Leeway},
       {"btnCurrent", "Current", "Start and end position, boat speed and log distance known,\ncount current",
-       Task::Current},
+       NavTask::Current},
       {"btnSpeed", "SpeedComp", "Enter track and true or boat speed\nand get compass heading and speed",
-       Task::SpeedComp},
+       NavTask::SpeedComp},
       {"btnTrCourSp", "TrackSpeed", "Compass heading and boat speed known,\ncount distance and speed over ground",
-       Task::TrackSpeed},
+       NavTask::TrackSpeed},
   };
   int col = 1;
   for (const auto& b : buttons) {
@@ -404,7 +390,7 @@ void TNaviForm::SetFields(const std::vector<QLineEdit*>& fields, bool input, boo
 
 // ---- choosing a task ------------------------------------------------------------------------
 
-void TNaviForm::ChooseTask(Task task) {
+void TNaviForm::ChooseTask(NavTask task) {
   StoreSnapshot();
   Writing quiet(writing_);
   task_ = task;
@@ -420,7 +406,7 @@ void TNaviForm::ChooseTask(Task task) {
   };
   QLineEdit* focus = startLat_.deg;
   switch (task) {
-    case Task::Position:
+    case NavTask::Position:
       lbMode_->setText("Position");
       SetFields(start, true, false);
       SetFields(others, true, false);
@@ -428,7 +414,7 @@ void TNaviForm::ChooseTask(Task task) {
       SetFields(end, false, true);
       SetFields(ground, false, true);
       break;
-    case Task::DistHead:
+    case NavTask::DistHead:
       lbMode_->setText("DistHead");
       SetFields(start, true, false);
       SetFields(end, true, false);
@@ -437,21 +423,21 @@ void TNaviForm::ChooseTask(Task task) {
       SetFields(ground, false, true);
       clear(headings);
       break;
-    case Task::Leeway:
-    case Task::Current:
-      lbMode_->setText(task == Task::Leeway ? "Leeway" : "Current");
+    case NavTask::Leeway:
+    case NavTask::Current:
+      lbMode_->setText(task == NavTask::Leeway ? "Leeway" : "Current");
       SetFields(start, true, false);
       SetFields(end, true, false);
       SetFields(others, true, false);
       SetFields(steered, true, false);
       SetFields(ground, false, true);
       clear(headings);
-      if (task == Task::Leeway)
+      if (task == NavTask::Leeway)
         SetFields({edLeeway_}, false, true);
       else
         SetFields({edCurrent_, edDrift_}, false, true);
       break;
-    case Task::SpeedComp:
+    case NavTask::SpeedComp:
       lbMode_->setText("SpeedComp");
       SetFields(start, false, true);
       SetFields(end, false, true);
@@ -462,7 +448,7 @@ void TNaviForm::ChooseTask(Task task) {
       edBoatSpeed_->clear();
       focus = edTrDistance_;
       break;
-    case Task::TrackSpeed:
+    case NavTask::TrackSpeed:
       lbMode_->setText("TrackSpeed");
       SetFields(others, true, false);
       SetFields(steered, true, false);
@@ -472,27 +458,18 @@ void TNaviForm::ChooseTask(Task task) {
       clear(headings);
       focus = edCompCourse_;
       break;
-    case Task::None:
-      break;
   }
   focus->setFocus();
 }
 
 void TNaviForm::CalculateClick() {
   StoreSnapshot();
+  if (!task_) return;
   Writing quiet(writing_);
-  good_ = true;
-  written_.clear();
-  switch (task_) {
-    case Task::Position: DeadReckoning(true); break;
-    case Task::TrackSpeed: DeadReckoning(false); break;
-    case Task::DistHead: DistHead(); break;
-    case Task::Leeway: LeewayTask(); break;
-    case Task::Current: CurrentTask(); break;
-    case Task::SpeedComp: SpeedComp(); break;
-    case Task::None: return;
-  }
-  if (!good_) Say(kMissingValue);
+  const NavInput in = ReadSheet();
+  const NavResult out = Solve(*task_, in, ChosenCompass(ctx_, cbCompass_));
+  ShowSheet(in.sheet, out.sheet);
+  for (const std::string& message : out.messages) Say(message);
 }
 
 void TNaviForm::InitValuesClick() {
@@ -502,7 +479,7 @@ void TNaviForm::InitValuesClick() {
   edRealCourse_->clear();
   edWaterCourse_->clear();
   lbMode_->clear();
-  task_ = Task::None;
+  task_.reset();
 }
 
 void TNaviForm::EndToStartClick() {
@@ -559,256 +536,93 @@ void TNaviForm::Demo(bool west) {
 
 void TNaviForm::Say(const std::string& text) { ctx_.platform.Message(text); }
 
-double TNaviForm::Value(QLineEdit* edit) {
-  const double v = ReadNumber(edit, good_);
+std::optional<double> TNaviForm::ReadValue(const QLineEdit* edit, NavField field, NavInput& in) {
+  if (IsEmpty(edit)) return std::nullopt;
+  bool good = true;
+  const double v = ReadNumber(edit, good);
   // A typed value beyond the field's limit, or a fraction in a whole-number field, was refused
-  // by its entry check: it is an erroneous value. What this run wrote itself may be larger.
+  // by its entry check: it is an erroneous value.
   const QVariant limit = edit->property(kLimit);
   const bool refused = std::fabs(v) > limit.toDouble() || (edit->property(kWhole).toBool() && v != std::trunc(v));
-  if (limit.isValid() && refused && !written_.contains(edit)) {
-    good_ = false;
-    return 0.0;
+  if (!good || (limit.isValid() && refused)) {
+    in.erroneous.insert(field);
+    return std::nullopt;
   }
   return v;
 }
 
-void TNaviForm::Show(QLineEdit* edit, double value) {
-  edit->setText(QString::fromStdString(FmtTenths(value)));
-  written_.insert(edit);
-}
-
-void TNaviForm::ShowPositive(QLineEdit* edit, double value) {
-  if (value > 0.0)
-    Show(edit, value);
-  else
-    edit->clear();
-}
-
-void TNaviForm::ShowIfEmpty(QLineEdit* edit, double value) {
-  if (IsEmpty(edit) && value > 0.0) Show(edit, value);
-}
-
-std::optional<PositionRecord> TNaviForm::ReadPosition(const AngleFields& lat, const AngleFields& lon) {
-  const auto la = ReadAngle(lat, 90.0, good_);
-  const auto lo = ReadAngle(lon, 180.0, good_);
-  if (!la || !lo) return std::nullopt;
+std::optional<PositionRecord> TNaviForm::ReadPosition(const AngleFields& lat, const AngleFields& lon, NavField field,
+                                                      NavInput& in) {
+  bool good = true;
+  const auto la = ReadAngle(lat, 90.0, good);
+  const auto lo = ReadAngle(lon, 180.0, good);
+  if (!good) in.erroneous.insert(field);
+  if (!good || !la || !lo) return std::nullopt;
   return PositionRecord{0.0, *la, *lo};
 }
 
-bool TNaviForm::ReadStartAndEnd(PositionRecord& start, PositionRecord& end, bool apart) {
-  const auto s = ReadPosition(startLat_, startLon_);
-  const auto e = ReadPosition(endLat_, endLon_);
-  if (!s || !e || (apart && SamePoint(*s, *e))) {
-    Say(kNoStartEnd);
-    return false;
+NavInput TNaviForm::ReadSheet() {
+  NavInput in;
+  NavSheet& s = in.sheet;
+  using F = NavField;
+  in.startTyped = !IsEmpty(startLat_.deg);
+  in.endTyped = !IsEmpty(endLat_.deg);
+  s.start = ReadPosition(startLat_, startLon_, F::Start, in);
+  s.end = ReadPosition(endLat_, endLon_, F::End, in);
+  s.compassHeading = ReadValue(edCompCourse_, F::CompassHeading, in);
+  s.magneticHeading = ReadValue(edMgCourse_, F::MagneticHeading, in);
+  bool good = true;
+  s.variation = ReadVariation(edVarDeg_, edVarMin_, rbVarWest_->isChecked(), 100.0, good);
+  if (!good) in.erroneous.insert(F::Variation);
+  if (const auto leeway = ReadValue(edLeeway_, F::Leeway, in)) s.leeway = rbPort_->isChecked() ? -*leeway : *leeway;
+  s.set = ReadValue(edCurrent_, F::Set, in);
+  s.drift = ReadValue(edDrift_, F::Drift, in);
+  s.boatSpeed = ReadValue(edBoatSpeed_, F::BoatSpeed, in);
+  s.logDistance = ReadValue(edLogDistance_, F::LogDistance, in);
+  const auto hours = ReadValue(edTimeHours_, F::Time, in), minutes = ReadValue(edTimeMins_, F::Time, in);
+  if (hours || minutes) s.time = hours.value_or(0.0) + minutes.value_or(0.0) / 60.0;
+  s.groundDistance = ReadValue(edTrDistance_, F::GroundDistance, in);
+  s.track = ReadValue(edTrCourse_, F::Track, in);
+  s.groundSpeed = ReadValue(edTrSpeed_, F::GroundSpeed, in);
+  return in;
+}
+
+void TNaviForm::ShowSheet(const NavSheet& before, const NavSheet& after) {
+  auto show = [](QLineEdit* edit, const std::optional<double>& was, const std::optional<double>& now) {
+    if (was == now) return;
+    if (now)
+      edit->setText(QString::fromStdString(FmtTenths(*now)));
+    else
+      edit->clear();
+  };
+  const NavSheet &b = before, &a = after;
+  show(edCompCourse_, b.compassHeading, a.compassHeading);
+  show(edMgCourse_, b.magneticHeading, a.magneticHeading);
+  show(edRealCourse_, b.trueHeading, a.trueHeading);
+  show(edWaterCourse_, b.waterTrack, a.waterTrack);
+  if (a.leeway && a.leeway != b.leeway) {
+    edLeeway_->setText(QString::fromStdString(FmtTenths(std::fabs(*a.leeway))));
+    (*a.leeway >= 0.0 ? rbStarboard_ : rbPort_)->setChecked(true);
   }
-  start = *s;
-  end = *e;
-  return true;
-}
-
-double TNaviForm::Variation() {
-  return ReadVariation(edVarDeg_, edVarMin_, rbVarWest_->isChecked(), 100.0, good_);
-}
-
-double TNaviForm::LeewayValue() {
-  const double v = Value(edLeeway_);
-  return rbPort_->isChecked() ? -v : v;
-}
-
-void TNaviForm::CompleteRun(QLineEdit* speed, QLineEdit* distance) {
-  double t = std::trunc(Value(edTimeHours_)) + Value(edTimeMins_) / 60.0;
-  double v = Value(speed);
-  double d = Value(distance);
-  if (t == 0.0 && d > 0.0 && v > 0.0) t = d / v;
-  if (d == 0.0 && t > 0.0 && v > 0.0) d = t * v;
-  if (v == 0.0 && t > 0.0 && d > 0.0) v = d / t;
-  if (t > 0.0 && IsEmpty(edTimeHours_) && IsEmpty(edTimeMins_)) {
+  show(edCurrent_, b.set, a.set);
+  show(edDrift_, b.drift, a.drift);
+  show(edBoatSpeed_, b.boatSpeed, a.boatSpeed);
+  show(edLogDistance_, b.logDistance, a.logDistance);
+  if (a.time && a.time != b.time) {
     // Split after rounding, so 59.96 minutes become the next hour rather than "60.0".
-    const double minutes = RoundToScale(t * 60.0, 10.0);
+    const double minutes = RoundToScale(*a.time * 60.0, 10.0);
     const double hours = std::floor(minutes / 60.0);
     edTimeHours_->setText(QString::fromStdString(IntStr(hours)));
-    written_.insert(edTimeHours_);
-    Show(edTimeMins_, minutes - hours * 60.0);
+    edTimeMins_->setText(QString::fromStdString(FmtTenths(minutes - hours * 60.0)));
   }
-  ShowIfEmpty(speed, v);
-  ShowIfEmpty(distance, d);
-}
-
-double TNaviForm::MagneticHeading() {
-  if (!IsEmpty(edCompCourse_)) {
-    const double compass = Value(edCompCourse_);
-    const int deviation = CompassDeviation(ctx_, cbCompass_, compass, HeadingKind::Compass);
-    Show(edMgCourse_, AddAngleWrap(compass, deviation));
+  show(edTrDistance_, b.groundDistance, a.groundDistance);
+  show(edTrCourse_, b.track, a.track);
+  show(edTrSpeed_, b.groundSpeed, a.groundSpeed);
+  const bool endMoved = a.end && (!b.end || a.end->Lat != b.end->Lat || a.end->Lon != b.end->Lon);
+  if (endMoved) {
+    ShowAngle(endLat_, a.end->Lat);
+    ShowAngle(endLon_, a.end->Lon);
   }
-  return Value(edMgCourse_);
-}
-
-void TNaviForm::ShowHeadingsFrom(double waterTrack) {
-  Show(edWaterCourse_, waterTrack);
-  Show(edRealCourse_, AddAngleWrap(waterTrack, -LeewayValue()));
-  Show(edMgCourse_, AddAngleWrap(Value(edRealCourse_), -Variation()));
-  const double magnetic = Value(edMgCourse_);
-  const int deviation = CompassDeviation(ctx_, cbCompass_, magnetic, HeadingKind::Magnetic);
-  Show(edCompCourse_, AddAngleWrap(magnetic, -deviation));
-}
-
-void TNaviForm::ShowCourseDistance(const PositionRecord& start, const PositionRecord& end) {
-  const CourseDistance cd = MercatorCourseDistance(start, end);
-  Show(edTrCourse_, cd.course);
-  Show(edTrDistance_, cd.distance);
-}
-
-// ---- the tasks ------------------------------------------------------------------------------
-
-std::optional<double> TNaviForm::SteerInCurrent(double set, double track, double drift, double& boat, double& sog) {
-  if (boat > 0.0 && sog <= 0.0) {
-    const SteerResult r = CourseToSteer(set, track, drift, boat);
-    if (!r.possible) {
-      Say(kTooStrong);
-      return std::nullopt;
-    }
-    sog = r.speed;
-    return r.waterTrack;
-  }
-  if (sog > 0.0) {
-    const SteerResult r = SpeedAndHeading(set, track, drift, sog);
-    boat = r.speed;
-    return r.waterTrack;
-  }
-  Say(kNeedSpeed);
-  return std::nullopt;
-}
-
-void TNaviForm::DeadReckoning(bool withPosition) {
-  std::optional<PositionRecord> start;
-  if (withPosition) {
-    start = ReadPosition(startLat_, startLon_);
-    if (!IsEmpty(startLat_.deg) && !start) return Say("Give proper start values");
-  }
-  if (IsEmpty(edCompCourse_) && IsEmpty(edMgCourse_)) return Say(kCourseMissing);
-  const double trueHeading = AddAngleWrap(MagneticHeading(), Variation());
-  Show(edRealCourse_, trueHeading);
-  const double waterTrack = AddAngleWrap(trueHeading, LeewayValue());
-  Show(edWaterCourse_, waterTrack);
-
-  CompleteRun(edBoatSpeed_, edLogDistance_);
-  const double set = Value(edCurrent_), drift = Value(edDrift_), boat = Value(edBoatSpeed_);
-  double sog = boat, track = waterTrack;
-  if (drift != 0.0) {
-    sog = GroundSpeed(set, waterTrack, drift, boat);
-    track = AddAngleWrap(waterTrack, CurrentAngle(set, waterTrack, drift, boat));
-  }
-  const double log = Value(edLogDistance_);
-  const double distance = boat > 0.0 && log > 0.0 ? log * sog / boat : log;
-  Show(edTrCourse_, track);
-  ShowPositive(edTrDistance_, distance);
-  ShowPositive(edTrSpeed_, sog);
-  CompleteRun(edTrSpeed_, edTrDistance_);
-
-  if (!withPosition || !good_ || !start) return;
-  const double run = distance > 0.0 ? distance : Value(edTrDistance_);
-  const auto end = MercatorPosition(*start, run, track);
-  if (!end) return Say(kPastPole);
-  if (end->Lat == start->Lat && end->Lon == start->Lon) return;
-  ShowAngle(endLat_, end->Lat);
-  ShowAngle(endLon_, Wrap180(end->Lon));  // over the date line the longitude carries on from 180
-}
-
-std::optional<double> TNaviForm::MakeGood(const PositionRecord& start, const PositionRecord& end) {
-  ShowCourseDistance(start, end);
-  const double course = Value(edTrCourse_), distance = Value(edTrDistance_);
-  CompleteRun(edBoatSpeed_, edLogDistance_);
-  CompleteRun(edTrSpeed_, edTrDistance_);
-  const double set = Value(edCurrent_), drift = Value(edDrift_);
-  double boat = Value(edBoatSpeed_), sog = Value(edTrSpeed_);
-  double waterTrack = course, log = Value(edLogDistance_);
-  if (drift == 0.0) {
-    // Without current the two speeds and distances are the same: whichever is known fills the other.
-    if (sog <= 0.0) sog = boat;
-    boat = sog;
-    log = distance;
-  } else {
-    const auto steered = SteerInCurrent(set, course, drift, boat, sog);
-    if (!steered) return std::nullopt;
-    waterTrack = *steered;
-    if (boat > 0.0) log = distance * boat / sog;
-  }
-  ShowPositive(edBoatSpeed_, boat);
-  ShowPositive(edTrSpeed_, sog);
-  ShowPositive(edLogDistance_, log);
-  CompleteRun(edBoatSpeed_, edLogDistance_);
-  CompleteRun(edTrSpeed_, edTrDistance_);
-  return waterTrack;
-}
-
-void TNaviForm::DistHead() {
-  PositionRecord start, end;
-  if (!ReadStartAndEnd(start, end, true)) return;
-  if (const auto waterTrack = MakeGood(start, end)) ShowHeadingsFrom(*waterTrack);
-}
-
-void TNaviForm::LeewayTask() {
-  PositionRecord start, end;
-  if (!ReadStartAndEnd(start, end, true)) return;
-  const auto waterTrack = MakeGood(start, end);
-  if (!waterTrack) return;
-  Show(edWaterCourse_, *waterTrack);
-  if (IsEmpty(edCompCourse_) && IsEmpty(edMgCourse_)) return Say(kCourseMissing);
-  const double trueHeading = AddAngleWrap(MagneticHeading(), Variation());
-  Show(edRealCourse_, trueHeading);
-  const double leeway = Norm180(trueHeading - *waterTrack);
-  Show(edLeeway_, std::fabs(leeway));
-  // A water track to the right of the heading is leeway to starboard.
-  (leeway <= 0.0 ? rbStarboard_ : rbPort_)->setChecked(true);
-}
-
-void TNaviForm::CurrentTask() {
-  PositionRecord start, end;
-  if (!ReadStartAndEnd(start, end, false)) return;
-  ShowCourseDistance(start, end);
-  CompleteRun(edBoatSpeed_, edLogDistance_);
-  CompleteRun(edTrSpeed_, edTrDistance_);
-  const double course = Value(edTrCourse_), distance = Value(edTrDistance_);
-  const double boat = Value(edBoatSpeed_), log = Value(edLogDistance_), sog = Value(edTrSpeed_);
-  if (log == 0.0) edLogDistance_->clear();
-  if (IsEmpty(edCompCourse_) && IsEmpty(edMgCourse_)) return Say(kCourseMissing);
-  const double trueHeading = AddAngleWrap(MagneticHeading(), Variation());
-  Show(edRealCourse_, trueHeading);
-  const double waterTrack = AddAngleWrap(trueHeading, LeewayValue());
-  Show(edWaterCourse_, waterTrack);
-  // A boat that stayed put over ground (ground speed 0) is a current that cancelled her run.
-  if (IsEmpty(edBoatSpeed_) || IsEmpty(edLogDistance_) || boat <= 0.0 || (sog <= 0.0 && distance > 0.0))
-    return Say(kNeedSpeed);
-  CurrentResult current = CurrentFromTracks(waterTrack, course, boat, sog);
-  if (current.drift < kLeastDrift) current.set = 0.0;
-  Show(edCurrent_, current.set);
-  Show(edDrift_, current.drift);
-}
-
-void TNaviForm::SpeedComp() {
-  if (!IsEmpty(endLat_.deg) && !ReadPosition(endLat_, endLon_)) return Say("Give proper end point values");
-  if (IsEmpty(edTrCourse_)) return Say(kCourseMissing);  // the track to make good is this task's question
-  CompleteRun(edTrSpeed_, edTrDistance_);
-  CompleteRun(edBoatSpeed_, edLogDistance_);
-  double sog = Value(edTrSpeed_), boat = Value(edBoatSpeed_);
-  const double track = Value(edTrCourse_), set = Value(edCurrent_), drift = Value(edDrift_);
-  double waterTrack = track;
-  if (drift <= 0.0) {
-    if (sog <= 0.0)
-      sog = boat;
-    else
-      boat = sog;
-  } else {
-    const auto steered = SteerInCurrent(set, track, drift, boat, sog);
-    if (!steered) return;
-    waterTrack = *steered;
-  }
-  ShowIfEmpty(edTrSpeed_, sog);
-  ShowIfEmpty(edBoatSpeed_, boat);
-  CompleteRun(edTrSpeed_, edTrDistance_);
-  CompleteRun(edBoatSpeed_, edLogDistance_);
-  ShowHeadingsFrom(waterTrack);
 }
 
 }  // namespace veltrane

@@ -371,6 +371,28 @@ TEST_F(Navigate, TasksThatCannotRunSayWhy) {
   EXPECT_EQ(Text(w(), "edMgCourse"), "45.0");
 }
 
+TEST_F(Navigate, ARunWritesOnlyWhatItWorkedOut) {
+  // Typed values keep their text; results appear with one decimal.
+  Click(w(), "btnCourDist");
+  Position("60", "0", false, "10", "0", false);
+  Position("61", "0", false, "10", "0", false, 2);
+  Type(w(), "edBoatSpeed", "6");
+  Click(w(), "btnCalculate");
+  EXPECT_EQ(Text(w(), "edBoatSpeed"), "6");
+  EXPECT_EQ(Text(w(), "edTrSpeed"), "6.0");
+  EXPECT_EQ(Text(w(), "edTimeMins"), "0");
+
+  // An erroneous value stops the run before any result is shown.
+  Click(w(), "btnTrCourSp");
+  Type(w(), "edCompCourse", "5");
+  Type(w(), "edBoatSpeed", "1e300");
+  t.platform.Clear();
+  Click(w(), "btnCalculate");
+  EXPECT_EQ(t.platform.messages, std::vector<std::string>{"Missing or erroneous value"});
+  EXPECT_EQ(Text(w(), "edRealCourse"), "");
+  EXPECT_EQ(Text(w(), "edTrCourse"), "");
+}
+
 TEST_F(Navigate, EntryChecksSelectTheBadText) {
   const struct { const char* field; const char* text; const char* message; } cases[] = {
       {"edLatDeg1", "91", "0 .. 90"},       {"edLonDeg2", "181", "0 .. 180"},
