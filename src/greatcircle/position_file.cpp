@@ -14,8 +14,21 @@ struct Part {
   bool first = true;  // N or W
 };
 
+// "-33 51.7 S" as "-33_51.7_S".
+std::string Underscored(const std::string& text) {
+  if (text.find('_') != std::string::npos) return text;
+  std::string out;
+  for (char c : TrimBlanks(text)) {
+    const bool blank = c == ' ' || c == '\t';
+    if (!blank) out += c;
+    else if (!out.empty() && out.back() != '_') out += '_';
+  }
+  return out;
+}
+
 // "-33_51.7_S": degrees without sign, minutes, and whether the letter is `firstLetter`.
-std::optional<Part> ParsePart(const std::string& text, int maxDeg, char firstLetter) {
+std::optional<Part> ParsePart(const std::string& written, int maxDeg, char firstLetter) {
+  const std::string text = Underscored(written);
   Part p;
   p.deg = TrimBlanks(GetField(text, '_', 0));
   if (!p.deg.empty() && p.deg.front() == '-') p.deg.erase(0, 1);
@@ -46,6 +59,7 @@ std::optional<NamedPosition> ParsePositionLine(const std::string& line) {
   if (!lat || !lon) return std::nullopt;
   place.latDeg = lat->deg, place.latMin = lat->min, place.north = lat->first;
   place.lonDeg = lon->deg, place.lonMin = lon->min, place.west = lon->first;
+  place.zone = GetField(TrimBlanks(GetField(value, ',', 2)), ' ', 0);
   return place;
 }
 
@@ -79,10 +93,15 @@ std::string FormatPositionLine(const NamedPosition& place) {
     return std::string(first ? "" : "-") + deg + "_" + (min.empty() ? "0" : min) + "_" + letters[first ? 0 : 1];
   };
   return place.name + "=" + part(place.latDeg, place.latMin, place.north, "NS") + "," +
-         part(place.lonDeg, place.lonMin, place.west, "WE");
+         part(place.lonDeg, place.lonMin, place.west, "WE") + (place.zone.empty() ? "" : "," + place.zone);
+}
+
+bool IsPlaceName(const std::string& name) {
+  return !TrimBlanks(name).empty() && name.find_first_of("=\r\n") == std::string::npos;
 }
 
 AppendResult AppendPlace(const std::string& path, const NamedPosition& place) {
+  if (!IsPlaceName(place.name)) return AppendResult::Failed;
   std::string text;
   if (FileExists(path)) {
     const auto old = ReadTextFile(path);

@@ -110,6 +110,50 @@ TEST(FormatPositionLine, WritesTheCheckersForm) {
   EXPECT_TRUE(CheckPositionLine(FormatPositionLine(p)).signNotes.empty());
 }
 
+TEST(ParsePositionLine, BlankFormAndZoneReadLikeTheUnderscoreForm) {
+  struct Case {
+    const char* line;
+    const char *latDeg, *latMin;
+    bool north;
+    const char *lonDeg, *lonMin;
+    bool west;
+    const char* zone;
+  };
+  const Case cases[] = {
+      {"Helsinki=60 9.7 N,24 57.3 E,-2", "60", "9.7", true, "24", "57.3", false, "-2"},
+      {"Helsinki=60_9.7_N,-24_57.3_E,-2", "60", "9.7", true, "24", "57.3", false, "-2"},
+      {"Quito= 0  13.0  S , 78 31.0 W ,5 hours", "0", "13.0", false, "78", "31.0", true, "5"},
+      {"Lima=12_3_S,77_2_W", "12", "3", false, "77", "2", true, ""},
+      {"Apia=13 50 S,171 45 W,", "13", "50", false, "171", "45", true, ""},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.line);
+    const auto p = ParsePositionLine(c.line);
+    ASSERT_TRUE(p);
+    EXPECT_EQ(p->latDeg, c.latDeg);
+    EXPECT_EQ(p->latMin, c.latMin);
+    EXPECT_EQ(p->north, c.north);
+    EXPECT_EQ(p->lonDeg, c.lonDeg);
+    EXPECT_EQ(p->lonMin, c.lonMin);
+    EXPECT_EQ(p->west, c.west);
+    EXPECT_EQ(p->zone, c.zone);
+  }
+  EXPECT_FALSE(ParsePositionLine("Odd=60 9.7,24 57.3 E"));  // no hemisphere letter
+  NamedPosition helsinki{"Helsinki", "60", "9.7", true, "24", "57.3", false, "-2"};
+  EXPECT_EQ(FormatPositionLine(helsinki), "Helsinki=60_9.7_N,-24_57.3_E,-2");
+  EXPECT_TRUE(CheckPositionLine(FormatPositionLine(helsinki)).signNotes.empty());
+  EXPECT_TRUE(CheckPositionLine(FormatPositionLine(helsinki)).rangeMessage.empty());
+}
+
+TEST(IsPlaceName, RefusesWhatWouldBreakTheLine) {
+  EXPECT_TRUE(IsPlaceName("Port of Spain"));
+  EXPECT_FALSE(IsPlaceName(""));
+  EXPECT_FALSE(IsPlaceName("  "));
+  EXPECT_FALSE(IsPlaceName("A=B"));
+  EXPECT_FALSE(IsPlaceName("Two\nLines"));
+  EXPECT_FALSE(IsPlaceName("Cr\r"));
+}
+
 TEST_F(Folder, AppendPlaceKeepsOldLinesAndRefusesKnownNames) {
   Write("Position.txt", "Lisbon=38_42_N,9_8_W");  // no line end at the end
   const NamedPosition p{"Hobart", "42", "53", false, "147", "19.5", false};
@@ -120,6 +164,8 @@ TEST_F(Folder, AppendPlaceKeepsOldLinesAndRefusesKnownNames) {
   EXPECT_EQ(AppendPlace(File("New.txt"), p), AppendResult::Appended);
   EXPECT_EQ(Read("New.txt"), "Hobart=-42_53_S,-147_19.5_E\n");
   EXPECT_EQ(AppendPlace(File("no/such/folder.txt"), p), AppendResult::Failed);
+  EXPECT_EQ(AppendPlace(File("New.txt"), {"A=B", "1", "0", true, "1", "0", true}), AppendResult::Failed);
+  EXPECT_EQ(Read("New.txt"), "Hobart=-42_53_S,-147_19.5_E\n");
 }
 
 TEST(CheckPositionLine, FindsAndRepairs) {
