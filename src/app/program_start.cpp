@@ -7,6 +7,7 @@
 #include "foundation/ui/veltrane_application.h"
 #include "update/ui/about_box.h"
 // Window headers of the sub-programs (keep in creation order).
+#include "astronomy_ui/star_window.h"
 #include "coastal/ui/bearings_window.h"
 #include "coastal/ui/meeting_course_window.h"
 #include "coastal/ui/cross_bearings_window.h"
@@ -19,6 +20,7 @@
 #include "storm/ui/storm_centre_window.h"
 #include "storm/ui/storm_window.h"
 #include "storm/ui/storm_position_window.h"
+#include "celestial/ui/celestial_window.h"
 #include "greatcircle/ui/great_circle_window.h"
 #include "convert/ui/conversions_window.h"
 #include "greatcircle/ui/position_editor_window.h"
@@ -29,9 +31,9 @@
 
 namespace veltrane {
 
-template <class T>
-T* Program::Create() {
-  auto window = std::make_unique<T>(ctx_);
+template <class T, class... Links>
+T* Program::Create(Links... links) {
+  auto window = std::make_unique<T>(ctx_, links...);
   T* raw = window.get();
   windows_.push_back(std::move(window));
   return raw;
@@ -49,11 +51,14 @@ Program::Program(Platform& platform, std::string settingsFolder, std::string pro
   t.others.push_back(Create<TPressureForm>());
   t.great = Create<TGreatForm>();
   t.others.push_back(t.great);
+  auto* stars = Create<TStarForm>();
+  t.others.push_back(stars);
   t.others.push_back(Create<TNavBearForm>());
   t.others.push_back(Create<TNavCourseForm>());
   t.others.push_back(Create<TCrossForm>());
   t.others.push_back(Create<TNavDisForm>());
-  t.navigate = Create<TNaviForm>();
+  auto* navigate = Create<TNaviForm>();
+  t.navigate = navigate;
   t.withSettings.push_back(t.navigate);
   t.others.push_back(Create<TNavSailForm>());
   t.others.push_back(Create<TNavTideForm>());
@@ -63,6 +68,9 @@ Program::Program(Platform& platform, std::string settingsFolder, std::string pro
   t.storm = Create<TStormForm>();
   t.others.push_back(t.storm);
   t.others.push_back(Create<TPositionForm>());
+  auto* brellin = Create<TBrellinForm>(static_cast<NavigateLink*>(navigate), static_cast<StarPicker*>(stars));
+  t.brellin = brellin;
+  t.withSettings.push_back(brellin);
   t.conversions = Create<TConvForm>();
   t.others.push_back(t.conversions);
   t.others.push_back(Create<TIndicationsForm>());

@@ -20,8 +20,8 @@ class Program {
   TVeltraneForm& Launcher() { return *launcher_; }
 
  private:
-  template <class T>
-  T* Create();
+  template <class T, class... Links>
+  T* Create(Links... links);
   AppContext ctx_;
   TVeltraneForm* launcher_ = nullptr;
   std::vector<std::unique_ptr<QWidget>> windows_;  // in creation order

@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "coastal/navigate.h"
+#include "coastal/ui/navigate_link.h"
 #include "coastal/ui/nav_fields.h"
 #include "foundation/ui/form_base.h"
 
@@ -19,11 +20,17 @@ class QRadioButton;
 
 namespace veltrane {
 
-class TNaviForm : public FormBase {
+class TNaviForm : public FormBase, public NavigateLink {
   Q_OBJECT
  public:
   explicit TNaviForm(AppContext& ctx);
   void SaveSettings() override;
+
+  PositionTexts EndPosition() const override;
+  std::string RunCourse() const override;
+  std::string RunDistance() const override;
+  void ClearForNewSight() override;
+  void StartFrom(const PositionTexts& start) override;
 
  protected:
   void FormClose() override;
