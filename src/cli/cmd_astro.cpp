@@ -1,5 +1,6 @@
 #include <cmath>
 #include <cstdio>
+#include <memory>
 #include <string>
 
 #include "astro/moon.h"
@@ -22,11 +23,6 @@
 namespace veltrane::cli {
 namespace {
 
-std::set<std::string> With(std::set<std::string> names, const std::set<std::string>& more) {
-  names.insert(more.begin(), more.end());
-  return names;
-}
-
 Json TimeJson(const TimeArguments& time) {
   return Json::Object()
       .Set("jd", time.jd0 + time.hours / 24.0)
@@ -45,9 +41,9 @@ std::string DefaultCatalogue() {
   return std::string(VELTRANE_BUILD_PROGRAM_DIR) + "Mstars.dat";
 }
 
-std::optional<CatalogueStar> ReadCatalogueStar(const Args& args, std::string& error) {
-  const std::string name = args.Text("--name");
-  const std::string path = args.OptionalText("--catalogue").value_or(DefaultCatalogue());
+std::optional<CatalogueStar> ReadCatalogueStar(const std::string& name, const std::optional<std::string>& catalogue,
+                                               std::string& error) {
+  const std::string path = catalogue.value_or(DefaultCatalogue());
   const std::optional<std::vector<StarRecord>> stars = LoadStarFile(path);
   if (!stars) {
     error = "File " + path + " is missing.";
@@ -61,11 +57,17 @@ std::optional<CatalogueStar> ReadCatalogueStar(const Args& args, std::string& er
   return CatalogueStar{star->name, StarCatalogueDataOf(*star)};
 }
 
-Result Sun(const std::vector<std::string>& words) {
-  const Args args(words);
-  args.Only(With({"--utc"}, ObserverOptionNames()));
-  const TimeArguments time = TimeArgumentsAt(args, "--utc");
-  const std::optional<Observer> observer = ReadObserver(args);
+// The options of the body commands.
+struct BodyOptions {
+  UtcTime utc;
+  ObserverOptions observer;
+  std::string name;
+  std::optional<std::string> catalogue;
+};
+
+Result Sun(const BodyOptions& o) {
+  const TimeArguments time = TimeArgumentsOf(o.utc);
+  const std::optional<Observer> observer = ObserverOf(o.observer);
   const SunApparentResult sun = SunApparent(time.tDynamic);
   const double r = SunPosition(time.tDynamic).radiusVector;
   const double gast = SiderealTime(time.jd0, time.hours).apparent;
@@ -81,11 +83,9 @@ Result Sun(const std::vector<std::string>& words) {
   return {out};
 }
 
-Result Moon(const std::vector<std::string>& words) {
-  const Args args(words);
-  args.Only(With({"--utc"}, ObserverOptionNames()));
-  const TimeArguments time = TimeArgumentsAt(args, "--utc");
-  const std::optional<Observer> observer = ReadObserver(args);
+Result Moon(const BodyOptions& o) {
+  const TimeArguments time = TimeArgumentsOf(o.utc);
+  const std::optional<Observer> observer = ObserverOf(o.observer);
   const MoonPositionResult moon = MoonPosition(time.tDynamic);
   const double gast = SiderealTime(time.jd0, time.hours).apparent;
   Json out = TimeJson(time);
@@ -102,13 +102,11 @@ Result Moon(const std::vector<std::string>& words) {
   return {out};
 }
 
-Result Star(const std::vector<std::string>& words) {
-  const Args args(words);
-  args.Only(With({"--utc", "--name", "--catalogue"}, ObserverOptionNames()));
-  const TimeArguments time = TimeArgumentsAt(args, "--utc");
-  const std::optional<Observer> observer = ReadObserver(args);
+Result Star(const BodyOptions& o) {
+  const TimeArguments time = TimeArgumentsOf(o.utc);
+  const std::optional<Observer> observer = ObserverOf(o.observer);
   std::string error;
-  const std::optional<CatalogueStar> star = ReadCatalogueStar(args, error);
+  const std::optional<CatalogueStar> star = ReadCatalogueStar(o.name, o.catalogue, error);
   if (!star) return ErrorResult(error);
   const StarCatalogueData& d = star->data;
   const EquatorialPlace place =
@@ -131,21 +129,26 @@ Json ClockJson(double dayFraction) {
   return Json::String(text);
 }
 
-Result RiseSet(const std::vector<std::string>& words) {
-  const Args args(words);
-  args.Only({"--body", "--date", "--lat", "--lon", "--name", "--zone", "--catalogue"});
-  const std::string body = args.Text("--body");
-  if (body != "sun" && body != "moon" && body != "star")
-    throw UsageError("--body: must be sun, moon or star");
-  const TimeArguments time = TimeArgumentsAt(args, "--date");
-  const Observer observer = ReadObserverAt(args);
-  const double zone = args.OptionalNumber("--zone").value_or(0.0);
-  if (std::fabs(zone) > 14.0) throw UsageError("--zone: must lie in -14..14 hours");
+struct RiseSetOptions {
+  std::string body;
+  UtcTime date;
+  double lat = 0.0, lon = 0.0, zone = 0.0;
+  std::optional<std::string> name, catalogue;
+};
+
+Result RiseSet(const RiseSetOptions& o) {
+  const std::string& body = o.body;
+  const TimeArguments time = TimeArgumentsOf(o.date);
+  Observer observer;
+  observer.lat = o.lat;
+  observer.lonWest = -o.lon;
+  const double zone = o.zone;
 
   std::optional<CatalogueStar> star;
   if (body == "star") {
+    if (!o.name) throw UsageError("--name is required for a star");
     std::string error;
-    star = ReadCatalogueStar(args, error);
+    star = ReadCatalogueStar(*o.name, o.catalogue, error);
     if (!star) return ErrorResult(error);
   }
   RiseTransitSetInput in;
@@ -191,10 +194,8 @@ Result RiseSet(const std::vector<std::string>& words) {
   return {out.Set("delta_t_s", time.deltaT)};
 }
 
-Result Sidereal(const std::vector<std::string>& words) {
-  const Args args(words);
-  args.Only({"--utc"});
-  const TimeArguments time = TimeArgumentsAt(args, "--utc");
+Result Sidereal(const UtcTime& utc) {
+  const TimeArguments time = TimeArgumentsOf(utc);
   const SiderealTimeResult st = SiderealTime(time.jd0, time.hours);
   return {Json::Object()
               .Set("jd", time.jd0 + time.hours / 24.0)
@@ -205,12 +206,42 @@ Result Sidereal(const std::vector<std::string>& words) {
 
 }  // namespace
 
-void RegisterAstroCommands(CommandTable& table) {
-  table["sun"] = Sun;
-  table["moon"] = Moon;
-  table["star"] = Star;
-  table["rise-set"] = RiseSet;
-  table["sidereal"] = Sidereal;
+void RegisterAstroCommands(CommandSet& commands) {
+  auto sun = std::make_shared<BodyOptions>();
+  CLI::App* s = commands.Add("sun", "Apparent place of the Sun; with --lat and --lon, as seen from there",
+                             [sun] { return Sun(*sun); });
+  AddUtc(s, "--utc", sun->utc, "the instant")->required();
+  AddObserverOptions(s, sun->observer, false);
+
+  auto moon = std::make_shared<BodyOptions>();
+  CLI::App* m = commands.Add("moon", "Apparent place and phase of the Moon; with --lat and --lon, as seen from there",
+                             [moon] { return Moon(*moon); });
+  AddUtc(m, "--utc", moon->utc, "the instant")->required();
+  AddObserverOptions(m, moon->observer, false);
+
+  auto star = std::make_shared<BodyOptions>();
+  CLI::App* st = commands.Add("star", "Apparent place of a star of the star file; with --lat and --lon, as seen from there",
+                              [star] { return Star(*star); });
+  AddText(st, "--name", star->name, "the star's name")->required();
+  AddUtc(st, "--utc", star->utc, "the instant")->required();
+  AddText(st, "--catalogue", star->catalogue, "star file (default Mstars.dat of the settings folder)");
+  AddObserverOptions(st, star->observer, false);
+
+  auto rise = std::make_shared<RiseSetOptions>();
+  CLI::App* r = commands.Add("rise-set", "Rising, transit and setting of the Sun, the Moon or a star on a day",
+                             [rise] { return RiseSet(*rise); });
+  AddChoice(r, "--body", rise->body, "the body", {"sun", "moon", "star"})->required();
+  AddUtc(r, "--date", rise->date, "the day, YYYY-MM-DD")->required();
+  AddNumber(r, "--lat", rise->lat, "observer's latitude, degrees north", -90, 90)->required();
+  AddNumber(r, "--lon", rise->lon, "observer's longitude, degrees east", -180, 180)->required();
+  AddNumber(r, "--zone", rise->zone, "hours added to UT for the times shown (default 0)", -14, 14);
+  AddText(r, "--name", rise->name, "the star's name, for --body star");
+  AddText(r, "--catalogue", rise->catalogue, "star file (default Mstars.dat of the settings folder)");
+
+  auto sidereal = std::make_shared<UtcTime>();
+  CLI::App* sd = commands.Add("sidereal", "Greenwich mean and apparent sidereal time",
+                              [sidereal] { return Sidereal(*sidereal); });
+  AddUtc(sd, "--utc", *sidereal, "the instant")->required();
 }
 
 }  // namespace veltrane::cli

@@ -1,3 +1,5 @@
+#include <memory>
+
 #include "cli/commands.h"
 #include "foundation/calendar.h"
 
@@ -8,15 +10,9 @@
 namespace veltrane::cli {
 namespace {
 
-Result Version(const std::vector<std::string>& words) {
-  Args(words).Only({});
-  return {Json::Object().Set("version", VELTRANE_VERSION)};
-}
+Result Version() { return {Json::Object().Set("version", VELTRANE_VERSION)}; }
 
-Result Time(const std::vector<std::string>& words) {
-  const Args args(words);
-  args.Only({"--utc"});
-  const UtcTime u = args.Utc("--utc");
+Result Time(const UtcTime& u) {
   TDateRec date;
   date.Year = u.year;
   date.Month = u.month;
@@ -33,10 +29,12 @@ Result Time(const std::vector<std::string>& words) {
 
 }  // namespace
 
-void RegisterFoundationCommands(CommandTable& table) {
-  table["--version"] = Version;
-  table["version"] = Version;
-  table["time"] = Time;
+void RegisterFoundationCommands(CommandSet& commands) {
+  commands.Add("version", "The program's version", Version);
+  auto utc = std::make_shared<UtcTime>();
+  CLI::App* time = commands.Add("time", "Julian day, Julian centuries and Delta T of an instant",
+                                [utc] { return Time(*utc); });
+  AddUtc(time, "--utc", *utc, "the instant")->required();
 }
 
 }  // namespace veltrane::cli

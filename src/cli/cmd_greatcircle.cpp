@@ -1,3 +1,5 @@
+#include <memory>
+
 #include "cli/commands.h"
 #include "greatcircle/great_route.h"
 #include "greatcircle/grutil.h"
@@ -11,12 +13,13 @@ PositionRecord Engine(const LatLon& p) { return {0.0, p.lat, -p.lon}; }
 
 Json NumberOrNull(bool has, double v) { return has ? Json::Number(v) : Json::Null(); }
 
-Result GreatCircle(const std::vector<std::string>& words) {
-  const Args args(words);
-  args.Only({"--from", "--to", "--step"});
-  const PreparedRoute route = PrepareRoute(Engine(args.Position("--from")), Engine(args.Position("--to")));
-  const int step = args.Has("--step") ? args.Integer("--step") : 6;
-  if (step < 1) throw UsageError("--step must be a whole number of degrees, 1 or more");
+struct GreatCircleOptions {
+  LatLon from, to;
+  int step = 6;
+};
+
+Result GreatCircle(const GreatCircleOptions& o) {
+  const PreparedRoute route = PrepareRoute(Engine(o.from), Engine(o.to));
 
   const GreatCircleSolution s = GreatCircleSolve(route.start, route.end);
   const CourseDistance rhumb = MidLatitudeCourseDistance(route.start, route.end);
@@ -25,7 +28,7 @@ Result GreatCircle(const std::vector<std::string>& words) {
   if (s.solved && s.hasVertex) vertex = Json::Object().Set("lat", s.Vertex.Lat).Set("lon", -s.Vertex.Lon);
   Json waypoints = Json::Array();
   if (s.solved) {
-    for (const RoutePoint& p : SailGreatLon(route, s.Vertex, s.Course, step).rows)
+    for (const RoutePoint& p : SailGreatLon(route, s.Vertex, s.Course, o.step).rows)
       waypoints.Push(Json::Object()
                          .Set("lat", p.lat)
                          .Set("lon", -p.lon)
@@ -49,6 +52,13 @@ Result GreatCircle(const std::vector<std::string>& words) {
 
 }  // namespace
 
-void RegisterGreatCircleCommands(CommandTable& table) { table["great-circle"] = GreatCircle; }
+void RegisterGreatCircleCommands(CommandSet& commands) {
+  auto o = std::make_shared<GreatCircleOptions>();
+  CLI::App* c = commands.Add("great-circle", "Great circle, rhumb line and geodesic between two positions, with waypoints",
+                             [o] { return GreatCircle(*o); });
+  AddPosition(c, "--from", o->from, "start position")->required();
+  AddPosition(c, "--to", o->to, "end position")->required();
+  AddInteger(c, "--step", o->step, "longitude between waypoints, whole degrees (default 6)", 1, 10);
+}
 
 }  // namespace veltrane::cli

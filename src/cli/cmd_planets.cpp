@@ -1,5 +1,6 @@
 #include <algorithm>
 #include <cctype>
+#include <memory>
 
 #include "astro/almanac_calendar.h"
 #include "astro/almanac_year.h"
@@ -21,14 +22,16 @@ Planet PlanetNamed(std::string name) {
   throw UsageError("--name: '" + name + "' is not mercury, venus, mars, jupiter, saturn, uranus or neptune");
 }
 
-Result PlanetCommand(const std::vector<std::string>& words) {
-  const Args args(words);
-  std::set<std::string> known = ObserverOptionNames();
-  known.insert({"--name", "--utc"});
-  args.Only(known);
-  const Planet planet = PlanetNamed(args.Text("--name"));
-  const TimeArguments time = TimeArgumentsAt(args, "--utc");
-  const std::optional<Observer> observer = ReadObserver(args);
+struct PlanetOptions {
+  std::string name;
+  UtcTime utc;
+  ObserverOptions observer;
+};
+
+Result PlanetCommand(const PlanetOptions& o) {
+  const Planet planet = PlanetNamed(o.name);
+  const TimeArguments time = TimeArgumentsOf(o.utc);
+  const std::optional<Observer> observer = ObserverOf(o.observer);
 
   // The planet theory counts centuries from 1900 January 0.5, one century before 2000.
   const PlanetPositionResult p = PlanetPosition(planet, time.tDynamic + 1.0);
@@ -51,16 +54,15 @@ Result PlanetCommand(const std::vector<std::string>& words) {
   return {out};
 }
 
-Result AlmanacCommand(const std::vector<std::string>& words) {
-  const Args args(words);
-  args.Only({"--year", "--shadow"});
-  const int year = args.Integer("--year");
-  if (year < -2000 || year > 4000) throw UsageError("--year: must lie in -2000..4000");
-  const int shadow = args.Has("--shadow") ? args.Integer("--shadow") : 0;
-  if (shadow != 0 && shadow != 1) throw UsageError("--shadow: must be 0 or 1");
+struct AlmanacOptions {
+  int year = 2000;
+  int shadow = 0;
+};
 
+Result AlmanacCommand(const AlmanacOptions& o) {
+  const int year = o.year;
   Json events = Json::Array();
-  for (const AlmanacEvent& e : YearEvents(year, shadow)) {
+  for (const AlmanacEvent& e : YearEvents(year, o.shadow)) {
     Json item = Json::Object();
     item.Set("kind", e.kind);
     if (e.planet) item.Set("body", PlanetKey(*e.planet));
@@ -76,10 +78,8 @@ Result AlmanacCommand(const std::vector<std::string>& words) {
   return {out};
 }
 
-Result JupiterMoonsCommand(const std::vector<std::string>& words) {
-  const Args args(words);
-  args.Only({"--utc"});
-  const TimeArguments time = TimeArgumentsAt(args, "--utc");
+Result JupiterMoonsCommand(const UtcTime& utc) {
+  const TimeArguments time = TimeArgumentsOf(utc);
   const JupiterMoons moons = JupiterSatellites(time.jd0, time.hours);
   static const char* const kNames[4] = {"io", "europa", "ganymede", "callisto"};
   Json out = Json::Object();
@@ -90,10 +90,24 @@ Result JupiterMoonsCommand(const std::vector<std::string>& words) {
 
 }  // namespace
 
-void RegisterPlanetCommands(CommandTable& table) {
-  table["planet"] = PlanetCommand;
-  table["almanac"] = AlmanacCommand;
-  table["jupiter-moons"] = JupiterMoonsCommand;
+void RegisterPlanetCommands(CommandSet& commands) {
+  auto planet = std::make_shared<PlanetOptions>();
+  CLI::App* p = commands.Add("planet", "Apparent place, distance, phase and magnitude of a planet",
+                             [planet] { return PlanetCommand(*planet); });
+  AddText(p, "--name", planet->name, "mercury, venus, mars, jupiter, saturn, uranus or neptune")->required();
+  AddUtc(p, "--utc", planet->utc, "the instant")->required();
+  AddObserverOptions(p, planet->observer, false);
+
+  auto almanac = std::make_shared<AlmanacOptions>();
+  CLI::App* a = commands.Add("almanac", "The year's eclipses, equinoxes, solstices and planet events",
+                             [almanac] { return AlmanacCommand(*almanac); });
+  AddInteger(a, "--year", almanac->year, "the year", kFirstYear, kLastYear)->required();
+  AddInteger(a, "--shadow", almanac->shadow, "1 for the larger shadow of lunar eclipses (default 0)", 0, 1);
+
+  auto utc = std::make_shared<UtcTime>();
+  CLI::App* j = commands.Add("jupiter-moons", "Places of Jupiter's four large moons, in Jupiter radii",
+                             [utc] { return JupiterMoonsCommand(*utc); });
+  AddUtc(j, "--utc", *utc, "the instant")->required();
 }
 
 }  // namespace veltrane::cli

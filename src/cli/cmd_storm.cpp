@@ -1,4 +1,5 @@
 #include <cmath>
+#include <memory>
 
 #include "cli/commands.h"
 #include "storm/avoidance.h"
@@ -16,41 +17,29 @@ Json Place(const PositionRecord& p) { return Json::Object().Set("lat", p.Lat).Se
 constexpr double kSpeedNudge = 0.1;
 constexpr double kMaxCycloneSpeed = 60.0;
 
-int Direction(const Args& args, const std::string& key) {
-  const int d = args.Integer(key);
-  if (d < 0 || d > 360) throw UsageError(key + " must be 0 to 360 degrees");
-  return d;
-}
-
-PressureUnit Unit(const Args& args) {
-  const std::string unit = args.OptionalText("--unit").value_or("mb");
-  if (unit == "mb") return PressureUnit::Millibar;
+PressureUnit Unit(const std::string& unit) {
   if (unit == "mmHg") return PressureUnit::MmHg;
   if (unit == "IM") return PressureUnit::InchHg;
-  throw UsageError("--unit must be mb, mmHg or IM");
+  return PressureUnit::Millibar;
 }
 
-BearingSource Source(const Args& args) {
-  const std::string source = args.OptionalText("--source").value_or("wind");
-  if (source == "wind") return BearingSource::Wind;
+BearingSource Source(const std::string& source) {
   if (source == "cloud") return BearingSource::Cloud;
   if (source == "centre") return BearingSource::Centre;
-  throw UsageError("--source must be wind, cloud or centre");
+  return BearingSource::Wind;
 }
 
-Result StormCentre(const std::vector<std::string>& words) {
-  const Args args(words);
-  args.Only({"--lat", "--lon", "--wind", "--fall", "--unit", "--source"});
-  const double lat = args.Number("--lat");
-  const double lon = args.Number("--lon");
-  if (std::fabs(lat) > 90.0 || std::fabs(lon) > 180.0)
-    throw UsageError("--lat must be within 90 and --lon within 180 degrees");
-  const PressureUnit unit = Unit(args);
-  const double rate = args.Number("--fall");
-  if (rate < 0 || rate > FallEntryLimit(unit))
-    throw UsageError("--fall must be 0 to 7 mb, 5 mmHg or 0.19 IM an hour");
-  const FallRate fall = FallToInches(unit, rate);
-  const auto estimate = EstimateCentre(Engine({lat, lon}), Direction(args, "--wind"), Source(args), fall.inchesPerHour);
+struct CentreOptions {
+  double lat = 0.0, lon = 0.0, fall = 0.0;
+  int wind = 0;
+  std::string unit = "mb", source = "wind";
+};
+
+Result StormCentre(const CentreOptions& o) {
+  const PressureUnit unit = Unit(o.unit);
+  if (o.fall > FallEntryLimit(unit)) throw UsageError("--fall must be 0 to 7 mb, 5 mmHg or 0.19 IM an hour");
+  const FallRate fall = FallToInches(unit, o.fall);
+  const auto estimate = EstimateCentre(Engine({o.lat, o.lon}), o.wind, Source(o.source), fall.inchesPerHour);
   if (!estimate) return ErrorResult(kBeyondPoleMessage);
   return {Json::Object()
               .Set("bearing_deg", estimate->bearing)
@@ -59,16 +48,19 @@ Result StormCentre(const std::vector<std::string>& words) {
               .Set("fall_inhg_per_h", fall.inchesPerHour)};
 }
 
-Result StormAvoid(const std::vector<std::string>& words) {
-  const Args args(words);
-  args.Only({"--boat", "--boat-speed", "--cyclone", "--heading", "--speed"});
-  const PositionRecord boat = Engine(args.Position("--boat"));
-  const PositionRecord cyclone = Engine(args.Position("--cyclone"));
+struct AvoidOptions {
+  LatLon boat, cyclone;
+  double boatSpeed = 0.0, speed = 0.0;
+  int heading = 0;
+};
+
+Result StormAvoid(const AvoidOptions& o) {
+  const PositionRecord boat = Engine(o.boat);
+  const PositionRecord cyclone = Engine(o.cyclone);
   AvoidanceInput in;
-  in.boatSpeed = args.Number("--boat-speed");
-  in.cycloneSpeed = args.Number("--speed");
-  in.heading = Direction(args, "--heading");
-  if (in.boatSpeed < 0) throw UsageError("--boat-speed must not be negative");
+  in.boatSpeed = o.boatSpeed;
+  in.cycloneSpeed = o.speed;
+  in.heading = o.heading;
   if (in.cycloneSpeed <= 0 || in.cycloneSpeed > kMaxCycloneSpeed)
     throw UsageError("--speed must be above 0 and at most 60 knots");
   // Equal speeds have no avoiding course; the windows make them unequal the same way.
@@ -104,9 +96,28 @@ Result StormAvoid(const std::vector<std::string>& words) {
 
 }  // namespace
 
-void RegisterStormCommands(CommandTable& table) {
-  table["storm-centre"] = StormCentre;
-  table["storm-avoid"] = StormAvoid;
+void RegisterStormCommands(CommandSet& commands) {
+  auto centre = std::make_shared<CentreOptions>();
+  CLI::App* c = commands.Add("storm-centre", "Bearing and distance of a tropical cyclone's centre",
+                             [centre] { return StormCentre(*centre); });
+  AddNumber(c, "--lat", centre->lat, "boat's latitude, degrees north", -90, 90)->required();
+  AddNumber(c, "--lon", centre->lon, "boat's longitude, degrees east", -180, 180)->required();
+  AddInteger(c, "--wind", centre->wind, "direction the wind (cloud, centre) is from, whole degrees true", 0, 360)
+      ->required();
+  AddNumber(c, "--fall", centre->fall, "fall of the barometer per hour in --unit (at most 7 mb, 5 mmHg, 0.19 IM)",
+            0, 7)
+      ->required();
+  AddChoice(c, "--unit", centre->unit, "pressure unit (default mb)", {"mb", "mmHg", "IM"});
+  AddChoice(c, "--source", centre->source, "what --wind gives (default wind)", {"wind", "cloud", "centre"});
+
+  auto avoid = std::make_shared<AvoidOptions>();
+  CLI::App* a = commands.Add("storm-avoid", "Course to keep clear of a tropical cyclone, and its closest approach",
+                             [avoid] { return StormAvoid(*avoid); });
+  AddPosition(a, "--boat", avoid->boat, "boat's position")->required();
+  AddNumber(a, "--boat-speed", avoid->boatSpeed, "boat's speed, kn", 0, 30)->required();
+  AddPosition(a, "--cyclone", avoid->cyclone, "cyclone's centre")->required();
+  AddInteger(a, "--heading", avoid->heading, "cyclone's heading, whole degrees true", 0, 360)->required();
+  AddNumber(a, "--speed", avoid->speed, "cyclone's speed, kn, above 0", 0, 60)->required();
 }
 
 }  // namespace veltrane::cli

@@ -1,12 +1,28 @@
 #pragma once
-// The tool's commands. Each area registers its own in its cmd_<area>.cpp.
+// The tool's commands.
+//
+// To add commands, write src/cli/cmd_<area>.cpp with one registration function,
+//
+//   void RegisterTideCommands(CommandSet& commands) {
+//     auto o = std::make_shared<TideOptions>();  // the values its options are read into
+//     CLI::App* c = commands.Add("tide", "Height of the tide at a time", [o] { return Tide(*o); });
+//     AddNumber(c, "--high", o->high, "height of high water, m", -50, 50)->required();
+//   }
+//
+// declare it below and call it from RegisterAllCommands in commands.cpp. The helpers of
+// options.h check each option as it is read (a fault is exit 2, with the option's limits in
+// --help). The run function returns the JSON answer (exit 0) or ErrorResult(...) (exit 1);
+// it throws UsageError for options that do not go together (exit 2). Any other exception
+// becomes {"error": ...} with exit 1 at the top, so no command ends on a signal.
 #include <functional>
 #include <map>
 #include <string>
 #include <vector>
 
-#include "cli/args.h"
+#include <CLI/CLI.hpp>
+
 #include "cli/json.h"
+#include "cli/options.h"
 
 namespace veltrane::cli {
 
@@ -18,20 +34,36 @@ struct Result {
 
 Result ErrorResult(const std::string& message);
 
-using Command = std::function<Result(const std::vector<std::string>& words)>;
-using CommandTable = std::map<std::string, Command>;
+using Run = std::function<Result()>;
 
-void RegisterFoundationCommands(CommandTable& table);
-void RegisterConvertCommands(CommandTable& table);
-void RegisterAstroCommands(CommandTable& table);
-void RegisterPlanetCommands(CommandTable& table);
-void RegisterCoastalCommands(CommandTable& table);
-void RegisterCalculatorCommands(CommandTable& table);
-void RegisterGreatCircleCommands(CommandTable& table);
-void RegisterStormCommands(CommandTable& table);
+class CommandSet {
+ public:
+  explicit CommandSet(CLI::App& app) : app_(app) {}
+  // A sub-command for its options; run answers once they are all read and checked.
+  CLI::App* Add(const std::string& name, const std::string& description, Run run);
+  // The run of the sub-command that was given, or null.
+  const Run* Chosen() const;
+  const Run* Named(const std::string& name) const;
+  std::string NameList() const;
 
-CommandTable AllCommands();
-// Runs one command line (argv without the program name); prints JSON or the usage message.
+ private:
+  CLI::App& app_;
+  std::map<std::string, Run> runs_;
+};
+
+void RegisterAstroCommands(CommandSet& commands);
+void RegisterCalculatorCommands(CommandSet& commands);
+void RegisterCoastalCommands(CommandSet& commands);
+void RegisterConvertCommands(CommandSet& commands);
+void RegisterFoundationCommands(CommandSet& commands);
+void RegisterGreatCircleCommands(CommandSet& commands);
+void RegisterPlanetCommands(CommandSet& commands);
+void RegisterStormCommands(CommandSet& commands);
+
+void RegisterAllCommands(CommandSet& commands);
+
+// Runs one command line (argv without the program name): the JSON answer in out, or a
+// one-line message in err; returns the exit code.
 int RunCli(const std::vector<std::string>& argv, std::string& out, std::string& err);
 
 }  // namespace veltrane::cli

@@ -1,8 +1,10 @@
 #pragma once
-// A small ordered JSON value for the command-line tool's output.
+// The tool's output value: an ordered JSON object kept by nlohmann/json, printed in the tool's
+// one-line form ({"key": value, ...}), numbers in their shortest exact form, a NaN or an
+// infinity as null and -0 as 0.
 #include <string>
-#include <utility>
-#include <vector>
+
+#include <nlohmann/json.hpp>
 
 namespace veltrane::cli {
 
@@ -24,13 +26,8 @@ class Json {
   std::string Dump() const;
 
  private:
-  enum class Kind { Null, Number, String, Bool, Object, Array };
-  Kind kind_ = Kind::Null;
-  double number_ = 0.0;
-  std::string text_;
-  bool flag_ = false;
-  std::vector<std::pair<std::string, Json>> members_;
-  std::vector<Json> items_;
+  explicit Json(nlohmann::ordered_json value) : value_(std::move(value)) {}
+  nlohmann::ordered_json value_;
 };
 
 }  // namespace veltrane::cli

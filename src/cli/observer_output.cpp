@@ -6,32 +6,28 @@
 
 namespace veltrane::cli {
 
-const std::set<std::string>& ObserverOptionNames() {
-  static const std::set<std::string> names = {"--lat", "--lon", "--height", "--pressure",
-                                              "--temp"};
-  return names;
+void AddObserverOptions(CLI::App* command, ObserverOptions& into, bool required) {
+  CLI::Option* lat = AddNumber(command, "--lat", into.lat, "observer's latitude, degrees north", -90, 90);
+  CLI::Option* lon = AddNumber(command, "--lon", into.lon, "observer's longitude, degrees east", -180, 180);
+  if (required) {
+    lat->required();
+    lon->required();
+  }
+  AddNumber(command, "--height", into.height, "observer's height above the ellipsoid, m (default 0)", -500, 100000);
+  AddNumber(command, "--pressure", into.pressure, "air pressure, hPa (default 1010)", 0, 1200);
+  AddNumber(command, "--temp", into.temperature, "air temperature, degrees C (default 10)", -90, 60);
 }
 
-Observer ReadObserverAt(const Args& args) {
-  Observer o;
-  o.lat = args.Number("--lat");
-  const double lonEast = args.Number("--lon");
-  if (o.lat < -90.0 || o.lat > 90.0) throw UsageError("--lat: must lie in -90..90");
-  if (lonEast < -180.0 || lonEast > 360.0) throw UsageError("--lon: must lie in -180..360");
-  o.lonWest = -lonEast;
-  o.height = args.OptionalNumber("--height").value_or(0.0);
-  if (o.height < -500.0 || o.height > 100000.0) throw UsageError("--height: must lie in -500..100000 m");
-  o.pressure = args.OptionalNumber("--pressure").value_or(1010.0);
-  if (o.pressure < 0.0 || o.pressure > 1200.0) throw UsageError("--pressure: must lie in 0..1200 hPa");
-  o.temperature = args.OptionalNumber("--temp").value_or(10.0);
-  if (o.temperature < -90.0 || o.temperature > 60.0) throw UsageError("--temp: must lie in -90..60 C");
-  return o;
-}
-
-std::optional<Observer> ReadObserver(const Args& args) {
-  for (const std::string& name : ObserverOptionNames())
-    if (args.Has(name)) return ReadObserverAt(args);
-  return std::nullopt;
+std::optional<Observer> ObserverOf(const ObserverOptions& o) {
+  if (!o.lat && !o.lon && !o.height && !o.pressure && !o.temperature) return std::nullopt;
+  if (!o.lat || !o.lon) throw UsageError("the observer's place needs both --lat and --lon");
+  Observer observer;
+  observer.lat = *o.lat;
+  observer.lonWest = -*o.lon;
+  observer.height = o.height.value_or(observer.height);
+  observer.pressure = o.pressure.value_or(observer.pressure);
+  observer.temperature = o.temperature.value_or(observer.temperature);
+  return observer;
 }
 
 void AddObserverPlace(Json& out, const Observer& observer, double ra, double dec,

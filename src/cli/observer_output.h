@@ -2,11 +2,9 @@
 // The observer options --lat --lon --height --pressure --temp and the "topocentric" and
 // "horizontal" objects every body command returns with them.
 #include <optional>
-#include <set>
-#include <string>
 
-#include "cli/args.h"
 #include "cli/json.h"
+#include "cli/options.h"
 
 namespace veltrane::cli {
 
@@ -18,12 +16,15 @@ struct Observer {
   double temperature = 10.0;
 };
 
-// The option names, for Args::Only.
-const std::set<std::string>& ObserverOptionNames();
-// --lat and --lon are required; the others take their defaults.
-Observer ReadObserverAt(const Args& args);
+// The options as given; each is checked against its limits as it is read.
+struct ObserverOptions {
+  std::optional<double> lat, lon, height, pressure, temperature;
+};
+
+// required: --lat and --lon must be given; otherwise the place is optional as a whole.
+void AddObserverOptions(CLI::App* command, ObserverOptions& into, bool required);
 // Nothing when none of the options is given; --lat and --lon are needed otherwise.
-std::optional<Observer> ReadObserver(const Args& args);
+std::optional<Observer> ObserverOf(const ObserverOptions& options);
 
 // ra, dec: geocentric apparent place (degrees); parallax: equatorial horizontal parallax
 // (degrees, 0 for a star); jd0 and hours: the UT instant.

@@ -3,6 +3,7 @@
 #include "foundation/calendar.h"
 
 namespace veltrane::cli {
+
 TimeArguments TimeArgumentsOf(const UtcTime& utc) {
   TDateRec date;
   date.Year = utc.year;
@@ -15,10 +16,6 @@ TimeArguments TimeArgumentsOf(const UtcTime& utc) {
   a.deltaT = DeltaT(jc.t);
   a.tDynamic = jc.t + a.deltaT / 86400.0 / 36525.0;
   return a;
-}
-
-TimeArguments TimeArgumentsAt(const Args& args, const std::string& key) {
-  return TimeArgumentsOf(args.Utc(key));
 }
 
 }  // namespace veltrane::cli

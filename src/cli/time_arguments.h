@@ -1,8 +1,6 @@
 #pragma once
 // The engine's time arguments for a UT instant given on the command line.
-#include <string>
-
-#include "cli/args.h"
+#include "cli/options.h"
 
 namespace veltrane::cli {
 
@@ -14,9 +12,5 @@ struct TimeArguments {
 };
 
 TimeArguments TimeArgumentsOf(const UtcTime& utc);
-
-// The instant of a time option; a day the calendar does not have ("2023-02-29", "1582-10-10")
-// is a usage error, not the same count of days carried into the next month.
-TimeArguments TimeArgumentsAt(const Args& args, const std::string& key);
 
 }  // namespace veltrane::cli
