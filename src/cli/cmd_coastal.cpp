@@ -1,15 +1,16 @@
-#include <cmath>
 #include <memory>
 #include <string>
 
 #include "cli/commands.h"
 #include "coastal/deviation.h"
 #include "coastal/nav_utl.h"
+#include "coastal/navigate.h"
 #include "foundation/angles.h"
 #include "foundation/text_file.h"
 
-// Coastal navigation on the command line. Longitude is east positive here and west positive
-// in the sailing arithmetic: it is negated on the way in and out.
+// Coastal navigation on the command line. sail, course-distance and current run Navigate's own
+// tasks, so the tool and the window give the same answers. Longitude is east positive here and
+// west positive in the sailing arithmetic: it is negated on the way in and out.
 namespace veltrane::cli {
 namespace {
 
@@ -25,12 +26,22 @@ struct SailOptions {
   std::string method = "mercator";
 };
 
+// Navigate's tasks with the ideal compass; a task that cannot run says why.
+std::optional<std::string> Refusal(const NavResult& r) {
+  if (r.messages.empty()) return std::nullopt;
+  return r.messages.back();
+}
+
 Result Sail(const SailOptions& o) {
-  const PositionRecord from = Engine(o.from);
-  const auto end = o.method == "midlat" ? MidLatitudePosition(from, o.distance, o.course)
-                                        : MercatorPosition(from, o.distance, o.course);
-  if (!end) return ErrorResult("The run reaches a pole: no end position");
-  return {PositionJson(*end)};
+  NavInput in;
+  in.sheet.start = Engine(o.from);
+  in.startTyped = true;
+  in.sheet.magneticHeading = o.course;
+  in.sheet.logDistance = o.distance;
+  in.sailing = o.method == "midlat" ? Sailing::MidLatitude : Sailing::Mercator;
+  const NavResult r = Solve(NavTask::Position, in, CompassTable{});
+  if (const auto why = Refusal(r)) return ErrorResult(*why);
+  return {PositionJson(r.sheet.end.value_or(*in.sheet.start))};  // no run: she is where she started
 }
 
 struct CourseDistanceOptions {
@@ -38,8 +49,13 @@ struct CourseDistanceOptions {
 };
 
 Result CourseDistanceCommand(const CourseDistanceOptions& o) {
-  const CourseDistance r = MercatorCourseDistance(Engine(o.from), Engine(o.to));
-  return {Json::Object().Set("course_deg", r.course).Set("distance_nm", r.distance)};
+  NavInput in;
+  in.sheet.start = Engine(o.from);
+  in.sheet.end = Engine(o.to);
+  in.startTyped = in.endTyped = true;
+  const NavResult r = Solve(NavTask::DistHead, in, CompassTable{});
+  if (const auto why = Refusal(r)) return ErrorResult(*why);
+  return {Json::Object().Set("course_deg", *r.sheet.track).Set("distance_nm", *r.sheet.groundDistance)};
 }
 
 struct CurrentOptions {
@@ -48,16 +64,27 @@ struct CurrentOptions {
 };
 
 Result Current(const CurrentOptions& o) {
+  NavInput in;
+  in.sheet.magneticHeading = o.waterTrack;
+  in.sheet.boatSpeed = o.boatSpeed;
   if (o.track || o.groundSpeed) {
     if (o.set || o.drift) throw UsageError("give either --set and --drift or --track and --ground-speed, not both");
     if (!o.track || !o.groundSpeed) throw UsageError("--track and --ground-speed go together");
-    const CurrentResult r = CurrentFromTracks(o.waterTrack, *o.track, o.boatSpeed, *o.groundSpeed);
-    return {Json::Object().Set("set_deg", r.set).Set("drift_kn", r.drift)};
+    in.sheet.track = o.track;
+    in.sheet.groundSpeed = o.groundSpeed;
+    in.runFromPositions = false;
+    const NavResult r = Solve(NavTask::Current, in, CompassTable{});
+    if (const auto why = Refusal(r)) return ErrorResult(*why);
+    return {Json::Object().Set("set_deg", *r.sheet.set).Set("drift_kn", *r.sheet.drift)};
   }
   if (!o.set || !o.drift) throw UsageError("give --set and --drift, or --track and --ground-speed");
+  in.sheet.set = o.set;
+  in.sheet.drift = o.drift;
+  const NavResult r = Solve(NavTask::TrackSpeed, in, CompassTable{});
+  if (const auto why = Refusal(r)) return ErrorResult(*why);
   return {Json::Object()
-              .Set("ground_track_deg", Norm360(o.waterTrack + CurrentAngle(*o.set, o.waterTrack, *o.drift, o.boatSpeed)))
-              .Set("ground_speed_kn", GroundSpeed(*o.set, o.waterTrack, *o.drift, o.boatSpeed))};
+              .Set("ground_track_deg", *r.sheet.track)
+              .Set("ground_speed_kn", r.sheet.groundSpeed.value_or(0.0))};  // empty when she stands still
 }
 
 struct DeviationOptions {
