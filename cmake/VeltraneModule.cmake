@@ -3,19 +3,15 @@
 # tests/<name>/ui/*.cpp and are added once every module is known.
 function(veltrane_module name)
   cmake_parse_arguments(M "" "" "DEPS;UI_DEPS;LIBS;UI_LIBS" ${ARGN})
-  # A module that has no sources yet has no target; its dependants skip it.
-  set(deps "")
-  foreach(dep IN LISTS M_DEPS)
-    if(TARGET ${dep})
-      list(APPEND deps ${dep})
+  # A dependency that is not defined by now is a mistake in the order of the folders or a
+  # typing error: stop here rather than build without it.
+  foreach(dep IN LISTS M_DEPS M_UI_DEPS)
+    if(NOT TARGET ${dep})
+      message(FATAL_ERROR "Module ${name} depends on ${dep}, which is not defined before it")
     endif()
   endforeach()
-  set(ui_deps "")
-  foreach(dep IN LISTS M_UI_DEPS)
-    if(TARGET ${dep})
-      list(APPEND ui_deps ${dep})
-    endif()
-  endforeach()
+  set(deps ${M_DEPS})
+  set(ui_deps ${M_UI_DEPS})
   file(GLOB core_sources CONFIGURE_DEPENDS ${CMAKE_CURRENT_SOURCE_DIR}/*.cpp)
   file(GLOB ui_sources CONFIGURE_DEPENDS ${CMAKE_CURRENT_SOURCE_DIR}/ui/*.cpp ${CMAKE_CURRENT_SOURCE_DIR}/ui/*.h)
   if(core_sources)
@@ -44,10 +40,10 @@ endfunction()
 function(veltrane_test_executable target)
   target_link_libraries(${target} PRIVATE ${ARGN})
   target_include_directories(${target} PRIVATE ${PROJECT_SOURCE_DIR}/tests)
+  # The shipped data files the tests read, wherever the test is started from.
+  target_compile_definitions(${target} PRIVATE VELTRANE_TEST_DATA_DIR="${PROJECT_SOURCE_DIR}/data/")
   add_test(NAME ${target} COMMAND ${target})
-  set_tests_properties(${target} PROPERTIES
-    ENVIRONMENT "QT_QPA_PLATFORM=offscreen;VELTRANE_DATA_DIR=${PROJECT_SOURCE_DIR}/data;VELTRANE_PROGRAM_DIR=${VELTRANE_PROGRAM_DIR}"
-    TIMEOUT 600)
+  set_tests_properties(${target} PROPERTIES ENVIRONMENT "QT_QPA_PLATFORM=offscreen" TIMEOUT 600)
 endfunction()
 
 function(veltrane_add_tests_for_all_modules)

@@ -50,7 +50,6 @@ void WriteDefaultPositions(AppContext& ctx, int displayClass) {
 }
 
 TVeltraneForm::TVeltraneForm(AppContext& ctx) : FormBase(ctx, "VeltraneForm", "Veltrane") {
-  ctx.windows.launcher = this;
   if (!QDir(QString::fromStdString(ctx.settingsFolder)).exists()) {
     QDir().mkpath(QString::fromStdString(ctx.settingsFolder));
     InstallStarFile();

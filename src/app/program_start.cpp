@@ -40,46 +40,67 @@ T* Program::Create(Links... links) {
 }
 
 Program::Program(Platform& platform, std::string settingsFolder, std::string programFolder)
-    : ctx_{platform, std::move(settingsFolder), std::move(programFolder), {}} {
+    : ctx_{platform, std::move(settingsFolder), std::move(programFolder)} {
   launcher_ = Create<TVeltraneForm>();
   LauncherTargets t;
-  // The rest in the program's order; a sub-program's windows join here as they are built:
+  // The rest in the program's order, each wired to the windows it reaches once both exist; a
+  // sub-program's windows join here as they are built:
   // astronomy main, pressure, great circle, almanac, planet, identification, star, bearing,
   // course, cross bearing, distance off, navigation, sailing, tide, wind, about box,
   // storm centre, storm, storm position, celestial navigation, conversions, indications,
   // avoidance, avoidance plot, readme, second about box, position editor, confirmation, Jupiter.
-  t.others.push_back(Create<TPressureForm>());
-  t.great = Create<TGreatForm>();
-  t.others.push_back(t.great);
+  auto* pressure = Create<TPressureForm>();
+  t.others.push_back(pressure);
+  auto* great = Create<TGreatForm>();
+  t.great = great;
+  t.others.push_back(great);
   auto* stars = Create<TStarForm>();
   t.others.push_back(stars);
-  t.others.push_back(Create<TNavBearForm>());
-  t.others.push_back(Create<TNavCourseForm>());
-  t.others.push_back(Create<TCrossForm>());
-  t.others.push_back(Create<TNavDisForm>());
+  NavigateCalculators calculators;
+  calculators.bearings = Create<TNavBearForm>();
+  calculators.courses = Create<TNavCourseForm>();
+  calculators.crossBearing = Create<TCrossForm>();
+  calculators.distances = Create<TNavDisForm>();
   auto* navigate = Create<TNaviForm>();
   t.navigate = navigate;
-  t.withSettings.push_back(t.navigate);
-  t.others.push_back(Create<TNavSailForm>());
-  t.others.push_back(Create<TNavTideForm>());
-  t.others.push_back(Create<TNavWindForm>());
+  t.withSettings.push_back(navigate);
+  calculators.sailing = Create<TNavSailForm>();
+  calculators.tides = Create<TNavTideForm>();
+  calculators.winds = Create<TNavWindForm>();
+  navigate->SetCalculators(calculators);
+  for (FormBase* w : {calculators.bearings, calculators.courses, calculators.crossBearing, calculators.distances,
+                      calculators.sailing, calculators.tides, calculators.winds})
+    t.others.push_back(w);
   auto* about = Create<TAboutBox>();
-  t.withSettings.push_back(Create<TStorm_CenterForm>());
-  t.storm = Create<TStormForm>();
-  t.others.push_back(t.storm);
+  auto* centre = Create<TStorm_CenterForm>();
+  t.withSettings.push_back(centre);
+  auto* storm = Create<TStormForm>();
+  t.storm = storm;
+  t.others.push_back(storm);
   t.others.push_back(Create<TPositionForm>());
   auto* brellin = Create<TBrellinForm>(static_cast<NavigateLink*>(navigate), static_cast<StarPicker*>(stars));
   t.brellin = brellin;
   t.withSettings.push_back(brellin);
   t.conversions = Create<TConvForm>();
   t.others.push_back(t.conversions);
-  t.others.push_back(Create<TIndicationsForm>());
-  t.others.push_back(Create<TAvoidanceForm>());
-  t.others.push_back(Create<TAvoidgrafForm>());
+  auto* indications = Create<TIndicationsForm>();
+  t.others.push_back(indications);
+  auto* avoidance = Create<TAvoidanceForm>();
+  t.others.push_back(avoidance);
+  auto* plot = Create<TAvoidgrafForm>();
+  t.others.push_back(plot);
+  storm->SetTools({indications, pressure, centre, avoidance});
+  centre->SetAvoidance(avoidance);
+  avoidance->SetLinks(centre, plot);
   t.readme = Create<TReadmeForm>();
   t.others.push_back(t.readme);
-  t.others.push_back(Create<TEdiForm>());
-  t.others.push_back(Create<TDlgForm2>());
+  auto* editor = Create<TEdiForm>();
+  t.others.push_back(editor);
+  auto* dialog = Create<TDlgForm2>();
+  t.others.push_back(dialog);
+  great->SetEditor(editor);
+  editor->AddPlaceFileListener(great);
+  editor->SetConfirmationDialog(dialog);
   t.showAbout = [about] { about->exec(); };
   launcher_->SetTargets(std::move(t));
 }

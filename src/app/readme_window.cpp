@@ -7,7 +7,6 @@
 namespace veltrane {
 
 TReadmeForm::TReadmeForm(AppContext& ctx) : FormBase(ctx, "ReadmeForm", "Readme") {
-  ctx.windows.readme = this;
   memo_ = new QPlainTextEdit(this);
   memo_->setObjectName("Memo1");
   memo_->setReadOnly(true);

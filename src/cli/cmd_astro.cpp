@@ -16,10 +16,6 @@
 #include "foundation/paths.h"
 #include "foundation/text_file.h"
 
-#ifndef VELTRANE_BUILD_PROGRAM_DIR
-#define VELTRANE_BUILD_PROGRAM_DIR ""
-#endif
-
 namespace veltrane::cli {
 namespace {
 
@@ -35,10 +31,11 @@ struct CatalogueStar {
   StarCatalogueData data;
 };
 
+// The user's copy in the settings folder, else the one shipped beside the tool.
 std::string DefaultCatalogue() {
   const std::string settings = SettingsFolderFromEnvironment() + "Mstars.dat";
   if (FileExists(settings)) return settings;
-  return std::string(VELTRANE_BUILD_PROGRAM_DIR) + "Mstars.dat";
+  return ExecutableFolder() + "Mstars.dat";
 }
 
 std::optional<CatalogueStar> ReadCatalogueStar(const std::string& name, const std::optional<std::string>& catalogue,

@@ -1,6 +1,8 @@
 #include "foundation/paths.h"
 
 #include <cstdlib>
+#include <filesystem>
+#include <system_error>
 
 namespace veltrane {
 
@@ -15,6 +17,15 @@ std::string SettingsFolderFromEnvironment() {
     folder += "/Corvex/Veltrane";
   }
   if (folder.back() != '/') folder += '/';
+  return folder;
+}
+
+std::string ExecutableFolder() {
+  std::error_code error;
+  const std::filesystem::path exe = std::filesystem::read_symlink("/proc/self/exe", error);
+  if (error || exe.empty()) return {};
+  std::string folder = exe.parent_path().string();
+  if (folder.empty() || folder.back() != '/') folder += '/';
   return folder;
 }
 

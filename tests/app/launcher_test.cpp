@@ -7,9 +7,6 @@
 #include <QPushButton>
 
 #include "app/program_start.h"
-#include "app/readme_window.h"
-#include "coastal/ui/tides_window.h"
-#include "convert/ui/conversions_window.h"
 #include "foundation/ini_file.h"
 #include "support/ui_driver.h"
 
@@ -17,6 +14,14 @@ namespace veltrane {
 namespace {
 
 using namespace veltrane::test;
+
+// A window of the running program, found as the user sees it: by its name.
+QWidget* Window(const char* name) {
+  for (QWidget* w : QApplication::topLevelWidgets())
+    if (w->objectName() == name) return w;
+  ADD_FAILURE() << "no window " << name;
+  return nullptr;
+}
 
 class Launcher : public ::testing::Test {
  protected:
@@ -58,15 +63,11 @@ TEST_F(Launcher, EverySubProgramBuiltSoFarOpensAndNavigateFindsItsCalculators) {
   for (const auto& [button, window] : opens) {
     EXPECT_TRUE(IsEnabled(&form(), button)) << button;
     Click(&form(), button);
-    QWidget* shown = nullptr;
-    for (QWidget* w : QApplication::topLevelWidgets())
-      if (w->objectName() == window) shown = w;
+    QWidget* shown = Window(window);
     ASSERT_TRUE(shown) << window;
     EXPECT_TRUE(shown->isVisible()) << window;
   }
-  QWidget* navigate = nullptr;
-  for (QWidget* w : QApplication::topLevelWidgets())
-    if (w->objectName() == "NaviForm") navigate = w;
+  QWidget* navigate = Window("NaviForm");
   auto* options = Find<QMenu>(navigate, "Options1");
   ASSERT_TRUE(options);
   emit options->aboutToShow();
@@ -74,7 +75,6 @@ TEST_F(Launcher, EverySubProgramBuiltSoFarOpensAndNavigateFindsItsCalculators) {
     EXPECT_TRUE(IsEnabled(navigate, item)) << item;
     Click(navigate, item);
   }
-  EXPECT_TRUE(program.Context().windows.tide != nullptr);
   int visible = 0;
   for (QWidget* w : QApplication::topLevelWidgets()) visible += w->isVisible();
   EXPECT_GE(visible, 10);
@@ -83,12 +83,12 @@ TEST_F(Launcher, EverySubProgramBuiltSoFarOpensAndNavigateFindsItsCalculators) {
   const IniFile settings(home.File("Settings.ini"));
   EXPECT_NE(settings.Read("NaviForm", "CompasFile", "-1"), "-1");
   EXPECT_NE(settings.Read("NaviForm", "Lat", "-1"), "-1");
-  EXPECT_FALSE(program.Context().windows.tide->isVisible());
+  EXPECT_FALSE(Window("NavTideForm")->isVisible());
 }
 
 TEST_F(Launcher, OpensConversionsAndHelp) {
   Click(&form(), "Conversions1");
-  EXPECT_TRUE(program.Context().windows.conversions->isVisible());
+  EXPECT_TRUE(Window("ConvForm")->isVisible());
   Click(&form(), "Help2");
   EXPECT_EQ(platform.helpPages, std::vector<std::string>{"index.html"});
 }
@@ -98,7 +98,7 @@ TEST_F(Launcher, ReadmeShowsTheChosenFile) {
   platform.fileAnswers.push_back(programFolder.File("Readme.txt"));
   Click(&form(), "Readme1");
   EXPECT_EQ(platform.fileDialogPresets, std::vector<std::string>{"Readme.txt"});
-  auto* readme = program.Context().windows.readme;
+  QWidget* readme = Window("ReadmeForm");
   ASSERT_TRUE(readme);
   EXPECT_TRUE(readme->isVisible());
   EXPECT_EQ(Text(readme, "Memo1"), "Veltrane\nfirst line");
@@ -110,7 +110,7 @@ TEST_F(Launcher, ReadmeThatCannotBeReadSaysSoAndNothingElse) {
   platform.fileAnswers.push_back(programFolder.File("missing.txt"));
   Click(&form(), "Readme1");
   EXPECT_EQ(platform.messages, std::vector<std::string>{"Can not be opened now"});
-  EXPECT_FALSE(program.Context().windows.readme->isVisible());
+  EXPECT_FALSE(Window("ReadmeForm")->isVisible());
   platform.Clear();
   Click(&form(), "Readme1");  // cancelled dialog
   EXPECT_TRUE(platform.messages.empty());
@@ -122,7 +122,7 @@ TEST_F(Launcher, ExitSavesLauncherAndClosesOpenWindows) {
   QApplication::processEvents();
   Click(&form(), "Conversions1");
   Click(&form(), "Exit1");
-  EXPECT_FALSE(program.Context().windows.conversions->isVisible());
+  EXPECT_FALSE(Window("ConvForm")->isVisible());
   const std::string entry = IniFile(home.File("Settings.ini")).Read("VeltraneForm", "fVeltrane", "");
   EXPECT_EQ(entry.substr(0, 2), "1,");
   EXPECT_EQ(entry, "1," + std::to_string(form().y()) + "," + std::to_string(form().x()));
@@ -132,7 +132,7 @@ TEST_F(Launcher, CloseBoxSavesOnlyTheLauncher) {
   form().show();
   Click(&form(), "Conversions1");
   form().close();
-  EXPECT_TRUE(program.Context().windows.conversions->isVisible());
+  EXPECT_TRUE(Window("ConvForm")->isVisible());
   EXPECT_EQ(IniFile(home.File("Settings.ini")).Read("VeltraneForm", "fVeltrane", "").substr(0, 2), "1,");
 }
 

@@ -7,6 +7,7 @@
 #include <fstream>
 
 #include "foundation/text_file.h"
+#include "support/test_data.h"
 
 namespace veltrane {
 namespace {
@@ -63,8 +64,7 @@ TEST(DeviationTable, ManyPairsAndOutOfRangeHeadingsAreSafe) {
 }
 
 TEST(DeviationTable, CompassToMagneticAndBackReturnsTheHeading) {
-  const char* data = std::getenv("VELTRANE_DATA_DIR");
-  std::string kurssi = data ? ReadTextFile(std::string(data) + "/Kurssi.cmp").value_or("") : "";
+  const std::string kurssi = ReadTextFile(test::ShippedDataFile("Kurssi.cmp")).value_or("");
   ASSERT_FALSE(kurssi.empty()) << "the example table ships with the program";
   const std::string steep = "0 10 60 -10 120 10 180 -10 240 10 300 -10";
   for (const std::string& text : {kurssi, steep}) {

@@ -5,6 +5,7 @@
 #include <fstream>
 
 #include "foundation/ini_file.h"
+#include "foundation/paths.h"
 #include "foundation/text_file.h"
 
 namespace veltrane {
@@ -88,6 +89,14 @@ TEST_F(Files, TextIsUtf8OrWindows1252) {
   EXPECT_FALSE(IsValidUtf8("\xC3"));
   EXPECT_FALSE(IsValidUtf8("\xE2\x82"));
   EXPECT_TRUE(IsValidUtf8("\xE2\x82\xAC"));
+}
+
+// The command-line tool looks for its shipped star file beside itself.
+TEST(ExecutableFolder, IsWhereThisProgramLies) {
+  const std::string folder = ExecutableFolder();
+  ASSERT_FALSE(folder.empty());
+  EXPECT_EQ(folder.back(), '/');
+  EXPECT_TRUE(std::filesystem::exists(folder + "foundation_tests"));
 }
 
 }  // namespace

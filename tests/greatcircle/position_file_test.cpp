@@ -10,6 +10,7 @@
 #include "foundation/text_file.h"
 #include "greatcircle/file_backup.h"
 #include "greatcircle/position_check.h"
+#include "support/test_data.h"
 
 namespace veltrane {
 namespace {
@@ -217,9 +218,7 @@ TEST_F(Folder, SaveAndCancelSave) {
 }
 
 TEST(ShippedPositionFile, IsSoundAndPassesTheChecker) {
-  const char* data = std::getenv("VELTRANE_DATA_DIR");
-  if (!data) GTEST_SKIP() << "VELTRANE_DATA_DIR not set";
-  const auto lines = ReadTextLines(std::string(data) + "/Position.txt");
+  const auto lines = ReadTextLines(test::ShippedDataFile("Position.txt"));
   ASSERT_TRUE(lines);
   EXPECT_EQ(PlaceNames(*lines).size(), lines->size());
   for (const auto& line : *lines) {

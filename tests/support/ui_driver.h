@@ -38,7 +38,7 @@ struct TestContext {
   FakePlatform platform;
   TempFolder settings;
   TempFolder program;
-  AppContext ctx{platform, settings.Path(), program.Path(), {}};
+  AppContext ctx{platform, settings.Path(), program.Path()};
 };
 
 }  // namespace veltrane::test

@@ -40,7 +40,6 @@ std::string Miles(double x) { return Str(RoundToScale(x, 100.0), 2); }
 }  // namespace
 
 TNavBearForm::TNavBearForm(AppContext& ctx) : FormBase(ctx, "NavBearForm", "Bearings") {
-  ctx.windows.bearings = this;
   BuildControls();
   AddMenuAction("Close1", "&Close Form", [this] { close(); });
   AddMenuAction("Print1", "&Print", [this] { PrintForm(); });

@@ -24,7 +24,6 @@ constexpr const char* kSection = "CrossForm";
 }  // namespace
 
 TCrossForm::TCrossForm(AppContext& ctx) : FormBase(ctx, "CrossForm", "CrossBearing") {
-  ctx.windows.cross = this;
   BuildControls();
   AddMenuAction("Close1", "&Close Form", [this] { close(); });
   AddMenuAction("Print1", "&Print", [this] { PrintForm(); });

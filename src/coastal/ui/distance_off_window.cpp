@@ -27,7 +27,6 @@ constexpr const char* kSection = "NavDisForm";
 }  // namespace
 
 TNavDisForm::TNavDisForm(AppContext& ctx) : FormBase(ctx, "NavDisForm", "Distances") {
-  ctx.windows.distances = this;
   BuildControls();
   AddMenuAction("Close1", "&Close Form", [this] { close(); });
   AddMenuAction("Print1", "&Print", [this] { PrintForm(); });

@@ -16,7 +16,6 @@
 namespace veltrane {
 
 TNavCourseForm::TNavCourseForm(AppContext& ctx) : FormBase(ctx, "NavCourseForm", "Courses") {
-  ctx.windows.course = this;
   auto* central = new QWidget(this);
   auto* grid = new QGridLayout(central);
   auto* meet = new ClickLabel("lbMeet", "Meet Another Boat", central);

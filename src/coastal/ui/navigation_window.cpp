@@ -11,13 +11,6 @@
 #include <QRadioButton>
 #include <cmath>
 
-#include "coastal/ui/bearings_window.h"
-#include "coastal/ui/meeting_course_window.h"
-#include "coastal/ui/cross_bearings_window.h"
-#include "coastal/ui/distance_off_window.h"
-#include "coastal/ui/sailing_window.h"
-#include "coastal/ui/tides_window.h"
-#include "coastal/ui/wind_window.h"
 #include "foundation/angles.h"
 #include "foundation/checks.h"
 #include "foundation/formats.h"
@@ -54,7 +47,6 @@ class Writing {
 }  // namespace
 
 TNaviForm::TNaviForm(AppContext& ctx) : FormBase(ctx, "NaviForm", "Navigate", "fNavi") {
-  ctx.windows.navi = this;
   BuildControls();
   // The hints are long explanations: they stay up for ten seconds.
   for (QWidget* w : findChildren<QWidget*>())
@@ -242,35 +234,34 @@ void TNaviForm::BuildMenu() {
   struct Item {
     const char* name;
     const char* caption;
-    std::function<FormBase*()> window;  // null while that window does not exist
+    FormBase* NavigateCalculators::*window;
   };
   const Item items[] = {
-      {"Bearings1", "&Bearings", [this] { return ctx_.windows.bearings; }},
-      {"Courses1", "&Courses", [this] { return ctx_.windows.course; }},
-      {"CrossBearing1", "C&rossBearing", [this] { return ctx_.windows.cross; }},
-      {"Distances1", "&Distances", [this] { return ctx_.windows.distances; }},
-      {"Sailing1", "&Sailing", [this] { return ctx_.windows.sailing; }},
-      {"Tides1", "&Tides", [this] { return ctx_.windows.tide; }},
-      {"Winds1", "&Winds", [this] { return ctx_.windows.wind; }},
+      {"Bearings1", "&Bearings", &NavigateCalculators::bearings},
+      {"Courses1", "&Courses", &NavigateCalculators::courses},
+      {"CrossBearing1", "C&rossBearing", &NavigateCalculators::crossBearing},
+      {"Distances1", "&Distances", &NavigateCalculators::distances},
+      {"Sailing1", "&Sailing", &NavigateCalculators::sailing},
+      {"Tides1", "&Tides", &NavigateCalculators::tides},
+      {"Winds1", "&Winds", &NavigateCalculators::winds},
   };
-  std::vector<std::pair<QAction*, std::function<FormBase*()>>> gated;
   for (const auto& item : items) {
-    QAction* a = AddMenuAction(options_, item.name, item.caption, [window = item.window] {
-      if (FormBase* w = window()) w->ShowForm();
+    QAction* a = AddMenuAction(options_, item.name, item.caption, [this, window = item.window] {
+      if (FormBase* w = calculators_.*window) w->ShowForm();
     });
-    gated.emplace_back(a, item.window);
+    a->setEnabled(false);
+    calculatorItems_.emplace_back(a, item.window);
   }
-  // Some of these windows are created after this one: decide each time the menu opens.
-  auto refresh = [gated] {
-    for (const auto& [action, window] : gated) action->setEnabled(window() != nullptr);
-  };
-  connect(options_, &QMenu::aboutToShow, this, refresh);
-  refresh();
   QMenu* demos = AddMenu("Demos1", "&Demos");
   AddMenuAction(demos, "West1", "&West", [this] { Demo(true); });
   AddMenuAction(demos, "East1", "&East", [this] { Demo(false); });
   AddMenuAction("Print1", "&Print", [this] { PrintForm(); });
   AddMenuAction("Help1", "&Help", [this] { OpenHelp(); });
+}
+
+void TNaviForm::SetCalculators(const NavigateCalculators& calculators) {
+  calculators_ = calculators;
+  for (const auto& [action, window] : calculatorItems_) action->setEnabled(calculators_.*window != nullptr);
 }
 
 void TNaviForm::WatchEntries() {

@@ -11,6 +11,7 @@
 #include "coastal/ui/nav_fields.h"
 #include "foundation/ui/form_base.h"
 
+class QAction;
 class QButtonGroup;
 class QComboBox;
 class QLabel;
@@ -20,10 +21,22 @@ class QRadioButton;
 
 namespace veltrane {
 
+// The small calculator windows of the Options menu; a missing one leaves its item disabled.
+struct NavigateCalculators {
+  FormBase* bearings = nullptr;
+  FormBase* courses = nullptr;
+  FormBase* crossBearing = nullptr;
+  FormBase* distances = nullptr;
+  FormBase* sailing = nullptr;
+  FormBase* tides = nullptr;
+  FormBase* winds = nullptr;
+};
+
 class TNaviForm : public FormBase, public NavigateLink {
   Q_OBJECT
  public:
   explicit TNaviForm(AppContext& ctx);
+  void SetCalculators(const NavigateCalculators& calculators);
   void SaveSettings() override;
 
   PositionTexts EndPosition() const override;
@@ -75,6 +88,8 @@ class TNaviForm : public FormBase, public NavigateLink {
   QLineEdit *edTrDistance_, *edTrCourse_, *edTrSpeed_;
   QLabel* lbMode_ = nullptr;
   QMenu* options_ = nullptr;
+  NavigateCalculators calculators_;
+  std::vector<std::pair<QAction*, FormBase* NavigateCalculators::*>> calculatorItems_;
 };
 
 }  // namespace veltrane

@@ -31,7 +31,6 @@ QLabel* ResultLabel(QWidget* parent, const std::string& name) {
 }  // namespace
 
 TNavSailForm::TNavSailForm(AppContext& ctx) : FormBase(ctx, "NavSailForm", "Sailing") {
-  ctx.windows.sailing = this;
   auto* central = new QWidget(this);
   auto* column = new QVBoxLayout(central);
   column->addWidget(BuildUpwind(central));

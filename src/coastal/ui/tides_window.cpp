@@ -26,7 +26,6 @@ QLineEdit* TimeEdit(QWidget* parent, const char* name) {
 }  // namespace
 
 TNavTideForm::TNavTideForm(AppContext& ctx) : FormBase(ctx, "NavTideForm", "h") {
-  ctx.windows.tide = this;
   BuildControls();
   AddMenuAction("Close1", "&Close Form", [this] { close(); });
   AddMenuAction("Emptyall1", "&Empty all", [this] { Emptyall1Click(); });

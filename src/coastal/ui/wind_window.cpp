@@ -18,7 +18,6 @@
 namespace veltrane {
 
 TNavWindForm::TNavWindForm(AppContext& ctx) : FormBase(ctx, "NavWindForm", "Winds") {
-  ctx.windows.wind = this;
   auto* central = new QWidget(this);
   auto* row = new QHBoxLayout(central);
   row->addWidget(BuildTrueWind(central));

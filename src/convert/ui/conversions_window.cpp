@@ -37,7 +37,6 @@ QString RadioName(const char* title, const std::string& unit) {
 }  // namespace
 
 TConvForm::TConvForm(AppContext& ctx) : FormBase(ctx, "ConvForm", "Conversions") {
-  ctx.windows.conversions = this;
   auto* central = new QWidget(this);
   auto* grid = new QGridLayout(central);
   for (size_t i = 0; i < converters_.size(); ++i) {

@@ -1,6 +1,15 @@
 #pragma once
-// The one door every window has to the outside world: messages, dialogs, clock, printing,
-// files and the other windows. The program passes the Qt platform; tests pass a fake.
+// The one door every window has to the outside world: messages, dialogs, clock, printing and
+// files. The program passes the Qt platform; tests pass a fake.
+//
+// It knows nothing of other windows. Where one window reaches another, the window that offers
+// something declares a small interface for it in its own area, next to its header
+// (coastal/ui/navigate_link.h: Navigate's end position and run; foundation/ui/
+// place_file_listener.h: "the place file changed"), implements it, and the window that uses it
+// takes a pointer through its constructor or a setter (null: the feature does nothing). app/program_start.cpp
+// creates the windows in the program's order and then wires them together; a test hands a
+// window a fake of just the link it needs. A window never includes another area's window
+// header. A window that only opens another takes it as a FormBase*.
 #include <QDateTime>
 #include <memory>
 #include <optional>
@@ -50,61 +59,10 @@ class Platform : public MessageSink {
   virtual bool Download(const std::string& url, const std::string& file) = 0;
 };
 
-// Every window of the program, so windows can reach the ones they are coupled to. A test that
-// builds one window alone leaves the others null: windows check before use.
-class TVeltraneForm;
-class TConvForm;
-class TNaviForm;
-class TCrossForm;
-class TNavDisForm;
-class TNavBearForm;
-class TNavTideForm;
-class TNavWindForm;
-class TNavSailForm;
-class TNavCourseForm;
-class TGreatForm;
-class TEdiForm;
-class TDlgForm2;
-class TStormForm;
-class TStorm_CenterForm;
-class TAvoidanceForm;
-class TAvoidgrafForm;
-class TPressureForm;
-class TPositionForm;
-class TIndicationsForm;
-class TReadmeForm;
-class TAboutBox;
-
-struct Windows {
-  TVeltraneForm* launcher = nullptr;
-  TConvForm* conversions = nullptr;
-  TNaviForm* navi = nullptr;
-  TCrossForm* cross = nullptr;
-  TNavDisForm* distances = nullptr;
-  TNavBearForm* bearings = nullptr;
-  TNavTideForm* tide = nullptr;
-  TNavWindForm* wind = nullptr;
-  TNavSailForm* sailing = nullptr;
-  TNavCourseForm* course = nullptr;
-  TGreatForm* great = nullptr;
-  TEdiForm* editor = nullptr;
-  TDlgForm2* confirmDialog = nullptr;
-  TStormForm* storm = nullptr;
-  TStorm_CenterForm* stormCenter = nullptr;
-  TAvoidanceForm* avoidance = nullptr;
-  TAvoidgrafForm* avoidancePlot = nullptr;
-  TPressureForm* pressure = nullptr;
-  TPositionForm* stormPosition = nullptr;
-  TIndicationsForm* indications = nullptr;
-  TReadmeForm* readme = nullptr;
-  TAboutBox* about = nullptr;
-};
-
 struct AppContext {
   Platform& platform;
   std::string settingsFolder;  // ends with '/'
   std::string programFolder;   // ends with '/'
-  Windows windows;
 
   std::string SettingsFile() const { return settingsFolder + "Settings.ini"; }
   // Folder of the files kept beside the program ("Position.txt", "SETS.INI", "*.cmp",

@@ -12,7 +12,6 @@ constexpr int kCancel = 3;
 }  // namespace
 
 TDlgForm2::TDlgForm2(AppContext& ctx) : QDialog(nullptr) {
-  ctx.windows.confirmDialog = this;
   setObjectName("DlgForm2");
   setWindowTitle("Confirmation");
   setModal(true);

@@ -27,7 +27,6 @@
 #include "greatcircle/great_texts.h"
 #include "greatcircle/grutil.h"
 #include "greatcircle/position_file.h"
-#include "greatcircle/ui/position_editor_window.h"
 #include "greatcircle/wgs84_distance.h"
 
 namespace veltrane {
@@ -67,7 +66,6 @@ QString RadioName(int n) { return QString("RadioButton%1").arg(n); }
 }  // namespace
 
 TGreatForm::TGreatForm(AppContext& ctx) : FormBase(ctx, "GreatForm", "Great Circle Count ", "fGreat") {
-  ctx.windows.great = this;
   auto* central = new QWidget(this);
   auto* layout = new QVBoxLayout(central);
   auto* points = new QHBoxLayout;
@@ -115,7 +113,7 @@ TGreatForm::TGreatForm(AppContext& ctx) : FormBase(ctx, "GreatForm", "Great Circ
   AddMenuAction("Close1", "&Close Form", [this] { close(); });
   AddMenuAction("Demo1", "&Demo", [this] { Demo1Click(); });
   AddMenuAction("Editor1", "&Editor", [this] {
-    if (ctx_.windows.editor) ctx_.windows.editor->ShowForm();
+    if (editor_) editor_->ShowForm();
   });
   // The window's image, as "&Print" of every other window; the report is "   &Print".
   AddMenuAction("PrintForm1", "&Print Form", [this] { PrintForm(); });
@@ -270,7 +268,7 @@ void TGreatForm::LoadPlaceNames(bool reportMissing) {
   }
 }
 
-void TGreatForm::PlaceNamesChanged() { LoadPlaceNames(false); }
+void TGreatForm::PlaceFileChanged() { LoadPlaceNames(false); }
 
 void TGreatForm::PlaceChosen(PointFields& p, const std::string& name) {
   const auto lines = ReadTextLines(PositionFile());

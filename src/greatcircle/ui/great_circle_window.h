@@ -5,6 +5,7 @@
 
 #include "coastal/nav_utl.h"
 #include "foundation/ui/form_base.h"
+#include "foundation/ui/place_file_listener.h"
 #include "greatcircle/great_route.h"
 
 class QComboBox;
@@ -17,7 +18,7 @@ class QTableWidget;
 
 namespace veltrane {
 
-class TGreatForm : public FormBase {
+class TGreatForm : public FormBase, public PlaceFileListener {
   Q_OBJECT
  public:
   explicit TGreatForm(AppContext& ctx);
@@ -29,12 +30,15 @@ class TGreatForm : public FormBase {
   void Demo1Click();
   void PrintClick();
   // The position file has changed (the editor saved it): the name lists follow it.
-  void PlaceNamesChanged();
+  void PlaceFileChanged() override;
+  // The window "&Editor" opens.
+  void SetEditor(FormBase* editor) { editor_ = editor; }
 
  protected:
   void showEvent(QShowEvent* event) override;
 
  private:
+  FormBase* editor_ = nullptr;
   // One of the two points: its fields and its name box.
   struct PointFields {
     QLineEdit* latDeg;

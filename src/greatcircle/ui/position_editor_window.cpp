@@ -19,7 +19,6 @@
 #include "greatcircle/position_check.h"
 #include "greatcircle/position_file.h"
 #include "greatcircle/ui/confirmation_dialog.h"
-#include "greatcircle/ui/great_circle_window.h"
 
 namespace veltrane {
 namespace {
@@ -27,7 +26,6 @@ constexpr const char* kPositionKey = "fEdi";
 }
 
 TEdiForm::TEdiForm(AppContext& ctx) : FormBase(ctx, "EdiForm", "Editor") {
-  ctx.windows.editor = this;
   auto* central = new QWidget(this);
   auto* layout = new QVBoxLayout(central);
   panel1_ = new QWidget(central);
@@ -140,7 +138,8 @@ void TEdiForm::Undo1Click() {
 }
 
 void TEdiForm::PositionFileChanged() {
-  if (ctx_.windows.great && path_ == ctx_.DataFolder() + kPositionFileName) ctx_.windows.great->PlaceNamesChanged();
+  if (path_ != ctx_.DataFolder() + kPositionFileName) return;
+  for (PlaceFileListener* listener : listeners_) listener->PlaceFileChanged();
 }
 
 void TEdiForm::Search1Click() {
@@ -168,7 +167,7 @@ void TEdiForm::SelectLine(int line) {
 }
 
 Answer TEdiForm::Ask(const QString& line1, const QString& line2) {
-  if (ctx_.windows.confirmDialog) return ctx_.windows.confirmDialog->Ask(line1, line2, frameGeometry());
+  if (dialog_) return dialog_->Ask(line1, line2, frameGeometry());
   return ctx_.platform.Confirm((line1 + "\n" + line2).toStdString(), true);
 }
 

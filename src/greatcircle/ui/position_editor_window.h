@@ -2,8 +2,10 @@
 // "Editor": a plain text editor for "Position.txt" or any other text file, with save and
 // backup, undo of the last save, sorting, search, and the checker of "Position.txt".
 #include <QString>
+#include <vector>
 
 #include "foundation/ui/form_base.h"
+#include "foundation/ui/place_file_listener.h"
 
 class QLabel;
 class QPlainTextEdit;
@@ -11,10 +13,16 @@ class QWidget;
 
 namespace veltrane {
 
+class TDlgForm2;
+
 class TEdiForm : public FormBase {
   Q_OBJECT
  public:
   explicit TEdiForm(AppContext& ctx);
+  // Told whenever "Position.txt" has been written.
+  void AddPlaceFileListener(PlaceFileListener* listener) { listeners_.push_back(listener); }
+  // Asks the three-button questions; without it the platform's confirmation asks them.
+  void SetConfirmationDialog(TDlgForm2* dialog) { dialog_ = dialog; }
 
   void PositioLdClick();
   void OtherLdClick();
@@ -33,7 +41,7 @@ class TEdiForm : public FormBase {
   bool Open(const std::string& path, const QString& caption, bool checkPanel);
   bool Load();
   void SelectLine(int line);
-  // Tells the great circle window when the file just written is its position file.
+  // Tells the listeners when the file just written is the position file.
   void PositionFileChanged();
   Answer Ask(const QString& line1, const QString& line2);
 
@@ -42,6 +50,8 @@ class TEdiForm : public FormBase {
   QLabel* lbError_;
   std::string path_;  // the file the caption names
   std::string lastFind_;
+  std::vector<PlaceFileListener*> listeners_;
+  TDlgForm2* dialog_ = nullptr;
 };
 
 }  // namespace veltrane

@@ -75,7 +75,6 @@ class AvoidancePlotView : public QWidget {
 };
 
 TAvoidgrafForm::TAvoidgrafForm(AppContext& ctx) : FormBase(ctx, "AvoidgrafForm", "Storm Avoidance Situation") {
-  ctx.windows.avoidancePlot = this;
   auto* central = new QWidget(this);
   auto* layout = new QHBoxLayout(central);
   paintBox_ = new AvoidancePlotView(central);

@@ -38,7 +38,6 @@ std::string PositionLine(const PositionRecord& p) {
 }  // namespace
 
 TAvoidanceForm::TAvoidanceForm(AppContext& ctx) : PositionFormBase(ctx, "AvoidanceForm", "Storm Avoidance") {
-  ctx.windows.avoidance = this;
   BuildControls();
   panel5_->hide();
   memo_->hide();
@@ -145,9 +144,8 @@ void TAvoidanceForm::ClearResults() {
 void TAvoidanceForm::AddLine(const std::string& line) { memo_->appendPlainText(Text(line)); }
 
 void TAvoidanceForm::Transfer1Click() {
-  const TStorm_CenterForm* centre = ctx_.windows.stormCenter;
-  if (!centre) return;
-  const std::optional<TStorm_CenterForm::Handover> h = centre->Results();
+  if (!centre_) return;
+  const std::optional<TStorm_CenterForm::Handover> h = centre_->Results();
   if (!h) return;
   CopyPosition(*h->boat, boat_);
   CopyPosition(*h->cyclone, cyclone_);
@@ -260,10 +258,9 @@ void TAvoidanceForm::CyclonCountClick() {
 }
 
 void TAvoidanceForm::SituationClick() {
-  TAvoidgrafForm* plot = ctx_.windows.avoidancePlot;
-  if (!plot) return;
-  plot->ShowForm();
-  plot->Draw(plotInput_);
+  if (!plot_) return;
+  plot_->ShowForm();
+  plot_->Draw(plotInput_);
   situation_->setEnabled(false);
 }
 

@@ -13,10 +13,18 @@ class QPushButton;
 
 namespace veltrane {
 
+class TAvoidgrafForm;
+class TStorm_CenterForm;
+
 class TAvoidanceForm : public PositionFormBase {
   Q_OBJECT
  public:
   explicit TAvoidanceForm(AppContext& ctx);
+  // Where "Transfer" takes the storm centre's results from, and where "Situation" draws.
+  void SetLinks(const TStorm_CenterForm* centre, TAvoidgrafForm* plot) {
+    centre_ = centre;
+    plot_ = plot;
+  }
 
   void CyclonCountClick();
   void SituationClick();
@@ -42,6 +50,8 @@ class TAvoidanceForm : public PositionFormBase {
   QPushButton* situation_;
   // What "Situation" draws: the last solved situation.
   AvoidancePlotInput plotInput_;
+  const TStorm_CenterForm* centre_ = nullptr;
+  TAvoidgrafForm* plot_ = nullptr;
 };
 
 }  // namespace veltrane

@@ -8,7 +8,6 @@
 namespace veltrane {
 
 TIndicationsForm::TIndicationsForm(AppContext& ctx) : FormBase(ctx, "IndicationForm", "Early Indications") {
-  ctx.windows.indications = this;
   QPlainTextEdit* memo = ReadOnlyMemo(this);
   // A fixed-pitch font keeps the continuation lines under their item.
   memo->setFont(QFontDatabase::systemFont(QFontDatabase::FixedFont));

@@ -46,7 +46,6 @@ QString Text(const std::string& s) { return QString::fromStdString(s); }
 }  // namespace
 
 TStorm_CenterForm::TStorm_CenterForm(AppContext& ctx) : PositionFormBase(ctx, "Storm_CenterForm", "Storm Center") {
-  ctx.windows.stormCenter = this;
   BuildControls();
   ReadSettings();
   panelPos2_->hide();
@@ -149,9 +148,9 @@ void TStorm_CenterForm::BuildControls() {
   connect(ok, &QPushButton::clicked, this, [this] { OkClick(); });
   connect(count, &QPushButton::clicked, this, [this] { CountCyclonClick(); });
   connect(btnAvoid_, &QPushButton::clicked, this, [this] {
-    if (TAvoidanceForm* avoid = ctx_.windows.avoidance) {
-      avoid->ShowForm();
-      avoid->Transfer1Click();
+    if (avoidance_) {
+      avoidance_->ShowForm();
+      avoidance_->Transfer1Click();
     }
   });
   AddMenuAction("Close1", "&Close Form", [this] {

@@ -12,6 +12,8 @@ class QRadioButton;
 
 namespace veltrane {
 
+class TAvoidanceForm;
+
 class TStorm_CenterForm : public PositionFormBase {
   Q_OBJECT
  public:
@@ -23,6 +25,8 @@ class TStorm_CenterForm : public PositionFormBase {
   void Demo1Click();
   // Writes the choices of section "Storm_CenterForm".
   void SaveSettings() override;
+  // The window "Avoid" hands the results to.
+  void SetAvoidance(TAvoidanceForm* avoidance) { avoidance_ = avoidance; }
 
   // What the avoidance window takes over; nothing before a centre has been estimated.
   struct Handover {
@@ -53,6 +57,7 @@ class TStorm_CenterForm : public PositionFormBase {
   QLabel *lbBaro_, *label37_, *label38_;
   QPlainTextEdit* memo_;
   QPushButton* btnAvoid_;
+  TAvoidanceForm* avoidance_ = nullptr;
 };
 
 }  // namespace veltrane

@@ -9,10 +9,6 @@
 #include <QVBoxLayout>
 #include <cmath>
 
-#include "storm/ui/avoidance_window.h"
-#include "storm/ui/indications_window.h"
-#include "storm/ui/storm_centre_window.h"
-#include "storm/ui/pressure_window.h"
 
 namespace veltrane {
 namespace {
@@ -47,7 +43,6 @@ QPixmap CyclonePicture() {
 }  // namespace
 
 TStormForm::TStormForm(AppContext& ctx) : FormBase(ctx, "StormForm", "Storm") {
-  ctx.windows.storm = this;
   auto* central = new QWidget(this);
   auto* layout = new QHBoxLayout(central);
   auto* buttons = new QVBoxLayout;
@@ -59,13 +54,13 @@ TStormForm::TStormForm(AppContext& ctx) : FormBase(ctx, "StormForm", "Storm") {
     b->setFont(f);
     buttons->addWidget(b);
     connect(b, &QPushButton::clicked, this, [this, window] {
-      if (FormBase* w = window(ctx_.windows)) w->ShowForm();
+      if (FormBase* w = tools_.*window) w->ShowForm();
     });
   };
-  button("IndicationBitBtn", "Early Indications", [](const Windows& w) -> FormBase* { return w.indications; });
-  button("PressureBitBtn", "Pressure Center", [](const Windows& w) -> FormBase* { return w.pressure; });
-  button("StormcenterBitBtn", "Storm Center", [](const Windows& w) -> FormBase* { return w.stormCenter; });
-  button("AvoidanceBitBtn", "Storm Avoidance", [](const Windows& w) -> FormBase* { return w.avoidance; });
+  button("IndicationBitBtn", "Early Indications", &StormTools::indications);
+  button("PressureBitBtn", "Pressure Center", &StormTools::pressure);
+  button("StormcenterBitBtn", "Storm Center", &StormTools::centre);
+  button("AvoidanceBitBtn", "Storm Avoidance", &StormTools::avoidance);
   buttons->addStretch();
   layout->addLayout(buttons);
   auto* image = new QLabel(central);

@@ -4,10 +4,22 @@
 
 namespace veltrane {
 
+// The windows the four buttons open; a missing one makes its button do nothing.
+struct StormTools {
+  FormBase* indications = nullptr;
+  FormBase* pressure = nullptr;
+  FormBase* centre = nullptr;
+  FormBase* avoidance = nullptr;
+};
+
 class TStormForm : public FormBase {
   Q_OBJECT
  public:
   explicit TStormForm(AppContext& ctx);
+  void SetTools(const StormTools& tools) { tools_ = tools; }
+
+ private:
+  StormTools tools_;
 };
 
 }  // namespace veltrane

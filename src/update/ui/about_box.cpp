@@ -17,7 +17,6 @@ QString VersionText() {
 }
 
 TAboutBox::TAboutBox(AppContext& ctx) {
-  ctx.windows.about = this;
   setObjectName("AboutBox");
   setWindowTitle("About Veltrane");
   auto* layout = new QVBoxLayout(this);

@@ -13,6 +13,7 @@
 #include "foundation/numbers.h"
 #include "foundation/text_file.h"
 #include "support/ui_driver.h"
+#include "support/test_data.h"
 
 namespace veltrane {
 namespace {
@@ -30,8 +31,7 @@ double Shown(QObject* w, const char* deg, const char* min, const char* minusButt
 class Navigate : public ::testing::Test {
  protected:
   void SetUp() override {
-    const char* data = std::getenv("VELTRANE_DATA_DIR");
-    const auto kurssi = ReadTextFile(std::string(data ? data : "") + "/Kurssi.cmp");
+    const auto kurssi = ReadTextFile(ShippedDataFile("Kurssi.cmp"));
     ASSERT_TRUE(kurssi) << "the example compass table ships in data/";
     t.program.Write("Kurssi.cmp", *kurssi);
     form = std::make_unique<TNaviForm>(t.ctx);
@@ -482,23 +482,22 @@ TEST_F(Navigate, FirstStartDefaultsAndTheOptionsMenu) {
   EXPECT_EQ(compasses->count(), 2);
   EXPECT_EQ(compasses->itemText(1).toStdString(), "Kurssi");
 
-  auto* options = Find<QMenu>(w(), "Options1");
-  emit options->aboutToShow();
+  // Calculators the program has not given stay disabled; the given ones open.
   EXPECT_FALSE(IsEnabled(w(), "CrossBearing1"));
-  EXPECT_FALSE(IsEnabled(w(), "Tides1"));
   TCrossForm cross(t.ctx);
-  emit options->aboutToShow();
-  EXPECT_TRUE(IsEnabled(w(), "CrossBearing1"));
+  TNavTideForm tide(t.ctx);
+  NavigateCalculators calculators;
+  calculators.crossBearing = &cross;
+  calculators.tides = &tide;
+  form->SetCalculators(calculators);
   EXPECT_FALSE(IsEnabled(w(), "Bearings1"));
-  Click(w(), "CrossBearing1");
-  EXPECT_TRUE(cross.isVisible());
-  cross.hide();
-  TNavTideForm tide(t.ctx);  // created after Navigate, as at program start
-  emit options->aboutToShow();
-  EXPECT_TRUE(IsEnabled(w(), "Tides1"));
-  Click(w(), "Tides1");
-  EXPECT_TRUE(tide.isVisible());
-  tide.hide();
+  EXPECT_FALSE(IsEnabled(w(), "Winds1"));
+  for (const auto& [item, window] : {std::pair<const char*, QWidget*>{"CrossBearing1", &cross}, {"Tides1", &tide}}) {
+    EXPECT_TRUE(IsEnabled(w(), item)) << item;
+    Click(w(), item);
+    EXPECT_TRUE(window->isVisible()) << item;
+    window->hide();
+  }
 
   Click(w(), "Print1");
   EXPECT_EQ(t.platform.printCount, 1);

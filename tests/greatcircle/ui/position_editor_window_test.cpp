@@ -46,6 +46,7 @@ struct Editor : ::testing::Test {
   TestContext t;
   TEdiForm form{t.ctx};
   TDlgForm2 dialog{t.ctx};
+  Editor() { form.SetConfirmationDialog(&dialog); }
   std::string Memo() { return Text(&form, "Memo1"); }
   void OpenPositions(const std::string& text) {
     t.program.Write("Position.txt", text);
@@ -90,8 +91,28 @@ TEST_F(Editor, SaveKeepsABackupAndCancelSaveBringsItBack) {
   EXPECT_EQ(t.program.Read("Position.txt"), "Lisbon=38_42_N,9_8_W\n");
 }
 
+struct CountingListener : PlaceFileListener {
+  void PlaceFileChanged() override { ++calls; }
+  int calls = 0;
+};
+
+TEST_F(Editor, OnlyWritingThePlaceFileIsTold) {
+  CountingListener listener;
+  form.AddPlaceFileListener(&listener);
+  t.program.Write("Other.txt", "x\n");
+  t.platform.fileAnswers.push_back(t.program.File("Other.txt"));
+  form.show();
+  Click(&form, "OtherLd");
+  Click(&form, "Save1");
+  EXPECT_EQ(listener.calls, 0);
+  OpenPositions("Lisbon=38_42_N,9_8_W\n");
+  Click(&form, "Save1");
+  EXPECT_EQ(listener.calls, 1);
+}
+
 TEST_F(Editor, GreatCircleNamesFollowTheSavedFile) {
   TGreatForm great(t.ctx);
+  form.AddPlaceFileListener(&great);
   OpenPositions("Lisbon=38_42_N,9_8_W\n");
   great.show();
   auto* names = Find<QComboBox>(&great, "cbxStart");

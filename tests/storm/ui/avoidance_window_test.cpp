@@ -21,6 +21,10 @@ struct StormWindows {
   TStorm_CenterForm centre{t.ctx};
   TAvoidanceForm avoid{t.ctx};
   TAvoidgrafForm plot{t.ctx};
+  StormWindows() {
+    centre.SetAvoidance(&avoid);
+    avoid.SetLinks(&centre, &plot);
+  }
 };
 
 void TypeAll(QObject* form, std::initializer_list<std::pair<const char*, const char*>> fields) {

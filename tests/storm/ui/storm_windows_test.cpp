@@ -18,12 +18,13 @@ using ::testing::ElementsAre;
 TEST(StormWindow, ButtonsShowTheirWindows) {
   TestContext t;
   TStormForm storm(t.ctx);
-  // Buttons whose window does not exist do nothing.
+  // Buttons whose window was not given do nothing.
   Click(&storm, "PressureBitBtn");
   TIndicationsForm indications(t.ctx);
   TPressureForm pressure(t.ctx);
   TStorm_CenterForm centre(t.ctx);
   TAvoidanceForm avoid(t.ctx);
+  storm.SetTools({&indications, &pressure, &centre, &avoid});
   const std::pair<const char*, QWidget*> cases[] = {{"IndicationBitBtn", &indications},
                                                     {"PressureBitBtn", &pressure},
                                                     {"StormcenterBitBtn", &centre},
