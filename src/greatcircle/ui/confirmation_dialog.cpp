@@ -11,7 +11,7 @@ constexpr int kNo = 2;
 constexpr int kCancel = 3;
 }  // namespace
 
-TDlgForm2::TDlgForm2(AppContext& ctx) : QDialog(nullptr) {
+TDlgForm2::TDlgForm2(AppContext&) : QDialog(nullptr) {
   setObjectName("DlgForm2");
   setWindowTitle("Confirmation");
   setModal(true);

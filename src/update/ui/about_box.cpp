@@ -16,7 +16,7 @@ QString VersionText() {
   return "Version: " + parts.mid(0, 4).join('.');
 }
 
-TAboutBox::TAboutBox(AppContext& ctx) {
+TAboutBox::TAboutBox(AppContext&) {
   setObjectName("AboutBox");
   setWindowTitle("About Veltrane");
   auto* layout = new QVBoxLayout(this);
