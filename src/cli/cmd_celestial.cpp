@@ -147,10 +147,14 @@ struct FixOptions {
 PositionRecord LopIn(const std::string& text) {
   const std::string parts[3] = {GetField(text, ',', 0), GetField(text, ',', 1), GetField(text, ',', 2)};
   if (!GetField(text, ',', 3).empty() || parts[2].empty()) throw UsageError("--lop: must be DIR,LAT,LON");
-  const double dir = NumberIn("--lop", parts[0], 0, 360);
-  const double lat = NumberIn("--lop", parts[1], -90, 90);
-  const double lon = NumberIn("--lop", parts[2], -180, 180);
-  return {dir, lat, -lon};
+  try {
+    const double dir = NumberIn("--lop", parts[0], 0, 360);
+    const double lat = NumberIn("--lop", parts[1], -90, 90);
+    const double lon = NumberIn("--lop", parts[2], -180, 180);
+    return {dir, lat, -lon};
+  } catch (const CLI::ValidationError& e) {
+    throw UsageError(e.what());
+  }
 }
 
 Result Fix(const FixOptions& o) {
