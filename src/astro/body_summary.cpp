@@ -17,20 +17,15 @@ namespace {
 
 constexpr double kSunMagnitude = -26.74;
 
-// Geocentric apparent place with what goes with it at one instant.
-struct ApparentBody {
-  double ra = 0.0, dec = 0.0, parallax = 0.0;
-  std::optional<double> magnitude, distanceAu, distanceKm;
-  std::optional<BodyPhase> phase;
-};
-
 // The Moon's visual magnitude from its phase angle (degrees).
 double MoonMagnitude(double phaseAngle) {
   const double i = std::fabs(phaseAngle);
   return -12.73 + 0.026 * i + 4e-9 * std::pow(i, 4.0);
 }
 
-ApparentBody PlaceAt(const SkyBody& body, double t, Listing* listing) {
+}  // namespace
+
+ApparentBody ApparentPlaceOf(const SkyBody& body, double t, Listing* listing) {
   ApparentBody b;
   switch (body.kind) {
     case BodyKind::Sun: {
@@ -70,8 +65,6 @@ ApparentBody PlaceAt(const SkyBody& body, double t, Listing* listing) {
   return b;
 }
 
-}  // namespace
-
 double StandardAltitude(BodyKind kind) {
   switch (kind) {
     case BodyKind::Sun: return -0.8333;
@@ -82,12 +75,30 @@ double StandardAltitude(BodyKind kind) {
   return -0.5667;
 }
 
+RiseTransitSetResult RiseTransitSetFor(const SkyBody& body, const SkyObserver& observer, const SkyInstant& day,
+                                       double zoneHours) {
+  RiseTransitSetInput in;
+  // Places at 0h dynamical time of the three days; Delta T carries the interpolation to UT.
+  for (int d = 0; d < 3; ++d) {
+    const ApparentBody place = ApparentPlaceOf(body, (day.jd0 + (d - 1) - 2451545.0) / 36525.0);
+    in.ra[d] = place.ra;
+    in.dec[d] = place.dec;
+  }
+  in.h0 = StandardAltitude(body.kind);
+  in.latitude = observer.latitude;
+  in.lonWest = observer.lonWest;
+  in.jd0 = day.jd0;
+  in.deltaT = day.deltaT;
+  in.zoneHours = zoneHours;
+  return RiseTransitSet(in);
+}
+
 BodySummary SummarizeBody(const SkyBody& body, const SkyObserver& observer, const SkyInstant& instant,
                           double zoneHours, Listing* listing) {
   BodySummary s;
   s.jd = instant.jd0 + instant.hours / 24.0;
   s.deltaT = instant.deltaT;
-  const ApparentBody b = PlaceAt(body, instant.DynamicalCenturies(), listing);
+  const ApparentBody b = ApparentPlaceOf(body, instant.DynamicalCenturies(), listing);
   s.magnitude = b.magnitude;
   s.distanceAu = b.distanceAu;
   s.distanceKm = b.distanceKm;
@@ -109,20 +120,7 @@ BodySummary SummarizeBody(const SkyBody& body, const SkyObserver& observer, cons
   s.refractedAltitude = h.altitude + h.refraction;
   s.azimuth = h.azimuth;
 
-  RiseTransitSetInput in;
-  // Places at 0h dynamical time of the three days; Delta T carries the interpolation to UT.
-  for (int d = 0; d < 3; ++d) {
-    const ApparentBody day = PlaceAt(body, (instant.jd0 + (d - 1) - 2451545.0) / 36525.0, nullptr);
-    in.ra[d] = day.ra;
-    in.dec[d] = day.dec;
-  }
-  in.h0 = StandardAltitude(body.kind);
-  in.latitude = observer.latitude;
-  in.lonWest = observer.lonWest;
-  in.jd0 = instant.jd0;
-  in.deltaT = instant.deltaT;
-  in.zoneHours = zoneHours;
-  s.riseTransitSet = RiseTransitSet(in);
+  s.riseTransitSet = RiseTransitSetFor(body, observer, instant, zoneHours);
   s.twilight = TwilightOfDay(observer, instant, zoneHours);
   return s;
 }

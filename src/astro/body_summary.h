@@ -45,6 +45,21 @@ struct BodySummary {
   Twilight twilight;
 };
 
+// Geocentric apparent place of a body with what goes with it, at t (Julian centuries from 2000
+// January 1.5, dynamical time).
+struct ApparentBody {
+  double ra = 0.0, dec = 0.0;  // degrees
+  double parallax = 0.0;       // equatorial horizontal parallax, degrees
+  std::optional<double> magnitude, distanceAu, distanceKm;
+  std::optional<BodyPhase> phase;
+};
+ApparentBody ApparentPlaceOf(const SkyBody& body, double t, Listing* listing = nullptr);
+
+// Rising, transit and setting on the day of the instant (its hours play no part), from the
+// body's places at 0h dynamical time of the day before, the day and the day after.
+RiseTransitSetResult RiseTransitSetFor(const SkyBody& body, const SkyObserver& observer, const SkyInstant& day,
+                                       double zoneHours);
+
 // zoneHours: UT minus local time, which decides the local calendar day of rising and setting.
 // The listing, when given, receives the computation's rows.
 BodySummary SummarizeBody(const SkyBody& body, const SkyObserver& observer, const SkyInstant& instant,

@@ -21,7 +21,7 @@ SunCrossings SunAltitudeCrossings(const SkyObserver& observer, const SkyInstant&
   in.deltaT = day.deltaT;
   in.zoneHours = zoneHours;
   const RiseTransitSetResult r = RiseTransitSet(in);
-  if (r.status != HorizonStatus::Crosses) return {};
+  if (r.status != HorizonStatus::Crosses) return {std::nullopt, std::nullopt, r.status};
   return {24.0 * r.rise, 24.0 * r.set};
 }
 

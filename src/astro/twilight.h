@@ -2,6 +2,7 @@
 // When the Sun's centre passes a given altitude in the morning and in the evening: twilight.
 #include <optional>
 
+#include "astro/rise_transit_set.h"
 #include "astro/sky_observer.h"
 
 namespace veltrane {
@@ -15,6 +16,7 @@ inline constexpr double kAstronomicalTwilight = -18.0;
 struct SunCrossings {
   std::optional<double> morning;
   std::optional<double> evening;
+  HorizonStatus status = HorizonStatus::Crosses;  // Always: the Sun stays above that altitude
 };
 
 // zoneHours: UT minus local time; the crossings are those of the local calendar day.

@@ -28,6 +28,7 @@ std::string CommandSet::NameList() const {
 }
 
 void RegisterAllCommands(CommandSet& commands) {
+  RegisterAlmanacPagesCommands(commands);
   RegisterAstroCommands(commands);
   RegisterAstronomyCommands(commands);
   RegisterCalculatorCommands(commands);

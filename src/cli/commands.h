@@ -54,6 +54,7 @@ class CommandSet {
   std::map<std::string, Run> runs_;
 };
 
+void RegisterAlmanacPagesCommands(CommandSet& commands);
 void RegisterAstroCommands(CommandSet& commands);
 void RegisterAstronomyCommands(CommandSet& commands);
 void RegisterCalculatorCommands(CommandSet& commands);

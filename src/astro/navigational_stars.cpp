@@ -1,0 +1,18 @@
+#include "astro/navigational_stars.h"
+
+#include <algorithm>
+
+namespace veltrane {
+
+const std::vector<NavigationalStar>& NavigationalStars() {
+  static const std::vector<NavigationalStar> stars = [] {
+    std::vector<NavigationalStar> list;
+    for (const NavigationalStarRow& row : NavigationalStarRows())
+      list.push_back({row.name, ReadStarCatalogueData(row.ra, row.dec, row.pmRa, row.pmDec)});
+    std::sort(list.begin(), list.end(), [](const auto& a, const auto& b) { return a.name < b.name; });
+    return list;
+  }();
+  return stars;
+}
+
+}  // namespace veltrane
