@@ -8,10 +8,15 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTableWidget>
+#include <QUrl>
 #include <QVBoxLayout>
+
+#include <cstdio>
 
 #include "astro/almanac_calendar.h"
 #include "astro/almanac_text.h"
+#include "astro/daily_pages.h"
+#include "astro/ui/daily_pages_pdf.h"
 #include "astronomy_ui/observer_source.h"
 #include "foundation/numbers.h"
 #include "foundation/text_file.h"
@@ -70,6 +75,23 @@ TAlmanacForm::TAlmanacForm(AppContext& ctx) : FormBase(ctx, "AlmanacForm", "Alma
   connect(save, &QPushButton::clicked, this, [this] { SaveCsvClick(); });
   top->addWidget(save);
   top->addStretch();
+  auto* pages = new QHBoxLayout;
+  layout->addLayout(pages);
+  pages->addWidget(new QLabel("First day", central));
+  edFirstDay_ = NamedEdit(central, "edFirstDay", 90);
+  edFirstDay_->setToolTip("yyyy-mm-dd");
+  edFirstDay_->setText(ctx_.platform.NowUtc().date().toString("yyyy-MM-dd"));
+  pages->addWidget(edFirstDay_);
+  pages->addWidget(new QLabel("Days", central));
+  edDays_ = NamedEdit(central, "edDays", 50);
+  edDays_->setToolTip("1 to 366");
+  edDays_->setText("30");
+  pages->addWidget(edDays_);
+  auto* dailyPages = NamedButton(central, "btnDailyPages", "Daily pages");
+  dailyPages->setToolTip("A nautical almanac's daily pages as a PDF file");
+  connect(dailyPages, &QPushButton::clicked, this, [this] { btnDailyPagesClick(); });
+  pages->addWidget(dailyPages);
+  pages->addStretch();
   lbZone_ = NamedLabel(central, "lbZone", "");
   layout->addWidget(lbZone_);
   grid_ = new QTableWidget(0, 6, central);
@@ -132,6 +154,32 @@ void TAlmanacForm::SaveCsvClick() {
   if (!path) return;
   if (!WriteFileAtomically(*path, AlmanacCsv(events_, zone_)))
     ctx_.platform.Message("Could not save " + *path);
+}
+
+void TAlmanacForm::btnDailyPagesClick() {
+  // "yyyy-mm-dd"; a leading minus is a year before 1, counted the astronomers' way.
+  int year = 0, month = 0, day = 0;
+  char extra = 0;
+  const bool dateRead = std::sscanf(TextOf(edFirstDay_).c_str(), "%d-%d-%d%c", &year, &month, &day, &extra) == 3;
+  const std::optional<int> days = ParseInt(TextOf(edDays_));
+  if (!dateRead || !days) {
+    ctx_.platform.Message("Give the first day as yyyy-mm-dd and the number of days as a whole number");
+    return;
+  }
+  const std::string refused = DailyPagesRequestError(year, month, day, *days);
+  if (!refused.empty()) {
+    ctx_.platform.Message(refused);
+    return;
+  }
+  const std::string preset = "Daily pages " + TextOf(edFirstDay_) + ".pdf";
+  const std::optional<std::string> path = ctx_.platform.SaveFileName(ctx_.settingsFolder, preset, "PDF files (*.pdf)");
+  if (!path) return;
+  const DailyPagesPdfResult written = WriteDailyPagesPdf(DailyPages(year, month, day, *days).days, *path);
+  if (!written.message.empty()) {
+    ctx_.platform.Message(written.message);
+    return;
+  }
+  ctx_.platform.OpenUrl(QUrl::fromLocalFile(QString::fromStdString(*path)).toString().toStdString());
 }
 
 }  // namespace veltrane

@@ -25,6 +25,8 @@ class TAlmanacForm : public FormBase {
   void SetYear(int year, bool beforeChrist);
   void btnCountClick();
   void SaveCsvClick();
+  // A nautical almanac's daily pages from edFirstDay for edDays days, saved as a PDF and shown.
+  void btnDailyPagesClick();
 
  private:
   double Zone() const;
@@ -35,6 +37,7 @@ class TAlmanacForm : public FormBase {
   double zone_ = 0.0;                 // of the last count
   int year_ = 0;                      // astronomical year of the last count
   QLineEdit* edYear_;
+  QLineEdit *edFirstDay_, *edDays_;
   QLabel* lbBChr_;
   QFrame* panel3_;
   QRadioButton *rbPartial_, *rbTotal_;

@@ -1,6 +1,9 @@
 #include <memory>
 
+#include <QGuiApplication>
+
 #include "astro/daily_pages.h"
+#include "astro/ui/daily_pages_pdf.h"
 #include "cli/commands.h"
 
 namespace veltrane::cli {
@@ -10,6 +13,7 @@ struct AlmanacPagesOptions {
   UtcTime from;
   int days = 1;
   std::string format = "json";
+  bool formatGiven = false;
   std::optional<std::string> out;
 };
 
@@ -79,9 +83,27 @@ Json PageJson(const DailyPage& page) {
   return out;
 }
 
+// The PDF needs fonts, and fonts a GUI application; the tool never shows a window.
+Result WritePdf(const std::vector<DailyPage>& days, const std::string& path) {
+  std::unique_ptr<QGuiApplication> app;
+  if (!QGuiApplication::instance()) {
+    static int argc = 3;
+    static char name[] = "veltrane-cli", option[] = "-platform", platform[] = "offscreen";
+    static char* argv[] = {name, option, platform, nullptr};
+    app = std::make_unique<QGuiApplication>(argc, argv);
+  }
+  const DailyPagesPdfResult r = WriteDailyPagesPdf(days, path);
+  if (!r.message.empty()) return ErrorResult(r.message);
+  return {Json::Object().Set("file", path).Set("pages", r.pages)};
+}
+
 Result AlmanacPages(const AlmanacPagesOptions& o) {
   const DailyPagesRun run = DailyPages(o.from.year, o.from.month, o.from.day, o.days);
   if (!run.message.empty()) throw UsageError(run.message);
+  if (o.out) {
+    if (o.format != "json" || o.formatGiven) throw UsageError("--out and --format json do not go together");
+    return WritePdf(run.days, *o.out);
+  }
   Json days = Json::Array();
   for (const DailyPage& page : run.days) days.Push(PageJson(page));
   return {Json::Object().Set("days", days)};
@@ -94,7 +116,9 @@ void RegisterAlmanacPagesCommands(CommandSet& commands) {
   CLI::App* c = commands.Add("almanac-pages", "Daily pages of a nautical almanac", [o] { return AlmanacPages(*o); });
   AddUtc(c, "--from", o->from, "the first day, YYYY-MM-DD")->required();
   AddInteger(c, "--days", o->days, "number of days", 1, kDailyPagesMaxDays)->required();
-  AddChoice(c, "--format", o->format, "json: the tables on standard output", {"json"});
+  AddChoice(c, "--format", o->format, "json: the tables on standard output", {"json"})
+      ->each([o](const std::string&) { o->formatGiven = true; });
+  AddText(c, "--out", o->out, "write the pages as a PDF file (FILE.pdf) instead");
 }
 
 }  // namespace veltrane::cli

@@ -88,5 +88,42 @@ TEST_F(AlmanacWindow, SaveAsCsvWritesWhatTheListShows) {
   EXPECT_TRUE(t.platform.messages.empty());
 }
 
+TEST_F(AlmanacWindow, DailyPagesSavedAndShown) {
+  EXPECT_EQ(Text(&form, "edFirstDay"), "2026-12-06");  // the clock's day
+  struct Case {
+    const char *first, *days, *message;
+  };
+  const Case refused[] = {
+      {"6.12.2026", "3", "Give the first day as yyyy-mm-dd and the number of days as a whole number"},
+      {"2026-12-06", "", "Give the first day as yyyy-mm-dd and the number of days as a whole number"},
+      {"2026-12-06", "367", "The number of days must be 1 to 366"},
+      {"2026-12-06", "0", "The number of days must be 1 to 366"},
+      {"4001-01-01", "1", "The first day must fall in the years -2000 to 4000"},
+      {"2026-02-30", "1", "The calendar has no such day"},
+  };
+  for (const Case& c : refused) {
+    Type(&form, "edFirstDay", c.first);
+    Type(&form, "edDays", c.days);
+    t.platform.Clear();
+    Click(&form, "btnDailyPages");
+    EXPECT_EQ(t.platform.LastMessage(), c.message) << c.first << " " << c.days;
+    EXPECT_TRUE(t.platform.fileDialogPresets.empty());
+  }
+  Type(&form, "edFirstDay", "2026-12-06");
+  Type(&form, "edDays", "4");
+  const std::string path = t.ctx.settingsFolder + "pages.pdf";
+  t.platform.fileAnswers.push_back(path);
+  t.platform.Clear();
+  Click(&form, "btnDailyPages");
+  EXPECT_TRUE(t.platform.messages.empty()) << t.platform.LastMessage();
+  ASSERT_FALSE(t.platform.fileDialogPresets.empty());
+  EXPECT_EQ(t.platform.fileDialogPresets.back(), "Daily pages 2026-12-06.pdf");
+  const std::optional<std::string> pdf = ReadFileBytes(path);
+  ASSERT_TRUE(pdf);
+  EXPECT_EQ(pdf->substr(0, 5), "%PDF-");
+  ASSERT_EQ(t.platform.openedUrls.size(), 1u);
+  EXPECT_EQ(t.platform.openedUrls[0], "file://" + path);
+}
+
 }  // namespace
 }  // namespace veltrane::test

@@ -1,6 +1,11 @@
 // almanac-pages: the tables as JSON, with the keys scripts rely on, and bad runs refused.
 #include <gtest/gtest.h>
 
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+#include <unistd.h>
+
 #include "cli/cli_run.h"
 
 namespace veltrane::cli {
@@ -44,6 +49,29 @@ TEST(AlmanacPagesCli, BadRunsAreRefused) {
     EXPECT_EQ(r.out, "");
     EXPECT_FALSE(r.err.empty());
   }
+}
+
+TEST(AlmanacPagesCli, PdfFile) {
+  const std::filesystem::path folder =
+      std::filesystem::temp_directory_path() / ("veltrane-pages-" + std::to_string(getpid()));
+  std::filesystem::create_directories(folder);
+  const std::string path = (folder / "december.pdf").string();
+  const CliRun r = Cli({"almanac-pages", "--from", "2026-12-01", "--days", "30", "--out", path});
+  ASSERT_EQ(r.code, 0) << r.err << r.out;
+  EXPECT_EQ(r.out, "{\"file\": \"" + path + "\", \"pages\": 20}");
+  std::ifstream in(path, std::ios::binary);
+  std::stringstream bytes;
+  bytes << in.rdbuf();
+  EXPECT_EQ(bytes.str().substr(0, 5), "%PDF-");
+
+  // A folder that is not there: an error, and no file.
+  const std::string nowhere = (folder / "none" / "pages.pdf").string();
+  const CliRun bad = Cli({"almanac-pages", "--from", "2026-12-01", "--days", "3", "--out", nowhere});
+  EXPECT_EQ(bad.code, 1);
+  EXPECT_EQ(bad.out, "{\"error\": \"Cannot write " + nowhere + "\"}");
+  EXPECT_FALSE(std::filesystem::exists(folder / "none"));
+  EXPECT_EQ(Cli({"almanac-pages", "--from", "2026-12-01", "--days", "3", "--out", path, "--format", "json"}).code, 2);
+  std::filesystem::remove_all(folder);
 }
 
 }  // namespace
