@@ -6,6 +6,7 @@
 #include "foundation/paths.h"
 #include "foundation/ui/veltrane_application.h"
 #include "update/ui/about_box.h"
+#include "update/ui/update_window.h"
 // Window headers of the sub-programs (keep in creation order).
 #include "astronomy_ui/star_window.h"
 #include "coastal/ui/bearings_window.h"
@@ -102,17 +103,22 @@ Program::Program(Platform& platform, std::string settingsFolder, std::string pro
   editor->AddPlaceFileListener(great);
   editor->SetConfirmationDialog(dialog);
   t.showAbout = [about] { about->exec(); };
+  t.showUpdate = [this] {
+    if (!update_) update_ = new TVerForm(ctx_);
+    update_->ShowForm();
+  };
   launcher_->SetTargets(std::move(t));
 }
 
 Program::~Program() {
+  delete update_;
   while (!windows_.empty()) windows_.pop_back();
 }
 
 int RunProgram(VeltraneApplication& app) {
   QApplication::setApplicationName("Veltrane");
   const bool smoke = app.arguments().contains("--smoke");
-  const std::string programFolder = QCoreApplication::applicationDirPath().toStdString() + "/";
+  const std::string programFolder = ProgramFolderFor(ExecutableFolder());
   QtPlatform platform(programFolder + "help/");
   app.SetErrorDisplay([&platform](const std::string& text) { platform.Message(text); });
   Program program(platform, SettingsFolderFromEnvironment(), programFolder);

@@ -2,20 +2,16 @@
 
 #include <QApplication>
 #include <QDesktopServices>
-#include <QEventLoop>
 #include <QFileDialog>
 #include <QInputDialog>
 #include <QMessageBox>
-#include <QNetworkAccessManager>
-#include <QNetworkReply>
 #include <QPrintDialog>
 #include <QPrinter>
 #include <QScreen>
-#include <QTimer>
 #include <QUrl>
 
 #include "app/help_window.h"
-#include "foundation/text_file.h"
+#include "foundation/ui/url_download.h"
 
 namespace veltrane {
 
@@ -90,18 +86,9 @@ ScreenMetrics QtPlatform::Screen() {
   return m;
 }
 
-bool QtPlatform::Download(const std::string& url, const std::string& file) {
-  QNetworkAccessManager manager;
-  QNetworkReply* reply = manager.get(QNetworkRequest(QUrl(QString::fromStdString(url))));
-  QEventLoop loop;
-  QTimer::singleShot(15000, &loop, &QEventLoop::quit);
-  QObject::connect(reply, &QNetworkReply::finished, &loop, &QEventLoop::quit);
-  loop.exec();
-  const bool ok = reply->isFinished() && reply->error() == QNetworkReply::NoError;
-  const QByteArray body = ok ? reply->readAll() : QByteArray();
-  reply->abort();
-  reply->deleteLater();
-  return ok && WriteFileAtomically(file, body.toStdString());
+std::unique_ptr<DownloadJob> QtPlatform::Download(const std::string& url, const DownloadLimits& limits,
+                                                  DownloadProgress progress, DownloadDone done) {
+  return std::make_unique<UrlDownload>(url, limits, std::move(progress), std::move(done));
 }
 
 }  // namespace veltrane

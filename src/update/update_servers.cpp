@@ -1,5 +1,7 @@
 #include "update/update_servers.h"
 
+#include "foundation/ini_file.h"
+
 namespace veltrane {
 
 std::array<UpdateServer, 2> DefaultUpdateServers() {
@@ -9,6 +11,18 @@ std::array<UpdateServer, 2> DefaultUpdateServers() {
       {"Mirror", "https://mirror.veltrane.example.net/update/", "https://mirror.veltrane.example.net/news.html",
        "https://mirror.veltrane.example.net/download/veltrane.deb"},
   }};
+}
+
+std::array<UpdateServer, 2> ConfiguredUpdateServers(const std::string& settingsFile) {
+  std::array<UpdateServer, 2> servers = DefaultUpdateServers();
+  const IniFile ini(settingsFile);
+  for (size_t i = 0; i < servers.size(); ++i) {
+    const std::string n = std::to_string(i + 1);
+    servers[i].base = ini.Read("VerForm", "Base" + n, servers[i].base);
+    servers[i].description = ini.Read("VerForm", "Description" + n, servers[i].description);
+    servers[i].program = ini.Read("VerForm", "Program" + n, servers[i].program);
+  }
+  return servers;
 }
 
 std::string VersionFileAddress(const std::string& base) {

@@ -15,6 +15,9 @@ struct UpdateServer {
 
 // The servers as the program ships them; "Settings.ini" may name others.
 std::array<UpdateServer, 2> DefaultUpdateServers();
+// The servers with the addresses "Settings.ini" names in section "VerForm" ("Base1",
+// "Description1", "Program1", and the same with 2) in place of the shipped ones.
+std::array<UpdateServer, 2> ConfiguredUpdateServers(const std::string& settingsFile);
 // Base address + "Veltrane.ini", with the slash between them when the base lacks it.
 std::string VersionFileAddress(const std::string& base);
 // Only web addresses are fetched or opened: "http://" or "https://" followed by a host.

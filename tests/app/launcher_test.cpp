@@ -4,10 +4,16 @@
 
 #include <QApplication>
 #include <QMenu>
+#include <QPointer>
 #include <QPushButton>
+#include <QTest>
+#include <QTimer>
 
 #include "app/program_start.h"
+#include "update/ui/about_box.h"
+#include "update/ui/update_window.h"
 #include "foundation/ini_file.h"
+#include "support/http_test_server.h"
 #include "support/ui_driver.h"
 
 namespace veltrane {
@@ -53,8 +59,40 @@ TEST_F(Launcher, ControlsAndMenu) {
 
 TEST_F(Launcher, WindowsNotYetBuiltAreDisabledNotHidden) {
   EXPECT_FALSE(IsEnabled(&form(), "btnMiravel"));
-  EXPECT_FALSE(IsEnabled(&form(), "Update1"));
   EXPECT_TRUE(IsEnabled(&form(), "Conversions1"));
+}
+
+TEST_F(Launcher, UpdateCreatesTheUpdateWindowAnewForEachCheck) {
+  HttpTestServer server;
+  server.Answer(200, "[Veltrane]\nVersion=0.0.0.1\n");
+  IniFile ini(home.File("Settings.ini"));
+  ini.Write("VerForm", "Base1", server.Base());
+  ASSERT_TRUE(ini.Commit());
+  ASSERT_TRUE(IsEnabled(&form(), "Update1"));
+  Click(&form(), "Update1");
+  QPointer<TVerForm> first;
+  for (QWidget* w : QApplication::topLevelWidgets())
+    if (auto* v = qobject_cast<TVerForm*>(w)) first = v;
+  ASSERT_TRUE(first);
+  EXPECT_TRUE(first->isVisible());
+  ASSERT_TRUE(QTest::qWaitFor([&] { return Text(first, "StatusBar1") == "New version not available"; }, 5000));
+  first->close();
+  QTest::qWait(10);
+  EXPECT_TRUE(first.isNull());
+  Click(&form(), "Update1");
+  ASSERT_TRUE(QTest::qWaitFor([&] { return server.paths.size() == 2; }, 5000));
+}
+
+TEST_F(Launcher, AboutShowsTheAboutBoxModally) {
+  bool shown = false;
+  QTimer::singleShot(0, [&] {
+    if (auto* box = qobject_cast<TAboutBox*>(QApplication::activeModalWidget())) {
+      shown = true;
+      box->accept();
+    }
+  });
+  Click(&form(), "Program1");
+  EXPECT_TRUE(shown);
 }
 
 TEST_F(Launcher, EverySubProgramBuiltSoFarOpensAndNavigateFindsItsCalculators) {

@@ -6,6 +6,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
+#include <QStatusBar>
 #include <QTextEdit>
 
 namespace veltrane::test {
@@ -38,6 +39,7 @@ std::string Text(QObject* root, const char* name) {
   if (auto* p = qobject_cast<QPlainTextEdit*>(w)) return p->toPlainText().toStdString();
   if (auto* t = qobject_cast<QTextEdit*>(w)) return t->toPlainText().toStdString();
   if (auto* a = qobject_cast<QAction*>(w)) return a->text().toStdString();
+  if (auto* s = qobject_cast<QStatusBar*>(w)) return s->currentMessage().toStdString();
   ADD_FAILURE() << name << " shows no text";
   return {};
 }

@@ -24,7 +24,7 @@ T* Find(QObject* root, const char* name) {
 void Type(QObject* root, const char* name, const std::string& text);
 // Click a button, radio button, check box, or trigger a menu action.
 void Click(QObject* root, const char* name);
-// Text of a line edit, label, button, combo box or text area.
+// Text of a line edit, label, button, combo box, text area or status bar.
 std::string Text(QObject* root, const char* name);
 bool IsChecked(QObject* root, const char* name);
 bool IsEnabled(QObject* root, const char* name);

@@ -11,6 +11,8 @@
 // window a fake of just the link it needs. A window never includes another area's window
 // header. A window that only opens another takes it as a FormBase*.
 #include <QDateTime>
+#include <cstdint>
+#include <functional>
 #include <memory>
 #include <optional>
 #include <string>
@@ -34,6 +36,22 @@ struct FindRequest {
   bool matchCase = false;
 };
 
+// A download gives up after this long or when the body grows beyond this size.
+struct DownloadLimits {
+  int timeoutMs = 10000;
+  size_t maxBytes = 64 * 1024;
+};
+// Bytes received so far, and the size the server announced (-1 when it did not).
+using DownloadProgress = std::function<void(std::int64_t received, std::int64_t total)>;
+// The whole body, or nothing when the download failed, timed out or grew too large.
+using DownloadDone = std::function<void(std::optional<std::string> body)>;
+
+// A download under way; destroying it abandons the download, and its callbacks never run after.
+class DownloadJob {
+ public:
+  virtual ~DownloadJob() = default;
+};
+
 class Platform : public MessageSink {
  public:
   // Message(text) of MessageSink: beep, then a message box with one OK button.
@@ -55,8 +73,9 @@ class Platform : public MessageSink {
   virtual QDateTime NowUtc() = 0;
   virtual QDateTime NowLocal() = 0;
   virtual ScreenMetrics Screen() = 0;
-  // Fetch a URL into a file; false when it could not be fetched.
-  virtual bool Download(const std::string& url, const std::string& file) = 0;
+  // Starts fetching a web address; the callbacks run later on the event loop.
+  virtual std::unique_ptr<DownloadJob> Download(const std::string& url, const DownloadLimits& limits,
+                                                DownloadProgress progress, DownloadDone done) = 0;
 };
 
 struct AppContext {
