@@ -36,6 +36,7 @@ void RegisterAllCommands(CommandSet& commands) {
   RegisterGreatCircleCommands(commands);
   RegisterPlanetCommands(commands);
   RegisterStormCommands(commands);
+  RegisterUpdateCommands(commands);
 }
 
 namespace {

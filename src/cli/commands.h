@@ -59,6 +59,7 @@ void RegisterFoundationCommands(CommandSet& commands);
 void RegisterGreatCircleCommands(CommandSet& commands);
 void RegisterPlanetCommands(CommandSet& commands);
 void RegisterStormCommands(CommandSet& commands);
+void RegisterUpdateCommands(CommandSet& commands);
 
 void RegisterAllCommands(CommandSet& commands);
 
