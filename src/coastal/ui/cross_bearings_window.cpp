@@ -28,6 +28,9 @@ TCrossForm::TCrossForm(AppContext& ctx) : FormBase(ctx, "CrossForm", "CrossBeari
   AddMenuAction("Close1", "&Close Form", [this] { close(); });
   AddMenuAction("Print1", "&Print", [this] { PrintForm(); });
   LoadSettings();
+  AddMenuAction("Help1", "&Help", [this] { OpenHelp(); });
+  ClickOnEnter("lbPosition");
+  CloseOnEscape();
 }
 
 void TCrossForm::BuildControls() {

@@ -61,6 +61,9 @@ TNavCourseForm::TNavCourseForm(AppContext& ctx) : FormBase(ctx, "NavCourseForm",
   AddMenuAction("Close1", "&Close Form", [this] { close(); });
   AddMenuAction("Print1", "&Print", [this] { PrintForm(); });
   AddMenuAction("Help1", "&Help", [this] { OpenHelp(); });
+  ClickOnEnter("lbMeet");
+  KeepTypedValues();
+  CloseOnEscape();
 }
 
 void TNavCourseForm::lbMeetClick() {

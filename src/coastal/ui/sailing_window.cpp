@@ -39,6 +39,11 @@ TNavSailForm::TNavSailForm(AppContext& ctx) : FormBase(ctx, "NavSailForm", "Sail
   AddMenuAction("Close1", "&Close Form", [this] { close(); });
   AddMenuAction("Print1", "&Print", [this] { PrintForm(); });
   AddMenuAction("Help1", "&Help", [this] { OpenHelp(); });
+  ClickOnEnter("lbDisToWeather", {"edMark", "edAngle", "edSpeed"});
+  ClickOnEnter("lbNewTackAngle", {"edNewAngle"});
+  ClickOnEnter("lbTackDown", {"edMark2", "edWind"});
+  KeepTypedValues();
+  CloseOnEscape();
 }
 
 QWidget* TNavSailForm::BuildUpwind(QWidget* parent) {

@@ -26,6 +26,10 @@ TNavWindForm::TNavWindForm(AppContext& ctx) : FormBase(ctx, "NavWindForm", "Wind
   AddMenuAction("Close1", "&Close Form", [this] { close(); });
   AddMenuAction("Print1", "&Print", [this] { PrintForm(); });
   AddMenuAction("Help1", "&Help", [this] { OpenHelp(); });
+  ClickOnEnter("lbTrueWind", {"edSailCourse", "edBoatSpeed", "edAppWindDir", "edAppWindSpeed"});
+  ClickOnEnter("lbAppWind", {"edBoatSp", "edWindSp", "edAngle"});
+  KeepTypedValues();
+  CloseOnEscape();
 }
 
 QWidget* TNavWindForm::BuildTrueWind(QWidget* parent) {

@@ -14,8 +14,10 @@
 #include <memory>
 #include <optional>
 #include <string>
+#include <vector>
 
 #include "foundation/checks.h"
+#include "foundation/window_placement.h"
 
 class QPrinter;
 class QWidget;
@@ -27,6 +29,8 @@ enum class Answer { Yes, No, Cancel };
 struct ScreenMetrics {
   int width = 1280;          // pixels
   double logicalDpi = 96.0;  // logical pixels per inch
+  // Every screen's area free of panels, in desktop pixels; empty when not known.
+  std::vector<ScreenRect> available;
 };
 
 struct FindRequest {

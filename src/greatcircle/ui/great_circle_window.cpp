@@ -10,6 +10,7 @@
 #include <QLineEdit>
 #include <QPainter>
 #include <QPrinter>
+#include <QLayout>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QSignalBlocker>
@@ -120,6 +121,8 @@ TGreatForm::TGreatForm(AppContext& ctx) : FormBase(ctx, "GreatForm", "Great Circ
   AddMenuAction("Help1", "&Help", [this] { OpenHelp(); });
 
   btnInit1Click();
+  ClickOnEnter("Ok");
+  KeepTypedValues();
 }
 
 QGroupBox* TGreatForm::BuildPoint(PointFields& p, const QString& title, int firstEdit, int firstRadio,
@@ -464,6 +467,9 @@ void TGreatForm::btnInit1Click() {
     w->hide();
   last_.reset();
   start_.latDeg->setFocus();
+  // Back to the size of what is left, not the height the route table had.
+  if (QLayout* l = centralWidget()->layout()) l->activate();
+  adjustSize();
 }
 
 void TGreatForm::Demo1Click() {

@@ -44,6 +44,9 @@ TAvoidanceForm::TAvoidanceForm(AppContext& ctx) : PositionFormBase(ctx, "Avoidan
   situation_->setEnabled(false);
   // Wide enough for the whole menu bar, so "&Print" and "&Help" are not folded away.
   setMinimumWidth(menuBar()->sizeHint().width());
+  ClickOnEnter("CyclonCount");
+  KeepTypedValues();
+  CloseOnEscape();
 }
 
 void TAvoidanceForm::BuildControls() {

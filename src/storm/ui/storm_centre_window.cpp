@@ -53,6 +53,8 @@ TStorm_CenterForm::TStorm_CenterForm(AppContext& ctx) : PositionFormBase(ctx, "S
   panelTrack_->hide();
   btnAvoid_->hide();
   WriteExplanation();
+  KeepTypedValues();
+  CloseOnEscape();
 }
 
 void TStorm_CenterForm::BuildControls() {

@@ -58,6 +58,8 @@ TPositionForm::TPositionForm(AppContext& ctx)
   AddMenuAction("Close1", "&Close Form", [this] { close(); });
   AddMenuAction("Print1", "&Print", [] {});
   AddMenuAction("Help1", "&Help", [this] { OpenHelp(); });
+  KeepTypedValues();
+  CloseOnEscape();
 }
 
 void TPositionForm::CountPositionClick() {

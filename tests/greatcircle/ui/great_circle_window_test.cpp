@@ -1,8 +1,10 @@
 #include "greatcircle/ui/great_circle_window.h"
 
+#include <QApplication>
 #include <QComboBox>
 #include <QLineEdit>
 #include <QTableWidget>
+#include <QTest>
 #include <gtest/gtest.h>
 
 #include "support/ui_driver.h"
@@ -241,8 +243,10 @@ TEST_F(GreatWindow, StepRules) {
   EXPECT_EQ(FilledRows(form.get()), 16);
 }
 
-TEST_F(GreatWindow, InitClearsEverything) {
+TEST_F(GreatWindow, InitClearsEverythingAndShrinksBack) {
   Open();
+  QApplication::processEvents();
+  const int heightAtStart = form->height();
   Click(form.get(), "Demo1");
   Click(form.get(), "Ok");
   Click(form.get(), "CountRoute");
@@ -251,6 +255,20 @@ TEST_F(GreatWindow, InitClearsEverything) {
     EXPECT_EQ(Text(form.get(), name), "") << name;
   EXPECT_EQ(FilledRows(form.get()), 0);
   EXPECT_FALSE(IsVisible(form.get(), "Panel2"));
+  QApplication::processEvents();
+  EXPECT_EQ(form->height(), heightAtStart);
+}
+
+TEST_F(GreatWindow, EnterCountsAndTypedPointsComeBack) {
+  Open();
+  TypePoint(form.get(), 1, "60", "9.7", "24", "57.3");
+  TypePoint(form.get(), 5, "59", "20", "18", "3");
+  QTest::keyClick(Find<QLineEdit>(form.get(), "Edit8"), Qt::Key_Return);
+  EXPECT_FALSE(Text(form.get(), "Edit18").empty());
+  form->close();
+  TGreatForm next(t.ctx);
+  EXPECT_EQ(Text(&next, "Edit2"), "9.7");
+  EXPECT_EQ(Text(&next, "Edit7"), "18");
 }
 
 TEST_F(GreatWindow, PlaceNamesFromTheFile) {
