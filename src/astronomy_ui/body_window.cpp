@@ -60,7 +60,7 @@ std::string Title(const std::string& label) {
 TPlanetForm::TPlanetForm(AppContext& ctx) : FormBase(ctx, "PlanetForm", "Celestial Body", "fPlanet") {
   AddMenuAction("Close1", "&Close Form", [this] { close(); });
   AddMenuAction("Print1", "&Print", [this] { PrintForm(); });
-  AddMenuAction("Help1", "&Help", [this] { ctx_.platform.ShowHelp("body.html"); });
+  AddMenuAction("Help1", "&Help", [this] { OpenHelp(); });
 
   auto* central = new QWidget(this);
   setCentralWidget(central);

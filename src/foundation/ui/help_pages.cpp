@@ -24,6 +24,12 @@ std::string HelpPageFor(const std::string& windowName) {
       {"AvoidanceForm", "storm.html#avoidance"},
       {"AvoidgrafForm", "storm.html#avoidance"},
       {"ConvForm", "conversions.html"},
+      {"BrellinForm", "celestial.html"},
+      {"MiravelForm", "miravel.html"},
+      {"PlanetForm", "body.html"},
+      {"IdentifyForm", "identify.html"},
+      {"AlmanacForm", "almanac.html"},
+      {"JupiterForm", "jupiter.html"},
   };
   const auto it = pages.find(windowName);
   return it == pages.end() ? "index.html" : it->second;

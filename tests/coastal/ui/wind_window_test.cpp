@@ -1,7 +1,5 @@
 #include "coastal/ui/wind_window.h"
 
-#include <QLineEdit>
-#include <QTest>
 #include <gtest/gtest.h>
 
 #include "support/ui_driver.h"
@@ -81,12 +79,12 @@ TEST_F(NavWindTest, EnterCountsItsOwnBoxAndValuesAreKept) {
                                                        {"edAngle", "90"}};
   for (const auto& [name, text] : typed) Type(&form, name, text);
   form.show();
-  QTest::keyClick(Find<QLineEdit>(&form, "edAppWindSpeed"), Qt::Key_Return);
+  PressKey(&form, "edAppWindSpeed", Qt::Key_Return);
   EXPECT_EQ(Text(&form, "lbTrWindDir"), "54\u00b0");
   EXPECT_EQ(Text(&form, "lbSpeed"), "");
-  QTest::keyClick(Find<QLineEdit>(&form, "edAngle"), Qt::Key_Enter);
+  PressKey(&form, "edAngle", Qt::Key_Enter);
   EXPECT_EQ(Text(&form, "lbSpeed"), "11.2  kn");
-  QTest::keyClick(Find<QLineEdit>(&form, "edAngle"), Qt::Key_Escape);
+  PressKey(&form, "edAngle", Qt::Key_Escape);
   EXPECT_FALSE(form.isVisible());
   TNavWindForm next(t.ctx);
   EXPECT_EQ(Text(&next, "edAppWindDir"), "30");

@@ -115,7 +115,10 @@ TEST(FormBase, HelpAndF1OpenTheWindowsOwnPage) {
   SampleForm sample(t.ctx);
   Click(&sample, "Help1");
   SampleForm tides(t.ctx, "NavTideForm");
-  QTest::keyClick(&tides, Qt::Key_F1);
+  tides.show();
+  tides.activateWindow();
+  ASSERT_TRUE(QTest::qWaitForWindowActive(&tides));
+  PressKey(&tides, "edCourse", Qt::Key_F1);
   EXPECT_EQ(t.platform.helpPages, (std::vector<std::string>{"index.html", "calculators.html#tides"}));
 }
 
@@ -177,13 +180,13 @@ TEST(FormBase, EnterRunsTheCountAndEscClosesASmallWindow) {
   int counts = 0;
   form.SetDefaultAction([&counts] { ++counts; });
   form.show();
-  QTest::keyClick(form.edit, Qt::Key_Return);
-  QTest::keyClick(form.edit, Qt::Key_Enter);
+  PressKey(&form, "edCourse", Qt::Key_Return);
+  PressKey(&form, "edCourse", Qt::Key_Enter);
   EXPECT_EQ(counts, 2);
-  QTest::keyClick(form.edit, Qt::Key_Escape);
+  PressKey(&form, "edCourse", Qt::Key_Escape);
   EXPECT_TRUE(form.isVisible());  // a main window stays
   form.CloseOnEscape();
-  QTest::keyClick(form.edit, Qt::Key_Escape);
+  PressKey(&form, "edCourse", Qt::Key_Escape);
   EXPECT_FALSE(form.isVisible());
 }
 

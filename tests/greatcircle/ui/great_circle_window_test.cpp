@@ -4,7 +4,6 @@
 #include <QComboBox>
 #include <QLineEdit>
 #include <QTableWidget>
-#include <QTest>
 #include <gtest/gtest.h>
 
 #include "support/ui_driver.h"
@@ -263,7 +262,7 @@ TEST_F(GreatWindow, EnterCountsAndTypedPointsComeBack) {
   Open();
   TypePoint(form.get(), 1, "60", "9.7", "24", "57.3");
   TypePoint(form.get(), 5, "59", "20", "18", "3");
-  QTest::keyClick(Find<QLineEdit>(form.get(), "Edit8"), Qt::Key_Return);
+  PressKey(form.get(), "Edit8", Qt::Key_Return);
   EXPECT_FALSE(Text(form.get(), "Edit18").empty());
   form->close();
   TGreatForm next(t.ctx);
