@@ -15,7 +15,12 @@ Settings::Settings(AppContext& ctx) : ctx_(ctx), ini_(ctx.SettingsFile()) {}
 Settings::~Settings() { Save(); }
 
 bool Settings::Save() {
-  if (ini_.Commit()) return true;
+  if (ini_.Commit()) {
+    if (!ini_.KeptCopy().empty())
+      ctx_.platform.Message("The settings file " + ini_.Path() + " could not be read. It is kept as " +
+                            ini_.KeptCopy() + " and the settings start again from their defaults.");
+    return true;
+  }
   if (!g_saveFailureReported) {
     g_saveFailureReported = true;
     ctx_.platform.Message("Settings could not be saved to " + ini_.Path());
