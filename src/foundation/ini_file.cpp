@@ -4,6 +4,8 @@
 
 #include <cstdio>
 #include <cstring>
+#include <map>
+#include <mutex>
 
 #define SI_NO_CONVERSION  // UTF-8 text in, UTF-8 text out
 #include <SimpleIni.h>
@@ -50,10 +52,19 @@ CleanText DropDamagedLines(const std::string& text) {
 }
 
 bool IsBlank(const std::string& text) { return text.find_first_not_of(" \t\r\n") == std::string::npos; }
+
+std::string StampOf(const std::string& path) {
+  struct stat st {};
+  if (::stat(path.c_str(), &st) != 0) return "missing";
+  return std::to_string(st.st_dev) + ":" + std::to_string(st.st_ino) + ":" + std::to_string(st.st_size) + ":" +
+         std::to_string(st.st_mtim.tv_sec) + "." + std::to_string(st.st_mtim.tv_nsec) + ":" +
+         std::to_string(st.st_ctim.tv_sec) + "." + std::to_string(st.st_ctim.tv_nsec);
+}
 }  // namespace
 
 IniFile::IniFile(std::string path) : path_(std::move(path)), impl_(std::make_unique<Impl>()) {
   impl_->ini.SetSpaces(false);
+  stamp_ = StampOf(path_);  // before reading: a change while reading shows at the next look
   struct stat found {};
   if (::stat(path_.c_str(), &found) != 0 || !S_ISREG(found.st_mode)) return;
   bool readWhole = false;
@@ -107,8 +118,23 @@ bool IniFile::Commit() {
   if (impl_->ini.Save(data) < 0) return false;
   if (!KeepUnreadableFile()) return false;
   if (!WriteFileAtomically(path_, data)) return false;
+  stamp_ = StampOf(path_);
   dirty_ = false;
   return true;
+}
+
+bool IniFile::MatchesDisk() const { return stamp_ == StampOf(path_); }
+
+std::shared_ptr<IniFile> SharedIniFile(const std::string& path) {
+  static std::mutex guard;
+  static std::map<std::string, std::shared_ptr<IniFile>> files;
+  const std::lock_guard<std::mutex> lock(guard);
+  auto& file = files[path];
+  if (!file || !file->MatchesDisk()) file = std::make_shared<IniFile>(path);
+  if (files.size() > 16) {  // folders of finished runs (tests start many)
+    std::erase_if(files, [&](const auto& entry) { return entry.first != path; });
+  }
+  return file;
 }
 
 }  // namespace veltrane
