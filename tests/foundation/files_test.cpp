@@ -229,5 +229,20 @@ TEST_F(Files, SettingsTooLargeToReadAreKeptOnceNotLost) {
   EXPECT_FALSE(first.Commit() && !first.KeptCopy().empty()) << "said once";
 }
 
+TEST_F(Files, SharedIniIsReadAgainOnlyWhenTheFileChanged) {
+  Put("Settings.ini", "[S]\nK=1\n");
+  const auto first = SharedIniFile(Path("Settings.ini"));
+  const auto second = SharedIniFile(Path("Settings.ini"));
+  EXPECT_EQ(first.get(), second.get());
+  first->Write("S", "K", "2");
+  EXPECT_EQ(second->Read("S", "K", ""), "2");
+  ASSERT_TRUE(first->Commit());
+  EXPECT_EQ(SharedIniFile(Path("Settings.ini")).get(), first.get()) << "its own save is not read again";
+  Put("Settings.ini", "[S]\nK=333\n");  // another program, or the user's editor
+  EXPECT_EQ(SharedIniFile(Path("Settings.ini"))->Read("S", "K", ""), "333");
+  std::filesystem::remove(Path("Settings.ini"));
+  EXPECT_EQ(SharedIniFile(Path("Settings.ini"))->Read("S", "K", "gone"), "gone");
+}
+
 }  // namespace
 }  // namespace veltrane
