@@ -9,6 +9,7 @@
 #include <fstream>
 
 #include "astro/star_record.h"
+#include "cli/commands.h"
 #include "coastal/deviation.h"
 #include "foundation/ini_file.h"
 #include "foundation/text_file.h"
@@ -113,12 +114,30 @@ void CompassTable(const uint8_t* data, size_t size) {
   }
 }
 
+void CommandLine(const uint8_t* data, size_t size) {
+  std::vector<std::string> args(1);
+  for (size_t i = 0; i < size; ++i) {
+    if (data[i] == 0)
+      args.emplace_back();
+    else
+      args.back() += static_cast<char>(data[i]);
+  }
+  if (size == 0) args.clear();
+  std::string out, err;
+  const int code = cli::RunCli(args, out, err);
+  Require(code >= 0 && code <= 2, "the tool ends with 0, 1 or 2");
+  Require(code != 0 || !out.empty(), "a success answers");
+  Require(code != 1 || out.find("\"error\"") != std::string::npos, "a failure answers with an error");
+  Require(code != 2 || (!err.empty() && err.find('\n') == std::string::npos), "bad arguments say so on one line");
+}
+
 const std::vector<NamedEntry>& Entries() {
   static const std::vector<NamedEntry> entries = {{"settings", SettingsFile},
                                                   {"star_file", StarFile},
                                                   {"position_file", PositionFile},
                                                   {"position_check", PositionCheck},
-                                                  {"compass_table", CompassTable}};
+                                                  {"compass_table", CompassTable},
+                                                  {"command_line", CommandLine}};
   return entries;
 }
 

@@ -26,6 +26,8 @@ void PositionFile(const uint8_t* data, size_t size);
 void PositionCheck(const uint8_t* data, size_t size);
 // A compass table "*.cmp" and lookups in it.
 void CompassTable(const uint8_t* data, size_t size);
+// The command-line tool's arguments (separated by NUL bytes), run in this process.
+void CommandLine(const uint8_t* data, size_t size);
 
 const std::vector<NamedEntry>& Entries();
 
