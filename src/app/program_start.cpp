@@ -1,7 +1,7 @@
 #include "app/program_start.h"
 
+#include "app/batch_platform.h"
 #include "app/launcher.h"
-#include "app/qt_platform.h"
 #include "app/readme_window.h"
 #include "foundation/paths.h"
 #include "foundation/ui/veltrane_application.h"
@@ -113,13 +113,22 @@ int RunProgram(VeltraneApplication& app) {
   QApplication::setApplicationName("Veltrane");
   const bool smoke = app.arguments().contains("--smoke");
   const std::string programFolder = QCoreApplication::applicationDirPath().toStdString() + "/";
-  QtPlatform platform(programFolder + "help/");
-  app.SetErrorDisplay([&platform](const std::string& text) { platform.Message(text); });
-  Program program(platform, SettingsFolderFromEnvironment(), programFolder);
-  program.Launcher().show();
+  // An unattended start never waits on a dialog; anything it had to say fails it.
+  std::unique_ptr<QtPlatform> platform;
+  BatchPlatform* batch = nullptr;
   if (smoke) {
+    auto unattended = std::make_unique<BatchPlatform>(programFolder + "help/");
+    batch = unattended.get();
+    platform = std::move(unattended);
+  } else {
+    platform = std::make_unique<QtPlatform>(programFolder + "help/");
+  }
+  app.SetErrorDisplay([&platform](const std::string& text) { platform->Message(text); });
+  Program program(*platform, SettingsFolderFromEnvironment(), programFolder);
+  program.Launcher().show();
+  if (batch) {
     QCoreApplication::processEvents();
-    return 0;
+    return batch->MessageCount() == 0 ? 0 : 1;
   }
   return app.exec();
 }

@@ -14,11 +14,7 @@ namespace veltrane {
 
 namespace {
 
-std::vector<std::string> CompassFolders(const AppContext& ctx) {
-  std::vector<std::string> folders{ctx.DataFolder()};
-  if (ctx.programFolder != folders.front()) folders.push_back(ctx.programFolder);
-  return folders;
-}
+std::vector<std::string> CompassFolders(const AppContext& ctx) { return {ctx.DataFolder()}; }
 
 }  // namespace
 

@@ -69,8 +69,8 @@ struct AppContext {
   std::string programFolder;   // ends with '/'
 
   std::string SettingsFile() const { return settingsFolder + "Settings.ini"; }
-  // Folder of the files kept beside the program ("Position.txt", "SETS.INI", "*.cmp",
-  // "Readme.txt"): the program folder when it is writable, else the settings folder.
+  // Folder of the user's files ("Position.txt", "SETS.INI", "*.cmp", "Readme.txt"): the
+  // settings folder, where the launcher copies the shipped ones.
   std::string DataFolder() const;
 };
 

@@ -13,33 +13,38 @@ bool g_saveFailureReported = false;
 constexpr int kTitleBarAllowance = 30;
 }
 
-Settings::Settings(AppContext& ctx) : ctx_(ctx), ini_(ctx.SettingsFile()) {}
+Settings::Settings(AppContext& ctx) : ctx_(ctx), ini_(SharedIniFile(ctx.SettingsFile())) {}
 
 Settings::~Settings() { Save(); }
 
 bool Settings::Save() {
-  if (ini_.Commit()) return true;
+  if (ini_->Commit()) {
+    if (!ini_->KeptCopy().empty())
+      ctx_.platform.Message("The settings file " + ini_->Path() + " could not be read. It is kept as " +
+                            ini_->KeptCopy() + " and the settings start again from their defaults.");
+    return true;
+  }
   if (!g_saveFailureReported) {
     g_saveFailureReported = true;
-    ctx_.platform.Message("Settings could not be saved to " + ini_.Path());
+    ctx_.platform.Message("Settings could not be saved to " + ini_->Path());
   }
   return false;
 }
 
 std::string Settings::Read(const std::string& section, const std::string& key, const std::string& def) const {
-  return ini_.Read(section, key, def);
+  return ini_->Read(section, key, def);
 }
 
 QString Settings::Read(const std::string& section, const std::string& key, const QString& def) const {
-  return QString::fromStdString(ini_.Read(section, key, def.toStdString()));
+  return QString::fromStdString(ini_->Read(section, key, def.toStdString()));
 }
 
 void Settings::Write(const std::string& section, const std::string& key, const std::string& value) {
-  ini_.Write(section, key, value);
+  ini_->Write(section, key, value);
 }
 
 void Settings::Write(const std::string& section, const std::string& key, const QString& value) {
-  ini_.Write(section, key, value.toStdString());
+  ini_->Write(section, key, value.toStdString());
 }
 
 void RestoreWindowPosition(AppContext& ctx, QWidget* window, const std::string& key, bool withSize) {

@@ -271,7 +271,7 @@ TEST_F(GreatWindow, EnterCountsAndTypedPointsComeBack) {
 }
 
 TEST_F(GreatWindow, PlaceNamesFromTheFile) {
-  t.program.Write("Position.txt",
+  t.settings.Write("Position.txt",
                   "Sydney=-33_51.7_S,-151_12.7_E\n"
                   "no equals sign here\n"
                   "   =1_0_N,1_0_W\n"
@@ -309,7 +309,7 @@ TEST_F(GreatWindow, PlaceNamesFromTheFile) {
 
 TEST_F(GreatWindow, MissingPositionFile) {
   Open();
-  EXPECT_EQ(t.platform.messages, std::vector<std::string>{"File Not Found " + t.program.File("Position.txt")});
+  EXPECT_EQ(t.platform.messages, std::vector<std::string>{"File Not Found " + t.settings.File("Position.txt")});
   auto* start = Find<QComboBox>(form.get(), "cbxStart");
   start->setEditText("Sydney");
   emit start->lineEdit()->returnPressed();
@@ -317,22 +317,22 @@ TEST_F(GreatWindow, MissingPositionFile) {
 }
 
 TEST_F(GreatWindow, SavingPlaces) {
-  t.program.Write("Position.txt", "Lisbon=38_42_N,9_8_W");
+  t.settings.Write("Position.txt", "Lisbon=38_42_N,9_8_W");
   Open();
   Click(form.get(), "Demo1");
   Click(form.get(), "BitBtn1");
   EXPECT_EQ(t.platform.LastMessage(), "Position Saved to File");
   Click(form.get(), "BitBtn2");
-  EXPECT_EQ(t.program.Read("Position.txt"),
+  EXPECT_EQ(t.settings.Read("Position.txt"),
             "Lisbon=38_42_N,9_8_W\nSan Francisco=37_47.5_N,122_27.8_W\nSydney=-33_51.7_S,-151_12.7_E\n");
   EXPECT_EQ(Find<QComboBox>(form.get(), "cbxStart")->count(), 3);
 
   // A name already in the file changes nothing and says nothing.
-  const std::string saved = t.program.Read("Position.txt");
+  const std::string saved = t.settings.Read("Position.txt");
   t.platform.Clear();
   Click(form.get(), "BitBtn2");
   EXPECT_TRUE(t.platform.messages.empty());
-  EXPECT_EQ(t.program.Read("Position.txt"), saved);
+  EXPECT_EQ(t.settings.Read("Position.txt"), saved);
 
   Type(form.get(), "Edit5", "");
   Click(form.get(), "BitBtn2");

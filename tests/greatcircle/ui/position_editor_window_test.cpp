@@ -49,7 +49,7 @@ struct Editor : ::testing::Test {
   Editor() { form.SetConfirmationDialog(&dialog); }
   std::string Memo() { return Text(&form, "Memo1"); }
   void OpenPositions(const std::string& text) {
-    t.program.Write("Position.txt", text);
+    t.settings.Write("Position.txt", text);
     form.show();
     Click(&form, "PositioLd");
   }
@@ -77,18 +77,18 @@ TEST_F(Editor, SaveKeepsABackupAndCancelSaveBringsItBack) {
   Find<QPlainTextEdit>(&form, "Memo1")->setPlainText("Hobart=-42_53_S,-147_19.5_E");
   Click(&form, "Save1");
   EXPECT_EQ(t.platform.LastMessage(), "Saved to File Position.txt");
-  EXPECT_EQ(t.program.Read("Position.txt"), "Hobart=-42_53_S,-147_19.5_E\n");
-  EXPECT_EQ(t.program.Read("Position.~txt"), "Lisbon=38_42_N,9_8_W\n");
+  EXPECT_EQ(t.settings.Read("Position.txt"), "Hobart=-42_53_S,-147_19.5_E\n");
+  EXPECT_EQ(t.settings.Read("Position.~txt"), "Lisbon=38_42_N,9_8_W\n");
 
   Click(&form, "Undo1");
   EXPECT_EQ(t.platform.LastMessage(), "Position.~txt Undone Position.txt");
-  EXPECT_EQ(t.program.Read("Position.txt"), "Lisbon=38_42_N,9_8_W\n");
+  EXPECT_EQ(t.settings.Read("Position.txt"), "Lisbon=38_42_N,9_8_W\n");
   EXPECT_EQ(Memo(), "Lisbon=38_42_N,9_8_W");
   // Without a backup there is nothing to undo.
   t.platform.Clear();
   Click(&form, "Undo1");
   EXPECT_TRUE(t.platform.messages.empty());
-  EXPECT_EQ(t.program.Read("Position.txt"), "Lisbon=38_42_N,9_8_W\n");
+  EXPECT_EQ(t.settings.Read("Position.txt"), "Lisbon=38_42_N,9_8_W\n");
 }
 
 struct CountingListener : PlaceFileListener {
