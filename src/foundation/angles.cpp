@@ -78,6 +78,8 @@ double Wrap180(double a) {
   return a;
 }
 
+double EastLongitude(double lonWest) { return -Norm180(lonWest); }
+
 double AddMod360(double a, double b) {
   double s = a + b;
   if (s > 360.0) s -= 360.0;

@@ -32,6 +32,10 @@ double Norm360(double a);
 double Norm180(double a);
 double FoldLat(double a);
 double Wrap180(double a);
+// The engine counts longitude west positive; ISO 6709 and the command line east positive.
+constexpr double WestLongitude(double lonEast) { return -lonEast; }
+// East positive, -180..180, of a longitude counted west positive.
+double EastLongitude(double lonWest);
 double AddMod360(double a, double b);
 
 struct DegMin {

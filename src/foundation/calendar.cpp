@@ -76,12 +76,12 @@ std::string Pad2(const std::string& s) { return s.size() == 1 ? "0" + s : s; }
 
 JulianDayResult JulianDay(const TDateRec& date, double hoursUT, bool beforeChrist) {
   const double jd = JulianDayAt0h(date, beforeChrist);
-  return {jd, (hoursUT / 24.0 + jd - 2415020.0) / 36525.0, (jd - 2451545.0) / 36525.0};
+  return {jd, (hoursUT / 24.0 + jd - 2415020.0) / 36525.0, JulianCenturiesSinceJ2000(jd)};
 }
 
 JulianCenturiesResult JulianCenturies(const TDateRec& date, double hoursUT, bool beforeChrist) {
   const double jd = JulianDayAt0h(date, beforeChrist);
-  return {jd, (hoursUT / 24.0 + jd - 2451545.0) / 36525.0};
+  return {jd, (hoursUT / 24.0 + jd - kJ2000) / kDaysPerJulianCentury};
 }
 
 double DeltaT(double t) {

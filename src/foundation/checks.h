@@ -11,6 +11,10 @@ struct MessageSink {
   virtual void Message(const std::string& text) = 0;
 };
 
+// The fastest a boat this program is made for sails, knots (a planing motor boat; a yacht
+// rarely passes 10): the limit of every boat-speed field and command-line option.
+constexpr double kMaxBoatSpeed = 30.0;
+
 // Result of the last check; windows that run several checks in a row read it afterwards.
 bool CheckFlag();
 

@@ -294,8 +294,8 @@ void TNaviForm::WatchEntries() {
   intRange(edVarMin_, 59);
   realRange(edLeeway_, 12);
   realRange(edDrift_, 14);
-  realRange(edBoatSpeed_, 30);
-  realRange(edTrSpeed_, 30);
+  realRange(edBoatSpeed_, kMaxBoatSpeed);
+  realRange(edTrSpeed_, kMaxBoatSpeed);
   realRange(edLogDistance_, 9999.9);
   realRange(edTrDistance_, 9999.9);
   intRange(edTimeHours_, 9999);

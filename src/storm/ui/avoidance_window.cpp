@@ -24,10 +24,7 @@ namespace {
 
 constexpr const char* kInvalid = "Missing or erroneous values";
 constexpr const char* kNoRelativeSpeed = "BC = 0";
-constexpr double kMaxBoatSpeed = 30.0;
-constexpr double kMaxCycloneSpeed = 60.0;
 constexpr double kMaxDistance = 9999.0;
-constexpr double kSpeedNudge = 0.1;
 
 QString Text(const std::string& s) { return QString::fromStdString(s); }
 
@@ -210,21 +207,18 @@ void TAvoidanceForm::CyclonCountClick() {
     ctx_.platform.Message(kInvalid);
     return;
   }
-  double cycloneSpeed = *typedCycloneSpeed;
-  if (*boatSpeed == cycloneSpeed) {
-    cycloneSpeed += kSpeedNudge;
-    edit12_->setText(Text(Str(cycloneSpeed, 1)));
-    AddLine("Cyclone speed increased with 0.1 knots,");
-    AddLine("as it should differ from the boat speed.");
-  }
-
   AvoidanceInput in;
   in.bearing = target->bearing;
   in.distance = target->distance;
   in.heading = *heading;
   in.boatSpeed = *boatSpeed;
-  in.cycloneSpeed = cycloneSpeed;
+  in.cycloneSpeed = *typedCycloneSpeed;
   const AvoidanceSolution s = SolveAvoidance(in);
+  if (s.cycloneSpeedRaised) {
+    edit12_->setText(Text(Str(s.cycloneSpeed, 1)));
+    AddLine("Cyclone speed increased with 0.1 knots,");
+    AddLine("as it should differ from the boat speed.");
+  }
   if (s.outcome == AvoidanceOutcome::NoRelativeSpeed) {
     ctx_.platform.Message(kNoRelativeSpeed);
     return;

@@ -29,7 +29,6 @@ constexpr const char* kDemoHint =
     "Press \u00b4Cyclone Count\u00b4, \u00b4Avoid Cyclone\u00b4 and on the Avoidance Form \u00b4Cyclone Count\u00b4 and "
     "\u00b4Situation\u00b4";
 constexpr int kMaxHours = 5;
-constexpr double kMaxBoatSpeed = 30.0;
 
 const char* UnitLabel(PressureUnit unit) {
   switch (unit) {
