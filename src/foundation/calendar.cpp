@@ -117,16 +117,6 @@ bool IsCalendarDay(int year, int month, int day) {
   return !(year == 1582 && month == 10 && day > 4 && day < 15);
 }
 
-int DayOfWeek(int year, int month, int day) {
-  // Zeller-type count on the proleptic Gregorian calendar.
-  static constexpr int kOffsets[] = {0, 3, 2, 5, 0, 3, 5, 1, 4, 6, 2, 4};
-  if (month < 1 || month > 12) return 0;
-  int y = year - (month < 3 ? 1 : 0);
-  int w = (y + y / 4 - y / 100 + y / 400 + kOffsets[month - 1] + day) % 7;
-  if (w < 0) w += 7;
-  return w + 1;
-}
-
 TTimeRec ParseTimeText(const std::string& text, bool& ok) {
   TTimeRec r;
   r.TimeText = text.substr(0, 10);

@@ -47,8 +47,6 @@ std::string WeekdayName(int dayOfWeek);
 // Whether the day exists: the Julian calendar before 1582 October 15, the Gregorian from then on
 // (October 5 to 14 of 1582 were never counted).
 bool IsCalendarDay(int year, int month, int day);
-// Day of week (1 = Sunday) of a Gregorian date.
-int DayOfWeek(int year, int month, int day);
 
 TTimeRec ParseTimeText(const std::string& text, bool& ok);
 double TimeTextToHours(const std::string& text);
