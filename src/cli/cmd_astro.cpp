@@ -10,12 +10,11 @@
 #include "astro/star_place.h"
 #include "astro/star_record.h"
 #include "astro/sun.h"
+#include "cli/catalogue_star.h"
 #include "cli/commands.h"
 #include "cli/observer_output.h"
 #include "cli/time_arguments.h"
 #include "foundation/angles.h"
-#include "foundation/paths.h"
-#include "foundation/text_file.h"
 
 namespace veltrane::cli {
 namespace {
@@ -24,35 +23,6 @@ Json TimeJson(const TimeArguments& time) {
   return Json::Object()
       .Set("jd", time.jd0 + time.hours / 24.0)
       .Set("delta_t_s", time.deltaT);
-}
-
-// The star named on the command line, from --catalogue or the usual "Mstars.dat".
-struct CatalogueStar {
-  std::string name;
-  StarCatalogueData data;
-};
-
-// The user's copy in the settings folder, else the one shipped beside the tool.
-std::string DefaultCatalogue() {
-  const std::string settings = SettingsFolderFromEnvironment() + "Mstars.dat";
-  if (FileExists(settings)) return settings;
-  return ExecutableFolder() + "Mstars.dat";
-}
-
-std::optional<CatalogueStar> ReadCatalogueStar(const std::string& name, const std::optional<std::string>& catalogue,
-                                               std::string& error) {
-  const std::string path = catalogue.value_or(DefaultCatalogue());
-  const std::optional<std::vector<StarRecord>> stars = LoadStarFile(path);
-  if (!stars) {
-    error = "File " + path + " is missing.";
-    return std::nullopt;
-  }
-  const StarRecord* star = FindStar(*stars, name);
-  if (!star) {
-    error = "No star named '" + name + "' in " + path;
-    return std::nullopt;
-  }
-  return CatalogueStar{star->name, StarCatalogueDataOf(*star)};
 }
 
 // The options of the body commands.

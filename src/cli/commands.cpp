@@ -30,6 +30,7 @@ std::vector<std::string> CommandSet::Names() const {
 void RegisterAllCommands(CommandSet& commands) {
   RegisterAstroCommands(commands);
   RegisterCalculatorCommands(commands);
+  RegisterCelestialCommands(commands);
   RegisterCoastalCommands(commands);
   RegisterConvertCommands(commands);
   RegisterFoundationCommands(commands);

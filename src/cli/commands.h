@@ -53,6 +53,7 @@ class CommandSet {
 
 void RegisterAstroCommands(CommandSet& commands);
 void RegisterCalculatorCommands(CommandSet& commands);
+void RegisterCelestialCommands(CommandSet& commands);
 void RegisterCoastalCommands(CommandSet& commands);
 void RegisterConvertCommands(CommandSet& commands);
 void RegisterFoundationCommands(CommandSet& commands);
