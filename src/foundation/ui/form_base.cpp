@@ -173,6 +173,10 @@ void FormBase::keyPressEvent(QKeyEvent* event) {
   QMainWindow::keyPressEvent(event);
 }
 
+void FormBase::WatchEntries(const std::vector<EntryCheck>& checks) {
+  for (const EntryCheck& c : checks) WatchEntry(c.edit, c.check);
+}
+
 void FormBase::RestorePosition() {
   if (!positionKey_.empty()) RestoreWindowPosition(ctx_, this, positionKey_);
 }

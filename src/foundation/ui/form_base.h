@@ -16,6 +16,12 @@ class QAction;
 
 namespace veltrane {
 
+// A field and the check it runs on every change of a non-empty text.
+struct EntryCheck {
+  QLineEdit* edit;
+  std::function<bool(const std::string&)> check;
+};
+
 class FormBase : public QMainWindow {
   Q_OBJECT
  public:
@@ -55,6 +61,7 @@ class FormBase : public QMainWindow {
   void KeepTypedValues();
   // Esc closes the window: the small windows a sub-program opens, not its main window.
   void CloseOnEscape() { closeOnEscape_ = true; }
+  void WatchEntries(const std::vector<EntryCheck>& checks);
 
   void RestorePosition();
   void SavePosition();
