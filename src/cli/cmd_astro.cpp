@@ -12,9 +12,8 @@
 #include "astro/sun.h"
 #include "cli/commands.h"
 #include "cli/observer_output.h"
+#include "cli/star_file.h"
 #include "cli/time_arguments.h"
-#include "foundation/paths.h"
-#include "foundation/text_file.h"
 
 namespace veltrane::cli {
 namespace {
@@ -31,16 +30,10 @@ struct CatalogueStar {
   StarCatalogueData data;
 };
 
-// The user's copy in the settings folder, else the one shipped beside the tool.
-std::string DefaultCatalogue() {
-  const std::string settings = SettingsFolderFromEnvironment() + "Mstars.dat";
-  if (FileExists(settings)) return settings;
-  return ExecutableFolder() + "Mstars.dat";
-}
 
 std::optional<CatalogueStar> ReadCatalogueStar(const std::string& name, const std::optional<std::string>& catalogue,
                                                std::string& error) {
-  const std::string path = catalogue.value_or(DefaultCatalogue());
+  const std::string path = catalogue.value_or(DefaultStarFile());
   const std::optional<std::vector<StarRecord>> stars = LoadStarFile(path);
   if (!stars) {
     error = "File " + path + " is missing.";

@@ -29,6 +29,7 @@ std::string CommandSet::NameList() const {
 
 void RegisterAllCommands(CommandSet& commands) {
   RegisterAstroCommands(commands);
+  RegisterAstronomyCommands(commands);
   RegisterCalculatorCommands(commands);
   RegisterCoastalCommands(commands);
   RegisterConvertCommands(commands);
@@ -41,7 +42,7 @@ void RegisterAllCommands(CommandSet& commands) {
 namespace {
 
 int Answer(const Result& result, std::string& out) {
-  out = result.json.Dump();
+  out = result.text ? *result.text : result.json.Dump();
   return result.exitCode;
 }
 
