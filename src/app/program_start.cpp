@@ -7,6 +7,10 @@
 #include "foundation/ui/veltrane_application.h"
 #include "update/ui/about_box.h"
 // Window headers of the sub-programs (keep in creation order).
+#include "astronomy_ui/miravel_window.h"
+#include "astronomy_ui/almanac_window.h"
+#include "astronomy_ui/body_window.h"
+#include "astronomy_ui/identify_window.h"
 #include "astronomy_ui/star_window.h"
 #include "coastal/ui/bearings_window.h"
 #include "coastal/ui/meeting_course_window.h"
@@ -28,6 +32,7 @@
 #include "storm/ui/indications_window.h"
 #include "storm/ui/avoidance_window.h"
 #include "storm/ui/avoidance_plot_window.h"
+#include "astronomy_ui/jupiter_window.h"
 
 namespace veltrane {
 
@@ -49,11 +54,20 @@ Program::Program(Platform& platform, std::string settingsFolder, std::string pro
   // course, cross bearing, distance off, navigation, sailing, tide, wind, about box,
   // storm centre, storm, storm position, celestial navigation, conversions, indications,
   // avoidance, avoidance plot, readme, second about box, position editor, confirmation, Jupiter.
+  auto* miravel = Create<TMiravelForm>();
+  t.miravel = miravel;
+  t.withSettings.push_back(miravel);
   auto* pressure = Create<TPressureForm>();
   t.others.push_back(pressure);
   auto* great = Create<TGreatForm>();
   t.great = great;
   t.others.push_back(great);
+  auto* almanac = Create<TAlmanacForm>();
+  t.others.push_back(almanac);
+  auto* body = Create<TPlanetForm>();
+  t.others.push_back(body);
+  auto* identify = Create<TIdentifyForm>();
+  t.others.push_back(identify);
   auto* stars = Create<TStarForm>();
   t.others.push_back(stars);
   NavigateCalculators calculators;
@@ -100,8 +114,18 @@ Program::Program(Platform& platform, std::string settingsFolder, std::string pro
   t.others.push_back(dialog);
   great->SetEditor(editor);
   editor->AddPlaceFileListener(great);
+  editor->AddPlaceFileListener(miravel);
   editor->SetConfirmationDialog(dialog);
+  auto* jupiter = Create<TJupiterForm>();
+  t.others.push_back(jupiter);
   t.showAbout = [about] { about->exec(); };
+  // The astronomy windows read Miravel's place and time.
+  body->SetObserverSource(miravel);
+  identify->SetObserverSource(miravel);
+  almanac->SetObserverSource(miravel);
+  jupiter->SetObserverSource(miravel);
+  body->SetJupiterWindow(jupiter);
+  miravel->SetLinks({body, identify, almanac, jupiter, stars, brellin, t.showAbout, {great}});
   launcher_->SetTargets(std::move(t));
 }
 

@@ -175,6 +175,10 @@ bool TPlanetForm::ShowStar(const std::string& name, const std::string& ra, const
   return Compute(body, name);
 }
 
+void TPlanetForm::TakeStar(const ChosenStar& star) {
+  ShowStar(star.name, star.ra, star.dec, star.prpA, star.prpD, star.vmagn);
+}
+
 bool TPlanetForm::Compute(const SkyBody& body, const std::string& title) {
   if (!observer_) return false;
   const std::optional<ObserverReading> at = observer_->ReadObserver();

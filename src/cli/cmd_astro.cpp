@@ -13,6 +13,7 @@
 #include "cli/catalogue_star.h"
 #include "cli/commands.h"
 #include "cli/observer_output.h"
+#include "cli/star_file.h"
 #include "cli/time_arguments.h"
 #include "foundation/angles.h"
 

@@ -29,6 +29,7 @@ std::vector<std::string> CommandSet::Names() const {
 
 void RegisterAllCommands(CommandSet& commands) {
   RegisterAstroCommands(commands);
+  RegisterAstronomyCommands(commands);
   RegisterCalculatorCommands(commands);
   RegisterCelestialCommands(commands);
   RegisterCoastalCommands(commands);
@@ -49,7 +50,7 @@ std::vector<std::string> CommandNames() {
 namespace {
 
 int Answer(const Result& result, std::string& out) {
-  out = result.json.Dump();
+  out = result.text ? *result.text : result.json.Dump();
   return result.exitCode;
 }
 

@@ -16,6 +16,7 @@
 // becomes {"error": ...} with exit 1 at the top, so no command ends on a signal.
 #include <functional>
 #include <map>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -30,6 +31,8 @@ namespace veltrane::cli {
 struct Result {
   Json json;
   int exitCode = 0;
+  // Printed as it stands instead of the JSON (the almanac's CSV).
+  std::optional<std::string> text{};
 };
 
 Result ErrorResult(const std::string& message);
@@ -52,6 +55,7 @@ class CommandSet {
 };
 
 void RegisterAstroCommands(CommandSet& commands);
+void RegisterAstronomyCommands(CommandSet& commands);
 void RegisterCalculatorCommands(CommandSet& commands);
 void RegisterCelestialCommands(CommandSet& commands);
 void RegisterCoastalCommands(CommandSet& commands);

@@ -52,14 +52,14 @@ TEST_F(Launcher, ControlsAndMenu) {
 }
 
 TEST_F(Launcher, WindowsNotYetBuiltAreDisabledNotHidden) {
-  EXPECT_FALSE(IsEnabled(&form(), "btnMiravel"));
   EXPECT_FALSE(IsEnabled(&form(), "Update1"));
   EXPECT_TRUE(IsEnabled(&form(), "Conversions1"));
 }
 
 TEST_F(Launcher, EverySubProgramBuiltSoFarOpensAndNavigateFindsItsCalculators) {
   const std::pair<const char*, const char*> opens[] = {
-      {"btnGreat", "GreatForm"}, {"btnNavigate", "NaviForm"}, {"btnStorm", "StormForm"}, {"Brellin", "BrellinForm"}};
+      {"btnGreat", "GreatForm"}, {"btnNavigate", "NaviForm"}, {"btnStorm", "StormForm"}, {"Brellin", "BrellinForm"},
+      {"btnMiravel", "MiravelForm"}};
   for (const auto& [button, window] : opens) {
     EXPECT_TRUE(IsEnabled(&form(), button)) << button;
     Click(&form(), button);
@@ -83,6 +83,7 @@ TEST_F(Launcher, EverySubProgramBuiltSoFarOpensAndNavigateFindsItsCalculators) {
   const IniFile settings(home.File("Settings.ini"));
   EXPECT_NE(settings.Read("NaviForm", "CompasFile", "-1"), "-1");
   EXPECT_NE(settings.Read("NaviForm", "Lat", "-1"), "-1");
+  EXPECT_EQ(settings.Read("MiravelForm", "LatDeg", "-1"), "60");
   EXPECT_FALSE(Window("NavTideForm")->isVisible());
 }
 
