@@ -183,8 +183,7 @@ TEST_F(ProgramStart, UnreadableSettingsAreKeptAsBadAndSaidOnce) {
 // An unattended start with a settings folder it cannot use ends with a message on standard
 // error and exit 1, never waiting on a message box.
 TEST(UnattendedStart, SaysWhatIsWrongOnStandardErrorAndEnds) {
-  const char* bin = std::getenv("VELTRANE_PROGRAM_DIR");
-  ASSERT_NE(bin, nullptr);
+  const char* bin = VELTRANE_TEST_PROGRAM_DIR;
   TempFolder home;
   home.Write("blocker", "a file");
   std::filesystem::create_directories(home.Path() + "folder/Settings.ini");

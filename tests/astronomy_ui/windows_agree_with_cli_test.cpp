@@ -27,7 +27,7 @@ TEST(WindowsAgreeWithCli, TwilightIdentificationAndAlmanac) {
   EXPECT_EQ(Text(&body, "edNauticalBegin"), "none");
 
   // The star file the tool finds beside it is the one the window reads.
-  const std::optional<std::string> stars = ReadFileBytes(std::string(getenv("VELTRANE_PROGRAM_DIR")) + "/Mstars.dat");
+  const std::optional<std::string> stars = ReadFileBytes(std::string(VELTRANE_TEST_PROGRAM_DIR) + "/Mstars.dat");
   ASSERT_TRUE(stars);
   ASSERT_TRUE(WriteFileAtomically(t.ctx.settingsFolder + "Mstars.dat", *stars));
   TIdentifyForm identify(t.ctx);

@@ -29,7 +29,7 @@ TEST(CliContract, EveryCommandHasHelpWithItsOptions) {
 
 TEST(CliContract, ErrorsInsideACommandEndAsErrorObjects) {
   struct Case {
-    Run run;
+    ::veltrane::cli::Run run;
     const char* json;
   };
   const Case cases[] = {

@@ -30,7 +30,7 @@ struct ScreenMetrics {
   int width = 1280;          // pixels
   double logicalDpi = 96.0;  // logical pixels per inch
   // Every screen's area free of panels, in desktop pixels; empty when not known.
-  std::vector<ScreenRect> available;
+  std::vector<ScreenRect> available = {};
 };
 
 struct FindRequest {

@@ -1,8 +1,9 @@
 #include "foundation/ui/help_pages.h"
 
+#include "support/test_data.h"
+
 #include <gtest/gtest.h>
 
-#include <cstdlib>
 #include <fstream>
 #include <sstream>
 
@@ -10,8 +11,7 @@ namespace veltrane {
 namespace {
 
 std::string HelpFile(const std::string& name) {
-  const char* data = std::getenv("VELTRANE_DATA_DIR");
-  std::ifstream in(std::string(data ? data : "data") + "/help/" + name);
+  std::ifstream in(test::ShippedDataFile("help/" + name));
   std::stringstream text;
   text << in.rdbuf();
   return text.str();
