@@ -1,6 +1,7 @@
 #pragma once
 // Field checks with their fixed messages. A failed check beeps and shows its message through
 // the sink (the platform's message box) and clears the shared check flag.
+#include <optional>
 #include <string>
 
 namespace veltrane {
@@ -13,6 +14,10 @@ struct MessageSink {
 
 // Result of the last check; windows that run several checks in a row read it afterwards.
 bool CheckFlag();
+
+// The message a check would show for the text, nothing when it passes; the checks below show it.
+std::optional<std::string> IntRangeProblem(const std::string& text, int max);
+std::optional<std::string> MinutesProblem(const std::string& degText, const std::string& minText, int maxDeg);
 
 bool CheckIntRange(const std::string& text, int max, MessageSink& sink);
 bool CheckRealRange(const std::string& text, double max, MessageSink& sink);

@@ -69,6 +69,10 @@ void FormBase::WatchEntry(QLineEdit* edit, std::function<bool(const std::string&
   });
 }
 
+void FormBase::WatchEntries(const std::vector<EntryCheck>& checks) {
+  for (const EntryCheck& c : checks) WatchEntry(c.edit, c.check);
+}
+
 void FormBase::RestorePosition() {
   if (!positionKey_.empty()) RestoreWindowPosition(ctx_, this, positionKey_);
 }

@@ -4,6 +4,7 @@
 #include <QMainWindow>
 #include <functional>
 #include <string>
+#include <vector>
 
 #include "foundation/ui/app_context.h"
 
@@ -12,6 +13,12 @@ class QMenu;
 class QAction;
 
 namespace veltrane {
+
+// A field and the check it runs on every change of a non-empty text.
+struct EntryCheck {
+  QLineEdit* edit;
+  std::function<bool(const std::string&)> check;
+};
 
 class FormBase : public QMainWindow {
   Q_OBJECT
@@ -39,6 +46,7 @@ class FormBase : public QMainWindow {
   // Checks the field on every change of a non-empty text; a failed check has beeped and shown
   // its message, and the field's whole text is then selected.
   void WatchEntry(QLineEdit* edit, std::function<bool(const std::string&)> check);
+  void WatchEntries(const std::vector<EntryCheck>& checks);
 
   void RestorePosition();
   void SavePosition();
