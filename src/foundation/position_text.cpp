@@ -35,6 +35,11 @@ std::string DegMinJoined(double value) {
   return t.deg + kDegreeSign + " " + t.min + "'";
 }
 
+std::string DegMinWithHemisphere(double value, AngleKind kind) {
+  const char* caption = AngleTextOf(value).minus ? MinusCaption(kind) : PlusCaption(kind);
+  return DegMinJoined(value) + "  " + caption[0];
+}
+
 PositionReading ReadPositionText(const PositionText& text) {
   const AngleReading lat = ReadAngleText(text.lat, MaxDegrees(AngleKind::Latitude));
   if (!lat.value) return {std::nullopt, lat.message};

@@ -41,6 +41,8 @@ AngleReading ReadAngleText(const AngleText& text, int maxDeg);
 AngleText AngleTextOf(double value);
 // The same joined, without the hemisphere: "20° 33.3'".
 std::string DegMinJoined(double value);
+// With the hemisphere's letter after two blanks: "20° 33.3'  N", "0° 00.0'  W".
+std::string DegMinWithHemisphere(double value, AngleKind kind);
 
 struct PositionText {
   AngleText lat;

@@ -68,6 +68,11 @@ TEST(AngleTextOf, UnsignedDegreesTenthsOfMinutesAndTheHemisphere) {
   }
   EXPECT_EQ(DegMinJoined(20.555), "20\u00b0 33.3'");
   EXPECT_EQ(DegMinJoined(-0.5), "0\u00b0 30.0'");
+  EXPECT_EQ(DegMinWithHemisphere(-20.555, AngleKind::Latitude), "20\u00b0 33.3'  S");
+  EXPECT_EQ(DegMinWithHemisphere(20.555, AngleKind::Latitude), "20\u00b0 33.3'  N");
+  EXPECT_EQ(DegMinWithHemisphere(-0.0004, AngleKind::Latitude), "0\u00b0 00.0'  N");
+  EXPECT_EQ(DegMinWithHemisphere(-0.0004, AngleKind::Longitude), "0\u00b0 00.0'  W");
+  EXPECT_EQ(DegMinWithHemisphere(-120.0, AngleKind::Longitude), "120\u00b0 00.0'  E");
 }
 
 TEST(PositionText, ReadsLatitudeThenLongitudeAndShowsBackWhatItRead) {
