@@ -6,16 +6,12 @@
 #include "foundation/text_file.h"
 
 namespace veltrane::cli {
-namespace {
 
-// The user's copy in the settings folder, else the one shipped beside the tool.
 std::string DefaultCatalogue() {
   const std::string settings = SettingsFolderFromEnvironment() + "Mstars.dat";
   if (FileExists(settings)) return settings;
   return ExecutableFolder() + "Mstars.dat";
 }
-
-}  // namespace
 
 std::optional<CatalogueStar> ReadCatalogueStar(const std::string& name, const std::optional<std::string>& catalogue,
                                                std::string& error) {

@@ -12,6 +12,9 @@ struct CatalogueStar {
   StarCatalogueData data;
 };
 
+// The user's copy of "Mstars.dat" in the settings folder, else the one shipped beside the tool.
+std::string DefaultCatalogue();
+
 // From the catalogue given, else "Mstars.dat" of the settings folder, else the one beside the
 // program; nothing, with the reason in error, when the file or the star is missing.
 std::optional<CatalogueStar> ReadCatalogueStar(const std::string& name, const std::optional<std::string>& catalogue,
