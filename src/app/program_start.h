@@ -31,7 +31,7 @@ class Program {
 };
 
 // Runs the program; "--smoke" starts as a user's start would, shows the launcher, processes
-// pending events and exits 0.
+// pending events and exits 0, or 1 when the start had anything to say (said on standard error).
 int RunProgram(VeltraneApplication& app);
 
 }  // namespace veltrane

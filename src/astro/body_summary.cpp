@@ -2,6 +2,7 @@
 
 #include <cmath>
 
+#include "astro/body_rise_set.h"
 #include "astro/horizon.h"
 #include "astro/moon.h"
 #include "astro/planet_position.h"
@@ -74,12 +75,12 @@ ApparentBody PlaceAt(const SkyBody& body, double t, Listing* listing) {
 
 double StandardAltitude(BodyKind kind) {
   switch (kind) {
-    case BodyKind::Sun: return -0.8333;
-    case BodyKind::Moon: return 0.125;
+    case BodyKind::Sun: return kSunRiseSetAltitude;
+    case BodyKind::Moon: return kMoonRiseSetAltitude;
     case BodyKind::Planet:
     case BodyKind::Star: break;
   }
-  return -0.5667;
+  return kStarRiseSetAltitude;
 }
 
 BodySummary SummarizeBody(const SkyBody& body, const SkyObserver& observer, const SkyInstant& instant,
@@ -109,20 +110,12 @@ BodySummary SummarizeBody(const SkyBody& body, const SkyObserver& observer, cons
   s.refractedAltitude = h.altitude + h.refraction;
   s.azimuth = h.azimuth;
 
-  RiseTransitSetInput in;
-  // Places at 0h dynamical time of the three days; Delta T carries the interpolation to UT.
-  for (int d = 0; d < 3; ++d) {
-    const ApparentBody day = PlaceAt(body, (instant.jd0 + (d - 1) - 2451545.0) / 36525.0, nullptr);
-    in.ra[d] = day.ra;
-    in.dec[d] = day.dec;
-  }
-  in.h0 = StandardAltitude(body.kind);
-  in.latitude = observer.latitude;
-  in.lonWest = observer.lonWest;
-  in.jd0 = instant.jd0;
-  in.deltaT = instant.deltaT;
-  in.zoneHours = zoneHours;
-  s.riseTransitSet = RiseTransitSet(in);
+  const auto placeAt = [&body](double t) -> EquatorialPlace {
+    const ApparentBody day = PlaceAt(body, t, nullptr);
+    return {day.ra, day.dec};
+  };
+  s.riseTransitSet = RiseTransitSetFor(placeAt, StandardAltitude(body.kind),
+                                       {instant.jd0, instant.deltaT, observer.latitude, observer.lonWest, zoneHours});
   s.twilight = TwilightOfDay(observer, instant, zoneHours);
   return s;
 }

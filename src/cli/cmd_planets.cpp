@@ -3,6 +3,7 @@
 #include <memory>
 
 #include "astro/almanac_calendar.h"
+#include "astro/almanac_text.h"
 #include "astro/almanac_year.h"
 #include "astro/jupiter_satellites.h"
 #include "astro/planet_position.h"
@@ -57,10 +58,17 @@ Result PlanetCommand(const PlanetOptions& o) {
 struct AlmanacOptions {
   int year = 2000;
   int shadow = 0;
+  std::string format = "json";
+  double zone = 0.0;
 };
 
 Result AlmanacCommand(const AlmanacOptions& o) {
   const int year = o.year;
+  if (o.format == "csv") {
+    std::string csv = AlmanacCsv(YearEvents(year, o.shadow), o.zone);
+    csv.pop_back();  // the tool ends its output with a line end of its own
+    return {Json::Null(), 0, csv};
+  }
   Json events = Json::Array();
   for (const AlmanacEvent& e : YearEvents(year, o.shadow)) {
     Json item = Json::Object();
@@ -103,6 +111,8 @@ void RegisterPlanetCommands(CommandSet& commands) {
                              [almanac] { return AlmanacCommand(*almanac); });
   AddInteger(a, "--year", almanac->year, "the year", kFirstYear, kLastYear)->required();
   AddInteger(a, "--shadow", almanac->shadow, "1 for the larger shadow of lunar eclipses (default 0)", 0, 1);
+  AddChoice(a, "--format", almanac->format, "json (default) or csv: a header row and one event a row", {"json", "csv"});
+  AddNumber(a, "--zone", almanac->zone, "UT minus local time for the csv's local column, hours (default 0)", -14, 14);
 
   auto utc = std::make_shared<UtcTime>();
   CLI::App* j = commands.Add("jupiter-moons", "Places of Jupiter's four large moons, in Jupiter radii",

@@ -16,6 +16,7 @@
 // becomes {"error": ...} with exit 1 at the top, so no command ends on a signal.
 #include <functional>
 #include <map>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -30,6 +31,8 @@ namespace veltrane::cli {
 struct Result {
   Json json;
   int exitCode = 0;
+  // Printed as it stands instead of the JSON (the almanac's CSV).
+  std::optional<std::string> text{};
 };
 
 Result ErrorResult(const std::string& message);
@@ -44,7 +47,7 @@ class CommandSet {
   // The run of the sub-command that was given, or null.
   const Run* Chosen() const;
   const Run* Named(const std::string& name) const;
-  std::string NameList() const;
+  std::vector<std::string> Names() const;
 
  private:
   CLI::App& app_;
@@ -52,7 +55,9 @@ class CommandSet {
 };
 
 void RegisterAstroCommands(CommandSet& commands);
+void RegisterAstronomyCommands(CommandSet& commands);
 void RegisterCalculatorCommands(CommandSet& commands);
+void RegisterCelestialCommands(CommandSet& commands);
 void RegisterCoastalCommands(CommandSet& commands);
 void RegisterConvertCommands(CommandSet& commands);
 void RegisterFoundationCommands(CommandSet& commands);
@@ -62,9 +67,12 @@ void RegisterStormCommands(CommandSet& commands);
 void RegisterUpdateCommands(CommandSet& commands);
 
 void RegisterAllCommands(CommandSet& commands);
+// The names of all commands, for going through every one.
+std::vector<std::string> CommandNames();
 
 // Runs one command line (argv without the program name): the JSON answer in out, or a
-// one-line message in err; returns the exit code.
-int RunCli(const std::vector<std::string>& argv, std::string& out, std::string& err);
+// one-line message in err; returns the exit code. Tests may register their own commands.
+int RunCli(const std::vector<std::string>& argv, std::string& out, std::string& err,
+           const std::function<void(CommandSet&)>& registerCommands = RegisterAllCommands);
 
 }  // namespace veltrane::cli

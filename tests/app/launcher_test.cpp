@@ -57,11 +57,6 @@ TEST_F(Launcher, ControlsAndMenu) {
   EXPECT_EQ(form().minimumSize(), form().maximumSize());
 }
 
-TEST_F(Launcher, WindowsNotYetBuiltAreDisabledNotHidden) {
-  EXPECT_FALSE(IsEnabled(&form(), "btnMiravel"));
-  EXPECT_TRUE(IsEnabled(&form(), "Conversions1"));
-}
-
 TEST_F(Launcher, UpdateCreatesTheUpdateWindowAnewForEachCheck) {
   HttpTestServer server;
   server.Answer(200, "[Veltrane]\nVersion=0.0.0.1\n");
@@ -97,7 +92,8 @@ TEST_F(Launcher, AboutShowsTheAboutBoxModally) {
 
 TEST_F(Launcher, EverySubProgramBuiltSoFarOpensAndNavigateFindsItsCalculators) {
   const std::pair<const char*, const char*> opens[] = {
-      {"btnGreat", "GreatForm"}, {"btnNavigate", "NaviForm"}, {"btnStorm", "StormForm"}, {"Brellin", "BrellinForm"}};
+      {"btnGreat", "GreatForm"}, {"btnNavigate", "NaviForm"}, {"btnStorm", "StormForm"}, {"Brellin", "BrellinForm"},
+      {"btnMiravel", "MiravelForm"}};
   for (const auto& [button, window] : opens) {
     EXPECT_TRUE(IsEnabled(&form(), button)) << button;
     Click(&form(), button);
@@ -121,6 +117,7 @@ TEST_F(Launcher, EverySubProgramBuiltSoFarOpensAndNavigateFindsItsCalculators) {
   const IniFile settings(home.File("Settings.ini"));
   EXPECT_NE(settings.Read("NaviForm", "CompasFile", "-1"), "-1");
   EXPECT_NE(settings.Read("NaviForm", "Lat", "-1"), "-1");
+  EXPECT_EQ(settings.Read("MiravelForm", "LatDeg", "-1"), "60");
   EXPECT_FALSE(Window("NavTideForm")->isVisible());
 }
 

@@ -8,6 +8,7 @@
 #include <QPlainTextEdit>
 #include <QStatusBar>
 #include <QTextEdit>
+#include <QTest>
 
 namespace veltrane::test {
 
@@ -23,6 +24,13 @@ void Click(QObject* root, const char* name) {
     action->trigger();
   } else {
     ADD_FAILURE() << "nothing to click named " << name;
+  }
+}
+
+void PressKey(QObject* root, const char* name, Qt::Key key) {
+  if (auto* field = Find<QWidget>(root, name)) {
+    field->setFocus();
+    QTest::keyClick(field, key);
   }
 }
 

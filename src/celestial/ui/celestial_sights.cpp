@@ -8,7 +8,7 @@
 #include <QRadioButton>
 
 #include "celestial/lines_of_position.h"
-#include "celestial/special_sights.h"
+#include "celestial/noon_and_time_sights.h"
 #include "celestial/ui/celestial_window.h"
 #include "foundation/angles.h"
 #include "foundation/degmin_field.h"
@@ -54,9 +54,8 @@ void TBrellinForm::OpenFix() {
 
 void TBrellinForm::CloseFix() {
   InitResults();
-  for (QWidget* w : {pnlPlanet_, static_cast<QWidget*>(lblLHA_), static_cast<QWidget*>(edtLHA_), pnlHeight_,
-                     pnlObsHeight_, pnlDifference_})
-    w->hide();
+  pnlPlanet_->hide();
+  HideReductionPanels();
 }
 
 void TBrellinForm::ClearLopDisplay() {
@@ -87,6 +86,25 @@ void TBrellinForm::ShowLop(PositionRecord lop) {
 void TBrellinForm::ShowPosition(const std::optional<double>& lat, const std::optional<double>& lon) {
   if (lat) edtLatitude_->setText(Q(FmtDegMin(std::fabs(*lat)) + Hemisphere(*lat, "N", "S")));
   if (lon) edtLongitude_->setText(Q(FmtDegMin(std::fabs(*lon)) + Hemisphere(*lon, "W", "E")));
+}
+
+void TBrellinForm::ShowCorrection(const CorrectedSight& c) {
+  edtAppHeight_->setText(Q(FmtDegMin(c.apparent)));
+  edtObsHeight_->setText(Q(FmtDegMin(c.observed)));
+  edtAltCorr_->setText(Q(Str(c.correction, 2) + "'"));
+}
+
+void TBrellinForm::HideReductionPanels() {
+  for (QWidget* w : {static_cast<QWidget*>(lblLHA_), static_cast<QWidget*>(edtLHA_), pnlHeight_, pnlObsHeight_,
+                     pnlDifference_})
+    w->hide();
+}
+
+void TBrellinForm::TakeNavigateEnd() {
+  if (!navigate_) return;
+  const PositionTexts end = navigate_->EndPosition();
+  // An empty or unreadable end position leaves the assumed position as it is.
+  if (FieldAngle(end.latDeg, end.latMin, 90) && FieldAngle(end.lonDeg, end.lonMin, 180)) SetAssumedTexts(end);
 }
 
 void TBrellinForm::WriteAssumed(const PositionRecord& assumed) {
@@ -213,9 +231,7 @@ void TBrellinForm::ComputeBodySight() {
     default:
       c = CorrectPlanetSight(hs, *sextant, place->parallax, body_ == NavBody::Mars || body_ == NavBody::Venus);
   }
-  edtAppHeight_->setText(Q(FmtDegMin(c.apparent)));
-  edtObsHeight_->setText(Q(FmtDegMin(c.observed)));
-  edtAltCorr_->setText(Q(Str(c.correction, 2) + "'"));
+  ShowCorrection(c);
   if (c.observed < 0.0) return;
   const Intercept i = PlotIntercept(in->assumed, place->zn, c.observed, place->hc);
   edtDifference_->setText(Q(Str(RoundToScale(i.miles, 10.0), 1)));
@@ -278,8 +294,7 @@ void TBrellinForm::SightTwoClick() {
   if (Mode() != kModeNavigate) {
     Say("No course between sights");
   } else if (navigate_) {
-    const PositionTexts end = navigate_->EndPosition();
-    if (FieldAngle(end.latDeg, end.latMin, 90) && FieldAngle(end.lonDeg, end.lonMin, 180)) SetAssumedTexts(end);
+    TakeNavigateEnd();
     const std::optional<PositionRecord> first = LopOne();
     const std::optional<double> course = ParseReal(navigate_->RunCourse());
     const std::optional<double> distance = ParseReal(navigate_->RunDistance());
@@ -327,9 +342,7 @@ void TBrellinForm::NoonLatitude() {
   const std::optional<SextantData> sextant = ReadSextantFields();
   if (!sextant) return;
   const CorrectedSight c = CorrectSunSight(DegMinToDeg(h->deg, h->min), *sextant, sun->radiusVector);
-  edtAppHeight_->setText(Q(FmtDegMin(c.apparent)));
-  edtObsHeight_->setText(Q(FmtDegMin(c.observed)));
-  edtAltCorr_->setText(Q(Str(c.correction, 2) + "'"));
+  ShowCorrection(c);
   const double lat = veltrane::NoonLatitude(in->assumed.Lat, sun->dec, c.observed);
   if (std::fabs(lat) > 90.0) return Say(kMsgNoonHeight);
   pnlPosition_->show();
@@ -343,9 +356,7 @@ void TBrellinForm::NoonLatitude() {
 void TBrellinForm::EqualHeightsFirst() {
   body_ = NavBody::Sun;
   lblPlanet_->setText("SUN");
-  for (QWidget* w : {static_cast<QWidget*>(lblLHA_), static_cast<QWidget*>(edtLHA_), pnlHeight_, pnlObsHeight_,
-                     pnlDifference_})
-    w->hide();
+  HideReductionPanels();
   const std::optional<SightInputs> in = ReadInputs();
   if (!in) return;
   snapshotA_ = in->assumed;
@@ -355,15 +366,10 @@ void TBrellinForm::EqualHeightsFirst() {
 }
 
 void TBrellinForm::EqualHeightsSecond() {
-  if (navigate_) {
-    const PositionTexts end = navigate_->EndPosition();
-    if (FieldAngle(end.latDeg, end.latMin, 90) && FieldAngle(end.lonDeg, end.lonMin, 180)) SetAssumedTexts(end);
-  }
+  TakeNavigateEnd();
   pnlPlanet_->show();
   pnlPosition_->show();
-  for (QWidget* w : {static_cast<QWidget*>(lblLHA_), static_cast<QWidget*>(edtLHA_), pnlHeight_, pnlObsHeight_,
-                     pnlDifference_})
-    w->hide();
+  HideReductionPanels();
   body_ = NavBody::Sun;
   lblPlanet_->setText("SUN");
   const std::optional<SightInputs> in = ReadInputs();

@@ -49,6 +49,10 @@ class TBrellinForm : public FormBase, public StarTaker, public UtcClockFace {
   void ShowLop(PositionRecord lop);
   void ShowPosition(const std::optional<double>& lat, const std::optional<double>& lon);
   void WriteAssumed(const PositionRecord& assumed);
+  void ShowCorrection(const CorrectedSight& c);
+  void HideReductionPanels();
+  // Navigate's end position, when it reads, becomes the assumed position.
+  void TakeNavigateEnd();
   void ShowEphemeris(const BodyPlace& place);
 
   // Readings; each shows its message when it fails.

@@ -16,8 +16,10 @@
 #include <memory>
 #include <optional>
 #include <string>
+#include <vector>
 
 #include "foundation/checks.h"
+#include "foundation/window_placement.h"
 
 class QPrinter;
 class QWidget;
@@ -29,6 +31,8 @@ enum class Answer { Yes, No, Cancel };
 struct ScreenMetrics {
   int width = 1280;          // pixels
   double logicalDpi = 96.0;  // logical pixels per inch
+  // Every screen's area free of panels, in desktop pixels; empty when not known.
+  std::vector<ScreenRect> available = {};
 };
 
 struct FindRequest {
@@ -84,8 +88,8 @@ struct AppContext {
   std::string programFolder;   // ends with '/'
 
   std::string SettingsFile() const { return settingsFolder + "Settings.ini"; }
-  // Folder of the files kept beside the program ("Position.txt", "SETS.INI", "*.cmp",
-  // "Readme.txt"): the program folder when it is writable, else the settings folder.
+  // Folder of the user's files ("Position.txt", "SETS.INI", "*.cmp", "Readme.txt"): the
+  // settings folder, where the launcher copies the shipped ones.
   std::string DataFolder() const;
 };
 
