@@ -41,7 +41,8 @@ function(veltrane_test_executable target)
   target_link_libraries(${target} PRIVATE ${ARGN})
   target_include_directories(${target} PRIVATE ${PROJECT_SOURCE_DIR}/tests)
   # The shipped data files the tests read, wherever the test is started from.
-  target_compile_definitions(${target} PRIVATE VELTRANE_TEST_DATA_DIR="${PROJECT_SOURCE_DIR}/data/")
+  target_compile_definitions(${target} PRIVATE VELTRANE_TEST_DATA_DIR="${PROJECT_SOURCE_DIR}/data/"
+                             VELTRANE_TEST_PROGRAM_DIR="${VELTRANE_PROGRAM_DIR}")
   add_test(NAME ${target} COMMAND ${target})
   set_tests_properties(${target} PROPERTIES ENVIRONMENT "QT_QPA_PLATFORM=offscreen" TIMEOUT 600)
 endfunction()

@@ -1,5 +1,5 @@
 # Installs the Debian packages the build and the tests need, when any is missing.
-veltrane_packages="cmake g++ qt6-base-dev libgl-dev libsimpleini-dev libgeographiclib-dev libgtest-dev libgmock-dev libbenchmark-dev libcli11-dev nlohmann-json3-dev ccache xvfb xauth"
+veltrane_packages="cmake g++ qt6-base-dev libgl-dev libsimpleini-dev libgeographiclib-dev libgtest-dev libgmock-dev libbenchmark-dev libcli11-dev nlohmann-json3-dev ccache xvfb xauth appstream dpkg-dev"
 veltrane_install_deps() {
   local missing=""
   for p in $veltrane_packages; do

@@ -14,6 +14,7 @@
 #include "app/launcher_picture.h"
 #include "app/readme_window.h"
 #include "foundation/text_file.h"
+#include "foundation/user_files.h"
 #include "foundation/ui/settings.h"
 
 namespace veltrane {
@@ -50,29 +51,40 @@ void WriteDefaultPositions(AppContext& ctx, int displayClass) {
 }
 
 TVeltraneForm::TVeltraneForm(AppContext& ctx) : FormBase(ctx, "VeltraneForm", "Veltrane") {
-  if (!QDir(QString::fromStdString(ctx.settingsFolder)).exists()) {
-    QDir().mkpath(QString::fromStdString(ctx.settingsFolder));
-    InstallStarFile();
-  }
+  PrepareSettingsFolder();
   RestoreWindowPosition(ctx, this, "fVeltrane");
   ApplyDefaultPositions();
   BuildControls();
 }
 
-void TVeltraneForm::InstallStarFile() {
-  const QString target = QString::fromStdString(ctx_.settingsFolder + "Mstars.dat");
-  bool copied = false;
-  if (!QFile::exists(target)) {
-    // The current folder first, then the program's own folder.
-    for (const QString& source : {QDir::current().filePath("Mstars.dat"),
-                                  QString::fromStdString(ctx_.programFolder + "Mstars.dat")}) {
-      if (QFile::exists(source) && QFile::copy(source, target)) {
-        copied = true;
-        break;
-      }
-    }
+void TVeltraneForm::PrepareSettingsFolder() {
+  const QString folder = QString::fromStdString(ctx_.settingsFolder);
+  const bool firstStart = !QDir(folder).exists();
+  if (firstStart && !QDir().mkpath(folder)) {
+    std::string shown = ctx_.settingsFolder;
+    if (shown.size() > 1 && shown.back() == '/') shown.pop_back();
+    ctx_.platform.Message("The settings folder " + shown + " cannot be created");
+    return;
   }
-  if (!copied) ctx_.platform.Message("Star file not in use");
+  InstallStarFile(firstStart);
+  const auto failed = InstallShippedUserFiles(ctx_.programFolder, ctx_.settingsFolder);
+  if (!failed.empty()) {
+    std::string names;
+    for (const auto& name : failed) names += (names.empty() ? "" : ", ") + name;
+    ctx_.platform.Message("Could not copy " + names + " to " + ctx_.settingsFolder);
+  }
+}
+
+void TVeltraneForm::InstallStarFile(bool firstStart) {
+  // The current folder first, then the program's own folder. A copy interrupted by a crash
+  // leaves no star file, so a later start installs it again.
+  const std::string target = ctx_.settingsFolder + "Mstars.dat";
+  bool inPlace = FileExists(target);
+  for (const std::string& source : {QDir::currentPath().toStdString() + "/Mstars.dat", ctx_.programFolder + "Mstars.dat"}) {
+    if (inPlace || !FileExists(source)) continue;
+    inPlace = InstallMissingFile(source, target) != InstallResult::Failed;
+  }
+  if (firstStart && !inPlace) ctx_.platform.Message("Star file not in use");
 }
 
 void TVeltraneForm::ApplyDefaultPositions() {

@@ -30,8 +30,8 @@ struct LauncherTargets {
 class TVeltraneForm : public FormBase {
   Q_OBJECT
  public:
-  // Fixes the settings folder, installs the star file on the first start and writes the
-  // default window positions; runs before any other window exists.
+  // Makes the settings folder, installs the star file and the user's files missing there and
+  // writes the default window positions; runs before any other window exists.
   explicit TVeltraneForm(AppContext& ctx);
   void SetTargets(LauncherTargets targets);
 
@@ -43,7 +43,8 @@ class TVeltraneForm : public FormBase {
   void closeEvent(QCloseEvent* event) override;
 
  private:
-  void InstallStarFile();
+  void PrepareSettingsFolder();
+  void InstallStarFile(bool firstStart);
   void ApplyDefaultPositions();
   void BuildControls();
   void SaveLauncherPosition();

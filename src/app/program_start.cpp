@@ -1,12 +1,17 @@
 #include "app/program_start.h"
 
+#include "app/batch_platform.h"
 #include "app/launcher.h"
-#include "app/qt_platform.h"
 #include "app/readme_window.h"
 #include "foundation/paths.h"
 #include "foundation/ui/veltrane_application.h"
 #include "update/ui/about_box.h"
+#include "update/ui/update_window.h"
 // Window headers of the sub-programs (keep in creation order).
+#include "astronomy_ui/miravel_window.h"
+#include "astronomy_ui/almanac_window.h"
+#include "astronomy_ui/body_window.h"
+#include "astronomy_ui/identify_window.h"
 #include "astronomy_ui/star_window.h"
 #include "coastal/ui/bearings_window.h"
 #include "coastal/ui/meeting_course_window.h"
@@ -28,6 +33,7 @@
 #include "storm/ui/indications_window.h"
 #include "storm/ui/avoidance_window.h"
 #include "storm/ui/avoidance_plot_window.h"
+#include "astronomy_ui/jupiter_window.h"
 
 namespace veltrane {
 
@@ -49,11 +55,20 @@ Program::Program(Platform& platform, std::string settingsFolder, std::string pro
   // course, cross bearing, distance off, navigation, sailing, tide, wind, about box,
   // storm centre, storm, storm position, celestial navigation, conversions, indications,
   // avoidance, avoidance plot, readme, second about box, position editor, confirmation, Jupiter.
+  auto* miravel = Create<TMiravelForm>();
+  t.miravel = miravel;
+  t.withSettings.push_back(miravel);
   auto* pressure = Create<TPressureForm>();
   t.others.push_back(pressure);
   auto* great = Create<TGreatForm>();
   t.great = great;
   t.others.push_back(great);
+  auto* almanac = Create<TAlmanacForm>();
+  t.others.push_back(almanac);
+  auto* body = Create<TPlanetForm>();
+  t.others.push_back(body);
+  auto* identify = Create<TIdentifyForm>();
+  t.others.push_back(identify);
   auto* stars = Create<TStarForm>();
   t.others.push_back(stars);
   NavigateCalculators calculators;
@@ -100,26 +115,50 @@ Program::Program(Platform& platform, std::string settingsFolder, std::string pro
   t.others.push_back(dialog);
   great->SetEditor(editor);
   editor->AddPlaceFileListener(great);
+  editor->AddPlaceFileListener(miravel);
   editor->SetConfirmationDialog(dialog);
+  auto* jupiter = Create<TJupiterForm>();
+  t.others.push_back(jupiter);
   t.showAbout = [about] { about->exec(); };
+  t.showUpdate = [this] {
+    if (!update_) update_ = new TVerForm(ctx_);
+    update_->ShowForm();
+  };
+  // The astronomy windows read Miravel's place and time.
+  body->SetObserverSource(miravel);
+  identify->SetObserverSource(miravel);
+  almanac->SetObserverSource(miravel);
+  jupiter->SetObserverSource(miravel);
+  body->SetJupiterWindow(jupiter);
+  miravel->SetLinks({body, identify, almanac, jupiter, stars, brellin, t.showAbout, {great}});
   launcher_->SetTargets(std::move(t));
 }
 
 Program::~Program() {
+  delete update_;
   while (!windows_.empty()) windows_.pop_back();
 }
 
 int RunProgram(VeltraneApplication& app) {
   QApplication::setApplicationName("Veltrane");
   const bool smoke = app.arguments().contains("--smoke");
-  const std::string programFolder = QCoreApplication::applicationDirPath().toStdString() + "/";
-  QtPlatform platform(programFolder + "help/");
-  app.SetErrorDisplay([&platform](const std::string& text) { platform.Message(text); });
-  Program program(platform, SettingsFolderFromEnvironment(), programFolder);
-  program.Launcher().show();
+  const std::string programFolder = ProgramFolderFor(ExecutableFolder());
+  // An unattended start never waits on a dialog; anything it had to say fails it.
+  std::unique_ptr<QtPlatform> platform;
+  BatchPlatform* batch = nullptr;
   if (smoke) {
+    auto unattended = std::make_unique<BatchPlatform>(programFolder + "help/");
+    batch = unattended.get();
+    platform = std::move(unattended);
+  } else {
+    platform = std::make_unique<QtPlatform>(programFolder + "help/");
+  }
+  app.SetErrorDisplay([&platform](const std::string& text) { platform->Message(text); });
+  Program program(*platform, SettingsFolderFromEnvironment(), programFolder);
+  program.Launcher().show();
+  if (batch) {
     QCoreApplication::processEvents();
-    return 0;
+    return batch->MessageCount() == 0 ? 0 : 1;
   }
   return app.exec();
 }

@@ -1,6 +1,7 @@
 #pragma once
 // Program start: the settings folder, every window in its order (the launcher first), and
 // the wiring of the launcher to the windows it opens.
+#include <QPointer>
 #include <QWidget>
 #include <memory>
 #include <vector>
@@ -10,6 +11,7 @@
 namespace veltrane {
 
 class TVeltraneForm;
+class TVerForm;
 class VeltraneApplication;
 
 class Program {
@@ -25,10 +27,11 @@ class Program {
   AppContext ctx_;
   TVeltraneForm* launcher_ = nullptr;
   std::vector<std::unique_ptr<QWidget>> windows_;  // in creation order
+  QPointer<TVerForm> update_;  // created for each check, destroyed when it closes
 };
 
 // Runs the program; "--smoke" starts as a user's start would, shows the launcher, processes
-// pending events and exits 0.
+// pending events and exits 0, or 1 when the start had anything to say (said on standard error).
 int RunProgram(VeltraneApplication& app);
 
 }  // namespace veltrane

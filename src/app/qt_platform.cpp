@@ -1,38 +1,56 @@
 #include "app/qt_platform.h"
 
+#include <algorithm>
+
 #include <QApplication>
 #include <QDesktopServices>
-#include <QEventLoop>
 #include <QFileDialog>
+#include <QGridLayout>
 #include <QInputDialog>
 #include <QMessageBox>
-#include <QNetworkAccessManager>
-#include <QNetworkReply>
 #include <QPrintDialog>
 #include <QPrinter>
 #include <QScreen>
+#include <QSpacerItem>
 #include <QTimer>
 #include <QUrl>
 
 #include "app/help_window.h"
-#include "foundation/text_file.h"
+#include "foundation/ui/url_download.h"
 
 namespace veltrane {
 
 QtPlatform::QtPlatform(std::string helpFolder) : helpFolder_(std::move(helpFolder)) {}
 QtPlatform::~QtPlatform() = default;
 
+namespace {
+
+// A message box wide enough for its whole title and its longest line: the platform's own
+// sizing squeezes a short text's box until the title bar shows only "V…".
+int ShowBox(QMessageBox::Icon icon, const std::string& text, QMessageBox::StandardButtons buttons) {
+  QMessageBox box(icon, QApplication::applicationName(), QString::fromStdString(text), buttons,
+                  QApplication::activeWindow());
+  const QFontMetrics metrics(box.font());
+  int wanted = metrics.horizontalAdvance(box.windowTitle()) + 8 * metrics.height();  // the title bar's buttons
+  for (const QString& line : box.text().split('\n')) wanted = std::max(wanted, metrics.horizontalAdvance(line));
+  if (auto* grid = qobject_cast<QGridLayout*>(box.layout())) {
+    grid->addItem(new QSpacerItem(std::min(wanted, 900), 0, QSizePolicy::Minimum, QSizePolicy::Fixed),
+                  grid->rowCount(), 0, 1, grid->columnCount());
+  }
+  return box.exec();
+}
+
+}  // namespace
+
 void QtPlatform::Message(const std::string& text) {
   QApplication::beep();
-  QMessageBox::information(QApplication::activeWindow(), QApplication::applicationName(),
-                           QString::fromStdString(text), QMessageBox::Ok);
+  ShowBox(QMessageBox::Information, text, QMessageBox::Ok);
 }
 
 Answer QtPlatform::Confirm(const std::string& text, bool withCancel) {
-  auto buttons = QMessageBox::Yes | QMessageBox::No;
+  QMessageBox::StandardButtons buttons = QMessageBox::Yes | QMessageBox::No;
   if (withCancel) buttons |= QMessageBox::Cancel;
-  const auto r = QMessageBox::question(QApplication::activeWindow(), QApplication::applicationName(),
-                                       QString::fromStdString(text), buttons);
+  const int r = ShowBox(QMessageBox::Question, text, buttons);
   if (r == QMessageBox::Yes) return Answer::Yes;
   if (r == QMessageBox::No) return Answer::No;
   return Answer::Cancel;
@@ -87,21 +105,16 @@ ScreenMetrics QtPlatform::Screen() {
     m.width = s->geometry().width();
     m.logicalDpi = s->logicalDotsPerInch();
   }
+  for (const QScreen* s : QGuiApplication::screens()) {
+    const QRect r = s->availableGeometry();
+    m.available.push_back({r.x(), r.y(), r.width(), r.height()});
+  }
   return m;
 }
 
-bool QtPlatform::Download(const std::string& url, const std::string& file) {
-  QNetworkAccessManager manager;
-  QNetworkReply* reply = manager.get(QNetworkRequest(QUrl(QString::fromStdString(url))));
-  QEventLoop loop;
-  QTimer::singleShot(15000, &loop, &QEventLoop::quit);
-  QObject::connect(reply, &QNetworkReply::finished, &loop, &QEventLoop::quit);
-  loop.exec();
-  const bool ok = reply->isFinished() && reply->error() == QNetworkReply::NoError;
-  const QByteArray body = ok ? reply->readAll() : QByteArray();
-  reply->abort();
-  reply->deleteLater();
-  return ok && WriteFileAtomically(file, body.toStdString());
+std::unique_ptr<DownloadJob> QtPlatform::Download(const std::string& url, const DownloadLimits& limits,
+                                                  DownloadProgress progress, DownloadDone done) {
+  return std::make_unique<UrlDownload>(url, limits, std::move(progress), std::move(done));
 }
 
 }  // namespace veltrane

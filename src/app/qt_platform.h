@@ -25,7 +25,8 @@ class QtPlatform : public Platform {
   QDateTime NowUtc() override;
   QDateTime NowLocal() override;
   ScreenMetrics Screen() override;
-  bool Download(const std::string& url, const std::string& file) override;
+  std::unique_ptr<DownloadJob> Download(const std::string& url, const DownloadLimits& limits,
+                                        DownloadProgress progress, DownloadDone done) override;
 
  private:
   std::string helpFolder_;

@@ -13,7 +13,7 @@ namespace veltrane {
 namespace {
 
 double JdeToUt(double jde) {
-  return jde - DeltaT((jde - 2451545.0) / 36525.0) / 86400.0;
+  return jde - DeltaT(JulianCenturiesSinceJ2000(jde)) / 86400.0;
 }
 
 double NewYearJd(int year) {

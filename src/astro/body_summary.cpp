@@ -2,6 +2,7 @@
 
 #include <cmath>
 
+#include "astro/body_rise_set.h"
 #include "astro/horizon.h"
 #include "astro/moon.h"
 #include "astro/planet_position.h"
@@ -67,30 +68,22 @@ ApparentBody ApparentPlaceOf(const SkyBody& body, double t, Listing* listing) {
 
 double StandardAltitude(BodyKind kind) {
   switch (kind) {
-    case BodyKind::Sun: return -0.8333;
-    case BodyKind::Moon: return 0.125;
+    case BodyKind::Sun: return kSunRiseSetAltitude;
+    case BodyKind::Moon: return kMoonRiseSetAltitude;
     case BodyKind::Planet:
     case BodyKind::Star: break;
   }
-  return -0.5667;
+  return kStarRiseSetAltitude;
 }
 
 RiseTransitSetResult RiseTransitSetFor(const SkyBody& body, const SkyObserver& observer, const SkyInstant& day,
                                        double zoneHours) {
-  RiseTransitSetInput in;
-  // Places at 0h dynamical time of the three days; Delta T carries the interpolation to UT.
-  for (int d = 0; d < 3; ++d) {
-    const ApparentBody place = ApparentPlaceOf(body, (day.jd0 + (d - 1) - 2451545.0) / 36525.0);
-    in.ra[d] = place.ra;
-    in.dec[d] = place.dec;
-  }
-  in.h0 = StandardAltitude(body.kind);
-  in.latitude = observer.latitude;
-  in.lonWest = observer.lonWest;
-  in.jd0 = day.jd0;
-  in.deltaT = day.deltaT;
-  in.zoneHours = zoneHours;
-  return RiseTransitSet(in);
+  const auto placeAt = [&body](double t) -> EquatorialPlace {
+    const ApparentBody place = ApparentPlaceOf(body, t);
+    return {place.ra, place.dec};
+  };
+  return RiseTransitSetFor(placeAt, StandardAltitude(body.kind),
+                           {day.jd0, day.deltaT, observer.latitude, observer.lonWest, zoneHours});
 }
 
 BodySummary SummarizeBody(const SkyBody& body, const SkyObserver& observer, const SkyInstant& instant,

@@ -1,6 +1,7 @@
 #include "astro/equinox.h"
 
 #include "foundation/angles.h"
+#include "foundation/calendar.h"
 
 namespace veltrane {
 namespace {
@@ -43,7 +44,7 @@ double EquinoxSolstice(int year, int event) {
   const double* c = early ? kMeanBefore1000[row] : kMeanFrom1000[row];
   const double jde0 = c[0] + Y * (c[1] + Y * (c[2] + Y * (c[3] + Y * c[4])));
 
-  const double T = (jde0 - 2451545.0) / 36525.0;
+  const double T = JulianCenturiesSinceJ2000(jde0);
   const double W = 35999.373 * T - 2.47;
   const double dL = 1.0 + 0.0334 * CosD(W) + 0.0007 * CosD(2.0 * W);
   double S = 0.0;

@@ -4,11 +4,12 @@
 #include <cmath>
 
 #include "foundation/angles.h"
+#include "foundation/calendar.h"
 
 namespace veltrane {
 
 JupiterMoons JupiterSatellites(double jd0, double hours) {
-  const double d = jd0 + hours / 24.0 - 2451545.0;
+  const double d = jd0 + hours / 24.0 - kJ2000;
   const double V = Norm360(172.74 + 0.00111588 * d);
   const double M = Norm360(357.529 + 0.9856003 * d);
   const double N = Norm360(20.02 + 0.0830853 * d + 0.329 * SinD(V));

@@ -3,6 +3,7 @@
 #include <cmath>
 
 #include "foundation/angles.h"
+#include "foundation/calendar.h"
 
 namespace veltrane {
 namespace {
@@ -191,7 +192,7 @@ double PhenomenonInstant(Planet planet, int event, double k) {
   const int e = event == kSecondPhenomenon ? 1 : 0;
   const MeanCycle& c = kCycles[static_cast<int>(planet)];
   const double jde0 = c.A[e] + k * c.B;
-  const double T = (jde0 - 2451545.0) / 36525.0;
+  const double T = JulianCenturiesSinceJ2000(jde0);
   double angles[kAngleCount];
   angles[kAngleM] = Mod360(c.M0[e] + k * c.M1);
   angles[kAngleA] = 82.74 + 40.76 * T;

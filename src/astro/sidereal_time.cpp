@@ -2,14 +2,15 @@
 
 #include "astro/nutation.h"
 #include "foundation/angles.h"
+#include "foundation/calendar.h"
 
 namespace veltrane {
 
 SiderealTimeResult SiderealTime(double jd0, double hours) {
   // The two parts of the date are kept apart: adding the day fraction to a Julian day of
   // seven digits would cost the last bits of the hour.
-  const double days = (jd0 - 2451545.0) + hours / 24.0;
-  const double t = days / 36525.0;
+  const double days = (jd0 - kJ2000) + hours / 24.0;
+  const double t = days / kDaysPerJulianCentury;
   const double theta = Norm360(280.46061837 + 360.98564736629 * days + 0.000387933 * t * t -
                                t * t * t / 38710000.0);
   const NutationResult n = Nutation(t);

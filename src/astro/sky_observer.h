@@ -1,5 +1,6 @@
 #pragma once
 // The observer and the instant every computation for the astronomy windows starts from.
+#include "foundation/calendar.h"
 
 namespace veltrane {
 
@@ -17,7 +18,7 @@ struct SkyInstant {
   double deltaT = 0.0;  // TD minus UT, seconds
   // Julian centuries from 2000 January 1.5 in dynamical time: bodies are placed at UT + Delta T.
   double DynamicalCenturies() const {
-    return (jd0 + hours / 24.0 + deltaT / 86400.0 - 2451545.0) / 36525.0;
+    return JulianCenturiesSinceJ2000(jd0 + hours / 24.0 + deltaT / 86400.0);
   }
 };
 

@@ -42,7 +42,7 @@ QStringList DateAndTime(double jd) {
 TAlmanacForm::TAlmanacForm(AppContext& ctx) : FormBase(ctx, "AlmanacForm", "Almanac", "fAlmanac") {
   AddMenuAction("Close1", "&Close Form", [this] { close(); });
   AddMenuAction("Print1", "&Print", [this] { PrintForm(); });
-  AddMenuAction("Help1", "&Help", [this] { ctx_.platform.ShowHelp("almanac.html"); });
+  AddMenuAction("Help1", "&Help", [this] { OpenHelp(); });
   auto* central = new QWidget(this);
   setCentralWidget(central);
   auto* layout = new QVBoxLayout(central);

@@ -60,7 +60,7 @@ std::string Title(const std::string& label) {
 TPlanetForm::TPlanetForm(AppContext& ctx) : FormBase(ctx, "PlanetForm", "Celestial Body", "fPlanet") {
   AddMenuAction("Close1", "&Close Form", [this] { close(); });
   AddMenuAction("Print1", "&Print", [this] { PrintForm(); });
-  AddMenuAction("Help1", "&Help", [this] { ctx_.platform.ShowHelp("body.html"); });
+  AddMenuAction("Help1", "&Help", [this] { OpenHelp(); });
 
   auto* central = new QWidget(this);
   setCentralWidget(central);
@@ -173,6 +173,10 @@ bool TPlanetForm::ShowStar(const std::string& name, const std::string& ra, const
   body.star = ReadStarCatalogueData(ra, dec, prpA, prpD);
   body.starMagnitude = ParseReal(magnitude);
   return Compute(body, name);
+}
+
+void TPlanetForm::TakeStar(const ChosenStar& star) {
+  ShowStar(star.name, star.ra, star.dec, star.prpA, star.prpD, star.vmagn);
 }
 
 bool TPlanetForm::Compute(const SkyBody& body, const std::string& title) {

@@ -6,6 +6,7 @@
 #include <string>
 
 #include "astro/body_summary.h"
+#include "astronomy_ui/star_link.h"
 #include "foundation/ui/form_base.h"
 
 class QLabel;
@@ -19,7 +20,7 @@ class MoonPhaseBox;
 class ObserverSource;
 class TJupiterForm;
 
-class TPlanetForm : public FormBase {
+class TPlanetForm : public FormBase, public StarTaker {
   Q_OBJECT
  public:
   explicit TPlanetForm(AppContext& ctx);
@@ -33,6 +34,7 @@ class TPlanetForm : public FormBase {
   // magnitude as the star file holds them.
   bool ShowStar(const std::string& name, const std::string& ra, const std::string& dec,
                 const std::string& prpA, const std::string& prpD, const std::string& magnitude);
+  void TakeStar(const ChosenStar& star) override;
   void btnSatellitClick();
 
  private:

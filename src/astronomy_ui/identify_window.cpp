@@ -28,7 +28,7 @@ constexpr const char* kMeasureMessage = "Give the measured height in degrees and
 TIdentifyForm::TIdentifyForm(AppContext& ctx) : FormBase(ctx, "IdentifyForm", "Identify", "fIdentify") {
   AddMenuAction("Close1", "&Close Form", [this] { close(); });
   AddMenuAction("Print1", "&Print", [this] { PrintForm(); });
-  AddMenuAction("Help1", "&Help", [this] { ctx_.platform.ShowHelp("identify.html"); });
+  AddMenuAction("Help1", "&Help", [this] { OpenHelp(); });
   auto* central = new QWidget(this);
   setCentralWidget(central);
   auto* layout = new QVBoxLayout(central);

@@ -57,7 +57,7 @@ TJupiterForm::TJupiterForm(AppContext& ctx)
     : FormBase(ctx, "JupiterForm", "The 4 Satellites of Jupiter", "fJupiter") {
   AddMenuAction("Close1", "&Close", [this] { close(); });
   AddMenuAction("Print1", "&Print", [this] { PrintForm(); });
-  AddMenuAction("Help1", "&Help", [this] { ctx_.platform.ShowHelp("jupiter.html"); });
+  AddMenuAction("Help1", "&Help", [this] { OpenHelp(); });
   auto* central = new QWidget(this);
   setCentralWidget(central);
   auto* columns = new QHBoxLayout(central);

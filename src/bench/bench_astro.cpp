@@ -1,8 +1,8 @@
 // Timings of the astronomy engine's hot paths.
 #include <benchmark/benchmark.h>
 
+#include "astro/body_rise_set.h"
 #include "astro/moon.h"
-#include "astro/rise_transit_set.h"
 #include "astro/star_place.h"
 #include "astro/sun.h"
 
@@ -40,7 +40,7 @@ void BM_RiseTransitSet(benchmark::State& state) {
   RiseTransitSetInput in;
   in.ra = {40.68021, 41.73129, 42.78204};
   in.dec = {18.04761, 18.44092, 18.82742};
-  in.h0 = -0.5667;
+  in.h0 = kStarRiseSetAltitude;
   in.latitude = 42.3333;
   in.lonWest = 71.0833;
   in.jd0 = 2447240.5;

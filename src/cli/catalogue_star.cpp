@@ -10,7 +10,7 @@ namespace veltrane::cli {
 std::string DefaultCatalogue() {
   const std::string settings = SettingsFolderFromEnvironment() + "Mstars.dat";
   if (FileExists(settings)) return settings;
-  return ExecutableFolder() + "Mstars.dat";
+  return ProgramFolderFor(ExecutableFolder()) + "Mstars.dat";
 }
 
 std::optional<CatalogueStar> ReadCatalogueStar(const std::string& name, const std::optional<std::string>& catalogue,

@@ -3,9 +3,9 @@
 #include <memory>
 #include <string>
 
+#include "astro/body_rise_set.h"
 #include "astro/moon.h"
 #include "astro/parallax.h"
-#include "astro/rise_transit_set.h"
 #include "astro/sidereal_time.h"
 #include "astro/star_place.h"
 #include "astro/star_record.h"
@@ -13,7 +13,9 @@
 #include "cli/catalogue_star.h"
 #include "cli/commands.h"
 #include "cli/observer_output.h"
+#include "cli/star_file.h"
 #include "cli/time_arguments.h"
+#include "foundation/angles.h"
 
 namespace veltrane::cli {
 namespace {
@@ -104,46 +106,22 @@ struct RiseSetOptions {
 };
 
 Result RiseSet(const RiseSetOptions& o) {
-  const std::string& body = o.body;
   const TimeArguments time = TimeArgumentsOf(o.date);
-  Observer observer;
-  observer.lat = o.lat;
-  observer.lonWest = -o.lon;
-  const double zone = o.zone;
-
   std::optional<CatalogueStar> star;
-  if (body == "star") {
+  if (o.body == "star") {
     if (!o.name) throw UsageError("--name is required for a star");
     std::string error;
     star = ReadCatalogueStar(*o.name, o.catalogue, error);
     if (!star) return ErrorResult(error);
   }
-  RiseTransitSetInput in;
-  // The places at 0h dynamical time of the three days; the Delta T argument carries them to UT.
-  for (int day = 0; day < 3; ++day) {
-    const double t = (time.jd0 + (day - 1) - 2451545.0) / 36525.0;
-    if (body == "sun") {
-      const SunApparentResult p = SunApparent(t);
-      in.ra[day] = p.ra;
-      in.dec[day] = p.dec;
-    } else if (body == "moon") {
-      const MoonPositionResult p = MoonPosition(t);
-      in.ra[day] = p.ra;
-      in.dec[day] = p.dec;
-    } else {
-      const StarCatalogueData& d = star->data;
-      const EquatorialPlace p = StarApparentPlace(d.raHours, d.decDeg, d.pmRa, d.pmDec, t);
-      in.ra[day] = p.ra;
-      in.dec[day] = p.dec;
-    }
-  }
-  in.h0 = body == "sun" ? -0.8333 : (body == "moon" ? 0.125 : -0.5667);
-  in.latitude = observer.lat;
-  in.lonWest = observer.lonWest;
-  in.jd0 = time.jd0;
-  in.deltaT = time.deltaT;
-  in.zoneHours = zone;
-  const RiseTransitSetResult r = RiseTransitSet(in);
+  const RiseSetBody body = o.body == "sun" ? RiseSetBody::Sun : o.body == "moon" ? RiseSetBody::Moon : RiseSetBody::Star;
+  RiseSetDay day;
+  day.jd0 = time.jd0;
+  day.deltaT = time.deltaT;
+  day.latitude = o.lat;
+  day.lonWest = WestLongitude(o.lon);
+  day.zoneHours = o.zone;
+  const RiseTransitSetResult r = RiseTransitSetFor(body, day, star ? star->data : StarCatalogueData{});
 
   Json out = Json::Object();
   if (r.status == HorizonStatus::Crosses) {

@@ -4,7 +4,7 @@
 #include "astro/identify.h"
 #include "astro/twilight.h"
 #include "cli/commands.h"
-#include "cli/catalogue_star.h"
+#include "cli/star_file.h"
 #include "cli/time_arguments.h"
 #include "coastal/distance_off.h"
 #include "foundation/clock_text.h"
@@ -31,7 +31,7 @@ Json Optional(const std::optional<double>& value) { return value ? Json::Number(
 
 Result Identify(const IdentifyOptions& o) {
   const TimeArguments time = TimeArgumentsOf(o.utc);
-  const std::string path = o.catalogue.value_or(DefaultCatalogue());
+  const std::string path = o.catalogue.value_or(DefaultStarFile());
   const std::optional<std::vector<StarRecord>> stars = LoadStarFile(path);
   if (!stars) return ErrorResult("File " + path + " is missing.");
   IdentifyInput in;

@@ -4,6 +4,7 @@
 #include "coastal/meeting_course.h"
 #include "coastal/tides.h"
 #include "coastal/wind.h"
+#include "foundation/checks.h"
 #include "foundation/clock_text.h"
 
 namespace veltrane::cli {
@@ -77,7 +78,7 @@ void RegisterCalculatorCommands(CommandSet& commands) {
   auto wind = std::make_shared<WindOptions>();
   CLI::App* w = commands.Add("wind", "True wind from the apparent wind", [wind] { return Wind(*wind); });
   AddNumber(w, "--heading", wind->heading, "boat's heading, degrees true", 0, 360)->required();
-  AddNumber(w, "--boat-speed", wind->boatSpeed, "boat's speed, kn", 0, 30)->required();
+  AddNumber(w, "--boat-speed", wind->boatSpeed, "boat's speed, kn", 0, kMaxBoatSpeed)->required();
   AddNumber(w, "--apparent-angle", wind->apparentAngle, "apparent wind angle off the bow, degrees", 0, 360)
       ->required();
   AddNumber(w, "--apparent-speed", wind->apparentSpeed, "apparent wind speed, kn", 0, 99)->required();
@@ -86,10 +87,10 @@ void RegisterCalculatorCommands(CommandSet& commands) {
   auto meet = std::make_shared<MeetOptions>();
   CLI::App* m = commands.Add("meet", "Course to meet another boat", [meet] { return Meet(*meet); });
   AddNumber(m, "--course-other", meet->courseOther, "other boat's course, degrees true", 0, 360)->required();
-  AddNumber(m, "--speed-other", meet->speedOther, "other boat's speed, kn", 0, 30)->required();
+  AddNumber(m, "--speed-other", meet->speedOther, "other boat's speed, kn", 0, kMaxBoatSpeed)->required();
   AddNumber(m, "--direction", meet->direction, "direction of the other boat from own, degrees true", 0, 360)
       ->required();
-  AddNumber(m, "--speed-own", meet->speedOwn, "own speed, kn", 0, 30)->required();
+  AddNumber(m, "--speed-own", meet->speedOwn, "own speed, kn", 0, kMaxBoatSpeed)->required();
   AddNumber(m, "--distance", meet->distance, "distance to the other boat, nm", 0, 999)->required();
 }
 

@@ -6,7 +6,7 @@
 #include "celestial/body_ephemeris.h"
 #include "celestial/lines_of_position.h"
 #include "celestial/sight_corrections.h"
-#include "celestial/special_sights.h"
+#include "celestial/noon_and_time_sights.h"
 #include "cli/catalogue_star.h"
 #include "cli/commands.h"
 #include "foundation/angles.h"

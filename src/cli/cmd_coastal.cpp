@@ -2,23 +2,18 @@
 #include <string>
 
 #include "cli/commands.h"
+#include "cli/places.h"
 #include "coastal/deviation.h"
 #include "coastal/nav_utl.h"
 #include "coastal/navigate.h"
-#include "foundation/angles.h"
+#include "foundation/checks.h"
 #include "foundation/text_file.h"
 
 // Coastal navigation on the command line. sail, course-distance and current run Navigate's own
 // tasks, so the tool and the window give the same answers. Longitude is east positive here and
-// west positive in the sailing arithmetic: it is negated on the way in and out.
+// west positive in the sailing arithmetic (cli/places.h).
 namespace veltrane::cli {
 namespace {
-
-PositionRecord Engine(const LatLon& p, double direction = 0.0) { return {direction, p.lat, -p.lon}; }
-
-Json PositionJson(const PositionRecord& p) {
-  return Json::Object().Set("lat", p.Lat).Set("lon", -Wrap180(p.Lon));
-}
 
 struct SailOptions {
   LatLon from;
@@ -34,14 +29,14 @@ std::optional<std::string> Refusal(const NavResult& r) {
 
 Result Sail(const SailOptions& o) {
   NavInput in;
-  in.sheet.start = Engine(o.from);
+  in.sheet.start = EnginePosition(o.from);
   in.startTyped = true;
   in.sheet.magneticHeading = o.course;
   in.sheet.logDistance = o.distance;
   in.sailing = o.method == "midlat" ? Sailing::MidLatitude : Sailing::Mercator;
   const NavResult r = Solve(NavTask::Position, in, CompassTable{});
   if (const auto why = Refusal(r)) return ErrorResult(*why);
-  return {PositionJson(r.sheet.end.value_or(*in.sheet.start))};  // no run: she is where she started
+  return {PlaceJson(r.sheet.end.value_or(*in.sheet.start))};  // no run: she is where she started
 }
 
 struct CourseDistanceOptions {
@@ -50,8 +45,8 @@ struct CourseDistanceOptions {
 
 Result CourseDistanceCommand(const CourseDistanceOptions& o) {
   NavInput in;
-  in.sheet.start = Engine(o.from);
-  in.sheet.end = Engine(o.to);
+  in.sheet.start = EnginePosition(o.from);
+  in.sheet.end = EnginePosition(o.to);
   in.startTyped = in.endTyped = true;
   const NavResult r = Solve(NavTask::DistHead, in, CompassTable{});
   if (const auto why = Refusal(r)) return ErrorResult(*why);
@@ -106,9 +101,9 @@ struct CrossBearingOptions {
 };
 
 Result CrossBearing(const CrossBearingOptions& o) {
-  const auto fix = LineCrossing(Engine(o.a, o.bearingA), Engine(o.b, o.bearingB));
+  const auto fix = LineCrossing(EnginePosition(o.a, o.bearingA), EnginePosition(o.b, o.bearingB));
   if (!fix) return ErrorResult("Lines do not cross");
-  return {PositionJson(*fix)};
+  return {PlaceJson(*fix)};
 }
 
 }  // namespace
@@ -131,11 +126,11 @@ void RegisterCoastalCommands(CommandSet& commands) {
   CLI::App* cu = commands.Add("current", "Track and speed over ground in a current, or the current from both tracks",
                               [current] { return Current(*current); });
   AddNumber(cu, "--water-track", current->waterTrack, "track through the water, degrees true", 0, 360)->required();
-  AddNumber(cu, "--boat-speed", current->boatSpeed, "speed through the water, kn", 0, 30)->required();
+  AddNumber(cu, "--boat-speed", current->boatSpeed, "speed through the water, kn", 0, kMaxBoatSpeed)->required();
   AddNumber(cu, "--set", current->set, "set of the current, degrees true", 0, 360);
   AddNumber(cu, "--drift", current->drift, "drift of the current, kn", 0, 14);
   AddNumber(cu, "--track", current->track, "track over ground, degrees true", 0, 360);
-  AddNumber(cu, "--ground-speed", current->groundSpeed, "speed over ground, kn", 0, 30);
+  AddNumber(cu, "--ground-speed", current->groundSpeed, "speed over ground, kn", 0, kMaxBoatSpeed);
 
   auto deviation = std::make_shared<DeviationOptions>();
   CLI::App* d = commands.Add("deviation", "Deviation from a compass table", [deviation] { return Deviation(*deviation); });

@@ -1,15 +1,14 @@
 #include <memory>
 
 #include "cli/commands.h"
+#include "cli/places.h"
+#include "foundation/angles.h"
 #include "greatcircle/great_route.h"
 #include "greatcircle/grutil.h"
 #include "greatcircle/wgs84_distance.h"
 
 namespace veltrane::cli {
 namespace {
-
-// The command line counts longitude east positive, the engine west positive.
-PositionRecord Engine(const LatLon& p) { return {0.0, p.lat, -p.lon}; }
 
 Json NumberOrNull(bool has, double v) { return has ? Json::Number(v) : Json::Null(); }
 
@@ -19,19 +18,19 @@ struct GreatCircleOptions {
 };
 
 Result GreatCircle(const GreatCircleOptions& o) {
-  const PreparedRoute route = PrepareRoute(Engine(o.from), Engine(o.to));
+  const PreparedRoute route = PrepareRoute(EnginePosition(o.from), EnginePosition(o.to));
 
   const GreatCircleSolution s = GreatCircleSolve(route.start, route.end);
   const CourseDistance rhumb = MidLatitudeCourseDistance(route.start, route.end);
   const auto andoyer = GeodesicDistance(route.start, route.end);
   Json vertex = Json::Null();
-  if (s.solved && s.hasVertex) vertex = Json::Object().Set("lat", s.Vertex.Lat).Set("lon", -s.Vertex.Lon);
+  if (s.solved && s.hasVertex) vertex = PlaceJson(s.Vertex);
   Json waypoints = Json::Array();
   if (s.solved) {
     for (const RoutePoint& p : SailGreatLon(route, s.Vertex, s.Course, o.step).rows)
       waypoints.Push(Json::Object()
                          .Set("lat", p.lat)
-                         .Set("lon", -p.lon)
+                         .Set("lon", EastLongitude(p.lon))
                          .Set("heading_deg", NumberOrNull(p.hasLeg, p.heading))
                          .Set("leg_nm", NumberOrNull(p.hasLeg, p.leg))
                          .Set("total_nm", NumberOrNull(p.hasLeg, p.total)));

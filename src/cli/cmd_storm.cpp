@@ -2,6 +2,8 @@
 #include <memory>
 
 #include "cli/commands.h"
+#include "cli/places.h"
+#include "foundation/checks.h"
 #include "storm/avoidance.h"
 #include "storm/position_texts.h"
 #include "storm/storm_centre.h"
@@ -9,13 +11,6 @@
 
 namespace veltrane::cli {
 namespace {
-
-// The command line counts longitude east positive, the storm computations west positive.
-PositionRecord Engine(const LatLon& p) { return {0.0, p.lat, -p.lon}; }
-Json Place(const PositionRecord& p) { return Json::Object().Set("lat", p.Lat).Set("lon", -p.Lon); }
-
-constexpr double kSpeedNudge = 0.1;
-constexpr double kMaxCycloneSpeed = 60.0;
 
 PressureUnit Unit(const std::string& unit) {
   if (unit == "mmHg") return PressureUnit::MmHg;
@@ -39,12 +34,12 @@ Result StormCentre(const CentreOptions& o) {
   const PressureUnit unit = Unit(o.unit);
   if (o.fall > FallEntryLimit(unit)) throw UsageError("--fall must be 0 to 7 mb, 5 mmHg or 0.19 IM an hour");
   const FallRate fall = FallToInches(unit, o.fall);
-  const auto estimate = EstimateCentre(Engine({o.lat, o.lon}), o.wind, Source(o.source), fall.inchesPerHour);
+  const auto estimate = EstimateCentre(EnginePosition({o.lat, o.lon}), o.wind, Source(o.source), fall.inchesPerHour);
   if (!estimate) return ErrorResult(kBeyondPoleMessage);
   return {Json::Object()
               .Set("bearing_deg", estimate->bearing)
               .Set("distance_nm", estimate->distance)
-              .Set("centre", Place(estimate->centre))
+              .Set("centre", PlaceJson(estimate->centre))
               .Set("fall_inhg_per_h", fall.inchesPerHour)};
 }
 
@@ -55,16 +50,13 @@ struct AvoidOptions {
 };
 
 Result StormAvoid(const AvoidOptions& o) {
-  const PositionRecord boat = Engine(o.boat);
-  const PositionRecord cyclone = Engine(o.cyclone);
+  const PositionRecord boat = EnginePosition(o.boat);
+  const PositionRecord cyclone = EnginePosition(o.cyclone);
   AvoidanceInput in;
   in.boatSpeed = o.boatSpeed;
   in.cycloneSpeed = o.speed;
   in.heading = o.heading;
-  if (in.cycloneSpeed <= 0 || in.cycloneSpeed > kMaxCycloneSpeed)
-    throw UsageError("--speed must be above 0 and at most 60 knots");
-  // Equal speeds have no avoiding course; the windows make them unequal the same way.
-  if (in.boatSpeed == in.cycloneSpeed) in.cycloneSpeed += kSpeedNudge;
+  if (in.cycloneSpeed <= 0) throw UsageError("--speed must be above 0 knots");
   const CourseDistance target = ShortCourseDistance(boat, cyclone);
   in.bearing = target.course;
   in.distance = target.distance;
@@ -75,7 +67,7 @@ Result StormAvoid(const AvoidOptions& o) {
   Json position = Json::Null();
   std::string arrival;
   if (solved) {
-    if (const auto at = PositionAtCpa(boat, in.boatSpeed, s)) position = Place(*at);
+    if (const auto at = PositionAtCpa(boat, in.boatSpeed, s)) position = PlaceJson(*at);
     const ArrivalText a = ArrivalIn(s.timeToCpa);
     arrival = a.hours + " h  " + a.minutes + " min";
   }
@@ -88,7 +80,7 @@ Result StormAvoid(const AvoidOptions& o) {
               .Set("position", std::move(position))
               .Set("bearing_deg", in.bearing)
               .Set("distance_nm", in.distance)
-              .Set("cyclone_speed_kn", in.cycloneSpeed)
+              .Set("cyclone_speed_kn", s.cycloneSpeed)
               .Set("arrival", solved ? Json::String(arrival) : Json::Null())
               .Set("progress_nm", orNull(s.timeToCpa * in.boatSpeed))
               .Set("outrun", Json::Bool(s.outcome == AvoidanceOutcome::Outrun))};
@@ -114,10 +106,10 @@ void RegisterStormCommands(CommandSet& commands) {
   CLI::App* a = commands.Add("storm-avoid", "Course to keep clear of a tropical cyclone, and its closest approach",
                              [avoid] { return StormAvoid(*avoid); });
   AddPosition(a, "--boat", avoid->boat, "boat's position")->required();
-  AddNumber(a, "--boat-speed", avoid->boatSpeed, "boat's speed, kn", 0, 30)->required();
+  AddNumber(a, "--boat-speed", avoid->boatSpeed, "boat's speed, kn", 0, kMaxBoatSpeed)->required();
   AddPosition(a, "--cyclone", avoid->cyclone, "cyclone's centre")->required();
   AddInteger(a, "--heading", avoid->heading, "cyclone's heading, whole degrees true", 0, 360)->required();
-  AddNumber(a, "--speed", avoid->speed, "cyclone's speed, kn, above 0", 0, 60)->required();
+  AddNumber(a, "--speed", avoid->speed, "cyclone's speed, kn, above 0", 0, kMaxCycloneSpeed)->required();
 }
 
 }  // namespace veltrane::cli

@@ -21,10 +21,10 @@ const Run* CommandSet::Named(const std::string& name) const {
   return it == runs_.end() ? nullptr : &it->second;
 }
 
-std::string CommandSet::NameList() const {
-  std::string list;
-  for (const auto& kv : runs_) list += " " + kv.first;
-  return list;
+std::vector<std::string> CommandSet::Names() const {
+  std::vector<std::string> names;
+  for (const auto& kv : runs_) names.push_back(kv.first);
+  return names;
 }
 
 void RegisterAllCommands(CommandSet& commands) {
@@ -39,6 +39,14 @@ void RegisterAllCommands(CommandSet& commands) {
   RegisterGreatCircleCommands(commands);
   RegisterPlanetCommands(commands);
   RegisterStormCommands(commands);
+  RegisterUpdateCommands(commands);
+}
+
+std::vector<std::string> CommandNames() {
+  CLI::App app;
+  CommandSet commands(app);
+  RegisterAllCommands(commands);
+  return commands.Names();
 }
 
 namespace {
@@ -55,7 +63,8 @@ int Usage(const std::string& message, std::string& err) {
 
 }  // namespace
 
-int RunCli(const std::vector<std::string>& argv, std::string& out, std::string& err) {
+int RunCli(const std::vector<std::string>& argv, std::string& out, std::string& err,
+           const std::function<void(CommandSet&)>& registerCommands) {
   try {
     CLI::App app("The program's computations for scripts: one JSON object on standard output.",
                  "veltrane-cli");
@@ -63,12 +72,14 @@ int RunCli(const std::vector<std::string>& argv, std::string& out, std::string& 
     app.add_flag("--version", version, "print the program's version as JSON");
     app.require_subcommand(0, 1);
     CommandSet commands(app);
-    RegisterAllCommands(commands);
+    registerCommands(commands);
 
-    const std::string usage = "usage: veltrane-cli COMMAND [--option value ...]; commands:" + commands.NameList();
+    std::string names;
+    for (const std::string& name : commands.Names()) names += " " + name;
+    const std::string usage = "usage: veltrane-cli COMMAND [--option value ...]; commands:" + names;
     if (argv.empty()) return Usage(usage, err);
     if (argv[0].rfind("-", 0) != 0 && !commands.Named(argv[0]))
-      return Usage("unknown command '" + argv[0] + "'; commands:" + commands.NameList(), err);
+      return Usage("unknown command '" + argv[0] + "'; commands:" + names, err);
 
     std::vector<std::string> reversed(argv.rbegin(), argv.rend());
     try {

@@ -47,7 +47,7 @@ class CommandSet {
   // The run of the sub-command that was given, or null.
   const Run* Chosen() const;
   const Run* Named(const std::string& name) const;
-  std::string NameList() const;
+  std::vector<std::string> Names() const;
 
  private:
   CLI::App& app_;
@@ -65,11 +65,15 @@ void RegisterFoundationCommands(CommandSet& commands);
 void RegisterGreatCircleCommands(CommandSet& commands);
 void RegisterPlanetCommands(CommandSet& commands);
 void RegisterStormCommands(CommandSet& commands);
+void RegisterUpdateCommands(CommandSet& commands);
 
 void RegisterAllCommands(CommandSet& commands);
+// The names of all commands, for going through every one.
+std::vector<std::string> CommandNames();
 
 // Runs one command line (argv without the program name): the JSON answer in out, or a
-// one-line message in err; returns the exit code.
-int RunCli(const std::vector<std::string>& argv, std::string& out, std::string& err);
+// one-line message in err; returns the exit code. Tests may register their own commands.
+int RunCli(const std::vector<std::string>& argv, std::string& out, std::string& err,
+           const std::function<void(CommandSet&)>& registerCommands = RegisterAllCommands);
 
 }  // namespace veltrane::cli

@@ -3,6 +3,7 @@
 #include "astro/horizon.h"
 #include "astro/sidereal_time.h"
 #include "astro/topocentric.h"
+#include "foundation/angles.h"
 
 namespace veltrane::cli {
 
@@ -23,7 +24,7 @@ std::optional<Observer> ObserverOf(const ObserverOptions& o) {
   if (!o.lat || !o.lon) throw UsageError("the observer's place needs both --lat and --lon");
   Observer observer;
   observer.lat = *o.lat;
-  observer.lonWest = -*o.lon;
+  observer.lonWest = WestLongitude(*o.lon);
   observer.height = o.height.value_or(observer.height);
   observer.pressure = o.pressure.value_or(observer.pressure);
   observer.temperature = o.temperature.value_or(observer.temperature);

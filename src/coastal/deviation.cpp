@@ -53,7 +53,9 @@ DeviationTable ParseDeviationTable(std::string_view text) {
     if (!numbers) break;
     const auto heading = ParseInt(headingWord);
     const auto deviation = ParseInt(deviationWord);
-    if (!heading || !deviation || *heading < 0 || *heading > 360 || std::abs(*deviation) > kMaxDeviation) continue;
+    if (!heading || !deviation || *heading < 0 || *heading > 360 || *deviation < -kMaxDeviation ||
+        *deviation > kMaxDeviation)
+      continue;
     table.value[*heading] = *deviation;
     table.present[*heading] = true;
   }

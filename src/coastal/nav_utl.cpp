@@ -81,17 +81,6 @@ CurrentResult CurrentFromTracks(double wt, double track, double boat, double sog
   return r;
 }
 
-double QuadrantAngle(double a) {
-  double x = std::fabs(a);
-  if (x > 360.0) x = std::fmod(x, 360.0);
-  if (x >= 270.0) return 360.0 - x;
-  if (x >= 180.0) return x - 180.0;
-  if (x > 90.0) return 180.0 - x;
-  return x;
-}
-
-double BearingSlope(double b) { return b <= 180.0 ? 90.0 - b : 270.0 - b; }
-
 double QuadrantToCourse(double q, double dLonS, double dLatS) {
   const double Q = std::fabs(q);
   if (dLatS <= 0.0 && dLonS > 0.0) return Q;

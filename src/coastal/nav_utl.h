@@ -40,10 +40,6 @@ struct CurrentResult {
 // The current that turns the water vector (wt, boat) into the ground vector (track, sog).
 CurrentResult CurrentFromTracks(double wt, double track, double boat, double sog);
 
-// Acute angle of a direction to the meridian, 0..90.
-double QuadrantAngle(double a);
-// Angle of the undirected line of a bearing from east, counter-clockwise, -90..90.
-double BearingSlope(double b);
 // Course 0..360 from a quadrant angle and the start-minus-end differences of latitude and
 // (west-positive) longitude. Due north is 360.
 double QuadrantToCourse(double q, double dLonS, double dLatS);

@@ -20,8 +20,8 @@ TrueWind TrueWindFromApparent(double heading, double boatSpeed, double apparentA
   // Angle off the bow, 0..360 to starboard; abaft the beam whenever the part from ahead is negative.
   const double offBow = DirectionD(y, ahead);
   double direction = RoundHalfEven(starboard ? heading + offBow : heading - offBow);
-  while (direction < 0.0) direction += 360.0;
-  while (direction > 360.0) direction -= 360.0;
+  // 360 stays 360, the way a wind from the north is read off the compass.
+  if (direction < 0.0 || direction > 360.0) direction = Norm360(direction);
   return {direction, std::hypot(y, ahead), {}};
 }
 

@@ -78,11 +78,7 @@ double Wrap180(double a) {
   return a;
 }
 
-double AddMod360(double a, double b) {
-  double s = a + b;
-  if (s > 360.0) s -= 360.0;
-  return s;
-}
+double EastLongitude(double lonWest) { return -Norm180(lonWest); }
 
 double DegMinToDeg(double deg, double min) { return deg < 0.0 ? deg - min / 60.0 : deg + min / 60.0; }
 
@@ -111,18 +107,6 @@ double DegMinTextToDeg(const std::string& degText, const std::string& minText) {
   const auto min = minText.empty() ? std::optional<double>(0.0) : ParseReal(minText);
   if (!min) return kNoValue;
   return DegMinToDeg(deg, *min);
-}
-
-double IntegralOrMinusOne(int code, double x) {
-  if (code > 0 || x != std::trunc(x)) return -1.0;
-  return std::trunc(x);
-}
-
-double CheckDegMinValue(double deg, int code, double min, bool& ok) {
-  if (code > 0) min = -1.0;
-  const double value = deg + min / 60.0;
-  if (deg < 0.0 || deg > 360.0 || min < 0.0 || min > 60.0 || value > 360.0) ok = false;
-  return value;
 }
 
 }  // namespace veltrane

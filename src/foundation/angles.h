@@ -32,7 +32,10 @@ double Norm360(double a);
 double Norm180(double a);
 double FoldLat(double a);
 double Wrap180(double a);
-double AddMod360(double a, double b);
+// The engine counts longitude west positive; ISO 6709 and the command line east positive.
+constexpr double WestLongitude(double lonEast) { return -lonEast; }
+// East positive, -180..180, of a longitude counted west positive.
+double EastLongitude(double lonWest);
 
 struct DegMin {
   int deg = 0;       // whole degrees, carries the sign
@@ -46,7 +49,5 @@ DegMin SplitDegMinRounded(double x);
 // -999 when the minutes are not a number; an empty minute text counts as 0.
 double DegMinTextToDeg(const std::string& degText, const std::string& minText);
 inline constexpr double kNoValue = -999.0;
-double IntegralOrMinusOne(int code, double x);
-double CheckDegMinValue(double deg, int code, double min, bool& ok);
 
 }  // namespace veltrane

@@ -76,12 +76,12 @@ std::string Pad2(const std::string& s) { return s.size() == 1 ? "0" + s : s; }
 
 JulianDayResult JulianDay(const TDateRec& date, double hoursUT, bool beforeChrist) {
   const double jd = JulianDayAt0h(date, beforeChrist);
-  return {jd, (hoursUT / 24.0 + jd - 2415020.0) / 36525.0, (jd - 2451545.0) / 36525.0};
+  return {jd, (hoursUT / 24.0 + jd - 2415020.0) / 36525.0, JulianCenturiesSinceJ2000(jd)};
 }
 
 JulianCenturiesResult JulianCenturies(const TDateRec& date, double hoursUT, bool beforeChrist) {
   const double jd = JulianDayAt0h(date, beforeChrist);
-  return {jd, (hoursUT / 24.0 + jd - 2451545.0) / 36525.0};
+  return {jd, (hoursUT / 24.0 + jd - kJ2000) / kDaysPerJulianCentury};
 }
 
 double DeltaT(double t) {
@@ -115,16 +115,6 @@ bool IsCalendarDay(int year, int month, int day) {
   const bool leap = julian ? year % 4 == 0 : IsLeap(year);
   if (day > DaysInMonth(2001, month) + (month == 2 && leap ? 1 : 0)) return false;
   return !(year == 1582 && month == 10 && day > 4 && day < 15);
-}
-
-int DayOfWeek(int year, int month, int day) {
-  // Zeller-type count on the proleptic Gregorian calendar.
-  static constexpr int kOffsets[] = {0, 3, 2, 5, 0, 3, 5, 1, 4, 6, 2, 4};
-  if (month < 1 || month > 12) return 0;
-  int y = year - (month < 3 ? 1 : 0);
-  int w = (y + y / 4 - y / 100 + y / 400 + kOffsets[month - 1] + day) % 7;
-  if (w < 0) w += 7;
-  return w + 1;
 }
 
 TTimeRec ParseTimeText(const std::string& text, bool& ok) {

@@ -18,6 +18,13 @@ struct TTimeRec {
   std::string TimeText;  // the entered text, at most 10 characters
 };
 
+// Julian day of the standard epoch J2000.0, 2000 January 1.5 TT (IAU 1976), from which the
+// theories count their Julian centuries of 36525 days.
+constexpr double kJ2000 = 2451545.0;
+constexpr double kDaysPerJulianCentury = 36525.0;
+
+constexpr double JulianCenturiesSinceJ2000(double jd) { return (jd - kJ2000) / kDaysPerJulianCentury; }
+
 struct JulianDayResult {
   double jd0 = 0.0;    // Julian day of the date at 0h
   double t1900 = 0.0;  // centuries from 1900 January 0.5, hours included
@@ -40,8 +47,6 @@ std::string WeekdayName(int dayOfWeek);
 // Whether the day exists: the Julian calendar before 1582 October 15, the Gregorian from then on
 // (October 5 to 14 of 1582 were never counted).
 bool IsCalendarDay(int year, int month, int day);
-// Day of week (1 = Sunday) of a Gregorian date.
-int DayOfWeek(int year, int month, int day);
 
 TTimeRec ParseTimeText(const std::string& text, bool& ok);
 double TimeTextToHours(const std::string& text);

@@ -15,13 +15,30 @@ bool Report(bool ok, const std::string& message, MessageSink& sink) {
   return ok;
 }
 
+bool Report(const std::optional<std::string>& problem, MessageSink& sink) {
+  return Report(!problem, problem.value_or(std::string()), sink);
+}
+
 }  // namespace
 
 bool CheckFlag() { return g_checkFlag; }
 
-bool CheckIntRange(const std::string& text, int max, MessageSink& sink) {
+std::optional<std::string> IntRangeProblem(const std::string& text, int max) {
   const auto v = ParseInt(text);
-  return Report(v && *v >= 0 && *v <= max, "0 .. " + std::to_string(max), sink);
+  if (v && *v >= 0 && *v <= max) return std::nullopt;
+  return "0 .. " + std::to_string(max);
+}
+
+std::optional<std::string> MinutesProblem(const std::string& degText, const std::string& minText, int maxDeg) {
+  const auto min = ParseReal(minText);
+  if (!min || *min < 0.0 || *min > 59.9) return "0 .. 59.9";
+  const auto deg = ParseInt(degText);
+  if (deg && *deg == maxDeg && *min > 0.0) return "Not greater than " + std::to_string(maxDeg) + " degrees";
+  return std::nullopt;
+}
+
+bool CheckIntRange(const std::string& text, int max, MessageSink& sink) {
+  return Report(IntRangeProblem(text, max), sink);
 }
 
 bool CheckRealRange(const std::string& text, double max, MessageSink& sink) {
@@ -37,11 +54,7 @@ bool CheckSignedRange(const std::string& text, double max, MessageSink& sink) {
 
 bool CheckMinutes(const std::string& degText, const std::string& minText, int maxDeg,
                   MessageSink& sink) {
-  const auto min = ParseReal(minText);
-  if (!min || *min < 0.0 || *min > 59.9) return Report(false, "0 .. 59.9", sink);
-  const auto deg = ParseInt(degText);
-  const bool atMax = deg && *deg == maxDeg && *min > 0.0;
-  return Report(!atMax, "Not greater than " + std::to_string(maxDeg) + " degrees", sink);
+  return Report(MinutesProblem(degText, minText, maxDeg), sink);
 }
 
 }  // namespace veltrane

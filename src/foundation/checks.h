@@ -1,6 +1,7 @@
 #pragma once
 // Field checks with their fixed messages. A failed check beeps and shows its message through
 // the sink (the platform's message box) and clears the shared check flag.
+#include <optional>
 #include <string>
 
 namespace veltrane {
@@ -11,8 +12,16 @@ struct MessageSink {
   virtual void Message(const std::string& text) = 0;
 };
 
+// The fastest a boat this program is made for sails, knots (a planing motor boat; a yacht
+// rarely passes 10): the limit of every boat-speed field and command-line option.
+constexpr double kMaxBoatSpeed = 30.0;
+
 // Result of the last check; windows that run several checks in a row read it afterwards.
 bool CheckFlag();
+
+// The message a check would show for the text, nothing when it passes; the checks below show it.
+std::optional<std::string> IntRangeProblem(const std::string& text, int max);
+std::optional<std::string> MinutesProblem(const std::string& degText, const std::string& minText, int maxDeg);
 
 bool CheckIntRange(const std::string& text, int max, MessageSink& sink);
 bool CheckRealRange(const std::string& text, double max, MessageSink& sink);

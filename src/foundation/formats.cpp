@@ -42,14 +42,6 @@ std::string FmtDegMin(double x) {
 
 DegMinTexts FmtDegMinParts(double x) { return {IntStr(std::fabs(x)), MinutesOrZero(x, "00.0")}; }
 
-DegMinSignedTexts FmtDegMinSigned(double x) {
-  const std::string deg = IntStr(x);
-  const std::string min = MinutesOrZero(x, "00.0");
-  return {deg, min, deg + kDegreeSign + " " + min + "'"};
-}
-
-DegMinTexts FmtDegMinPlain(double x) { return {IntStr(std::fabs(x)), Str(FracAbs(x) * 60.0, 1)}; }
-
 std::string FmtDegMinAbs(double x) {
   return IntStr(std::fabs(x)) + kDegreeSign + " " + MinutesText(FracAbs(x) * 60.0) + "'";
 }

@@ -14,15 +14,8 @@ struct DegMinTexts {
   std::string deg;
   std::string min;
 };
-struct DegMinSignedTexts {
-  std::string deg;
-  std::string min;
-  std::string joined;
-};
 
 DegMinTexts FmtDegMinParts(double x);
-DegMinSignedTexts FmtDegMinSigned(double x);
-DegMinTexts FmtDegMinPlain(double x);
 std::string FmtDegMinAbs(double x);
 std::string FmtDegMinSec(double x);  // "5° 30' 45.00''"
 std::string FmtHMS(double hours);    // "13 h 30 m 45 s"

@@ -29,4 +29,14 @@ std::string ExecutableFolder() {
   return folder;
 }
 
+std::string ProgramFolderFor(const std::string& executableFolder) {
+  namespace fs = std::filesystem;
+  if (executableFolder.empty()) return executableFolder;
+  std::error_code error;
+  if (fs::exists(fs::path(executableFolder) / "Mstars.dat", error)) return executableFolder;
+  const fs::path installed = (fs::path(executableFolder) / ".." / "share" / "veltrane").lexically_normal();
+  if (fs::is_directory(installed, error)) return installed.string() + "/";
+  return executableFolder;
+}
+
 }  // namespace veltrane

@@ -1,11 +1,14 @@
 #include "foundation/text_file.h"
 
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
 #include <atomic>
-#include <cstdio>
+#include <cerrno>
 #include <filesystem>
 #include <fstream>
 #include <system_error>
-#include <unistd.h>
 
 namespace veltrane {
 namespace fs = std::filesystem;
@@ -52,27 +55,94 @@ std::optional<std::vector<std::string>> ReadTextLines(const std::string& path) {
   return lines;
 }
 
-bool WriteFileAtomically(const std::string& path, const std::string& bytes) {
-  static std::atomic<unsigned> counter{0};
-  const std::string tmp = path + ".tmp" + std::to_string(::getpid()) + "_" + std::to_string(counter++);
-  {
-    std::ofstream out(tmp, std::ios::binary | std::ios::trunc);
-    if (!out) return false;
-    out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
-    out.flush();
-    if (!out) {
-      out.close();
-      std::remove(tmp.c_str());
-      return false;
-    }
-  }
+namespace {
+
+// Where a write to this path lands: through symbolic links to their final target, so that a
+// link the user made keeps pointing at the file that holds the data.
+fs::path WriteTarget(const std::string& path) {
+  fs::path p(path);
   std::error_code ec;
-  fs::rename(tmp, path, ec);
-  if (ec) {
-    std::remove(tmp.c_str());
-    return false;
+  for (int hops = 0; hops < 40 && fs::is_symlink(p, ec); ++hops) {
+    const fs::path next = fs::read_symlink(p, ec);
+    if (ec) break;
+    p = next.is_absolute() ? next : p.parent_path() / next;
+  }
+  return p;
+}
+
+bool WriteAll(int fd, const std::string& bytes) {
+  size_t done = 0;
+  while (done < bytes.size()) {
+    const ssize_t n = ::write(fd, bytes.data() + done, bytes.size() - done);
+    if (n < 0 && errno == EINTR) continue;
+    if (n <= 0) return false;
+    done += static_cast<size_t>(n);
   }
   return true;
+}
+
+void SyncFolder(const fs::path& file) {
+  const fs::path folder = file.has_parent_path() ? file.parent_path() : fs::path(".");
+  const int fd = ::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+  if (fd < 0) return;
+  ::fsync(fd);
+  ::close(fd);
+}
+
+// The bytes in a new file beside the target, on disk, with the old file's permissions (or the
+// user's default for a new file); its name, or nothing when it could not be written whole.
+std::optional<std::string> WriteTemporary(const fs::path& target, const std::string& bytes) {
+  static std::atomic<unsigned> counter{0};
+  std::string tmp;
+  int fd = -1;
+  for (int attempt = 0; attempt < 100 && fd < 0; ++attempt) {
+    tmp = target.string() + ".tmp" + std::to_string(::getpid()) + "_" + std::to_string(counter++);
+    fd = ::open(tmp.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
+    if (fd < 0 && errno != EEXIST) return std::nullopt;
+  }
+  if (fd < 0) return std::nullopt;
+  struct stat old {};
+  if (::stat(target.c_str(), &old) == 0 && S_ISREG(old.st_mode)) ::fchmod(fd, old.st_mode & 07777);
+  const bool ok = WriteAll(fd, bytes) && ::fsync(fd) == 0;
+  if (::close(fd) != 0 || !ok) {
+    ::unlink(tmp.c_str());
+    return std::nullopt;
+  }
+  return tmp;
+}
+
+}  // namespace
+
+bool WriteFileAtomically(const std::string& path, const std::string& bytes) {
+  const fs::path target = WriteTarget(path);
+  const auto tmp = WriteTemporary(target, bytes);
+  if (!tmp) return false;
+  if (::rename(tmp->c_str(), target.c_str()) != 0) {
+    ::unlink(tmp->c_str());
+    return false;
+  }
+  SyncFolder(target);
+  return true;
+}
+
+InstallResult InstallMissingFile(const std::string& source, const std::string& target) {
+  const fs::path to = WriteTarget(target);
+  std::error_code ec;
+  if (fs::exists(to, ec) || fs::is_symlink(target, ec)) return InstallResult::Present;
+  const auto bytes = ReadFileBytes(source);
+  if (!bytes) return InstallResult::Failed;
+  const auto tmp = WriteTemporary(to, *bytes);
+  if (!tmp) return InstallResult::Failed;
+  // link() refuses an existing name, so a file the user made meanwhile is never replaced.
+  InstallResult result = InstallResult::Installed;
+  if (::link(tmp->c_str(), to.c_str()) != 0) {
+    const bool taken = errno == EEXIST || fs::exists(to, ec);
+    // A file system without hard links gets the plain rename.
+    if (taken || ::rename(tmp->c_str(), to.c_str()) != 0) result = taken ? InstallResult::Present : InstallResult::Failed;
+  }
+  ::unlink(tmp->c_str());
+  if (result == InstallResult::Installed) SyncFolder(to);
+  return result;
 }
 
 bool IsValidUtf8(const std::string& s) {

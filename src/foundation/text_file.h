@@ -13,7 +13,14 @@ std::optional<std::string> ReadFileBytes(const std::string& path, size_t maxByte
 std::optional<std::string> ReadTextFile(const std::string& path);
 // Lines of a text file without their line ends.
 std::optional<std::vector<std::string>> ReadTextLines(const std::string& path);
+// Writes through a symbolic link to its target, keeps the old file's permissions, and has the
+// new contents and the folder entry on disk before it returns true.
 bool WriteFileAtomically(const std::string& path, const std::string& bytes);
+
+enum class InstallResult { Installed, Present, Failed };
+// Copies the source to the target only when the target is missing, atomically: the target
+// appears whole or not at all, and a file already there is never replaced.
+InstallResult InstallMissingFile(const std::string& source, const std::string& target);
 
 bool IsValidUtf8(const std::string& bytes);
 std::string Windows1252ToUtf8(const std::string& bytes);

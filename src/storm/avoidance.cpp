@@ -31,8 +31,14 @@ double AcuteDifference(double a, double b) {
 
 }  // namespace
 
-AvoidanceSolution SolveAvoidance(const AvoidanceInput& in) {
+AvoidanceSolution SolveAvoidance(const AvoidanceInput& typed) {
   AvoidanceSolution s;
+  AvoidanceInput in = typed;
+  if (in.boatSpeed == in.cycloneSpeed) {
+    in.cycloneSpeed += kCycloneSpeedNudge;
+    s.cycloneSpeedRaised = true;
+  }
+  s.cycloneSpeed = in.cycloneSpeed;
   if (in.boatSpeed > in.cycloneSpeed) {
     s.outcome = AvoidanceOutcome::Outrun;
     s.course = Reciprocal(Norm360(in.bearing));

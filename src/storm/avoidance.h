@@ -8,12 +8,18 @@
 
 namespace veltrane {
 
+// The fastest a tropical cyclone is taken to travel, knots: recurving cyclones reach 40 to
+// 50 kn, none is known above 60. The limit of the cyclone-speed field and option.
+constexpr double kMaxCycloneSpeed = 60.0;
+// Equal boat and cyclone speeds have no avoiding course: the cyclone's is raised by this much.
+constexpr double kCycloneSpeedNudge = 0.1;
+
 struct AvoidanceInput {
   double bearing = 0.0;       // from the boat to the cyclone
   double distance = 0.0;      // nautical miles
   int heading = 0;            // cyclone's track
   double boatSpeed = 0.0;     // knots, not negative
-  double cycloneSpeed = 0.0;  // knots, above 0
+  double cycloneSpeed = 0.0;  // knots, above 0, at most kMaxCycloneSpeed
 };
 
 enum class AvoidanceOutcome {
@@ -30,9 +36,10 @@ struct AvoidanceSolution {
   double relativeDistance = 0.0;  // nautical miles
   double timeToCpa = 0.0;         // hours
   double distanceToCpa = 0.0;     // nautical miles along the bearing
+  double cycloneSpeed = 0.0;      // knots, as used
+  bool cycloneSpeedRaised = false;  // it equalled the boat's and was raised by kCycloneSpeedNudge
 };
 
-// The boat speed must differ from the cyclone speed (the window raises the cyclone's by 0.1).
 AvoidanceSolution SolveAvoidance(const AvoidanceInput& in);
 
 // Where the boat is at the CPA: steering the course, rounded to whole degrees, for the time.

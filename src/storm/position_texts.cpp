@@ -1,8 +1,5 @@
 #include "storm/position_texts.h"
 
-#include <cmath>
-
-#include "foundation/angles.h"
 #include "foundation/numbers.h"
 
 namespace veltrane {
@@ -17,16 +14,6 @@ std::optional<double> ReadNonNegative(const std::string& text) {
   const std::optional<double> v = ParseReal(text);
   if (!v || *v < 0) return std::nullopt;
   return v;
-}
-
-DegMinTexts DegMinFields(double x) {
-  const DegMin carried = SplitDegMinRounded(std::fabs(x));
-  return carried.min == 0.0 ? FmtDegMinParts(carried.deg) : FmtDegMinParts(x);
-}
-
-std::string DegMinJoined(double x) {
-  const DegMinTexts t = DegMinFields(x);
-  return t.deg + kDegreeSign + " " + t.min + "'";
 }
 
 }  // namespace veltrane

@@ -1,10 +1,8 @@
 #pragma once
-// Positions as the storm windows read and write them: whole degrees and decimal minutes, the
-// hemisphere kept apart.
+// Directions, speeds and distances as the storm windows read them, and their message for a run
+// over a pole.
 #include <optional>
 #include <string>
-
-#include "foundation/formats.h"
 
 namespace veltrane {
 
@@ -15,11 +13,5 @@ inline constexpr const char* kBeyondPoleMessage = "The position would pass a pol
 std::optional<int> ReadDirection(const std::string& text);
 // A speed or distance: a number, not negative.
 std::optional<double> ReadNonNegative(const std::string& text);
-
-// Whole degrees and minutes of the angle's size; minutes that round to 60.0 carry into the
-// degrees.
-DegMinTexts DegMinFields(double x);
-// The same joined: "20° 33.3'".
-std::string DegMinJoined(double x);
 
 }  // namespace veltrane

@@ -4,10 +4,16 @@
 
 #include <QApplication>
 #include <QMenu>
+#include <QPointer>
 #include <QPushButton>
+#include <QTest>
+#include <QTimer>
 
 #include "app/program_start.h"
+#include "update/ui/about_box.h"
+#include "update/ui/update_window.h"
 #include "foundation/ini_file.h"
+#include "support/http_test_server.h"
 #include "support/ui_driver.h"
 
 namespace veltrane {
@@ -51,15 +57,43 @@ TEST_F(Launcher, ControlsAndMenu) {
   EXPECT_EQ(form().minimumSize(), form().maximumSize());
 }
 
-TEST_F(Launcher, WindowsNotYetBuiltAreDisabledNotHidden) {
-  EXPECT_FALSE(IsEnabled(&form(), "btnMiravel"));
-  EXPECT_FALSE(IsEnabled(&form(), "Update1"));
-  EXPECT_TRUE(IsEnabled(&form(), "Conversions1"));
+TEST_F(Launcher, UpdateCreatesTheUpdateWindowAnewForEachCheck) {
+  HttpTestServer server;
+  server.Answer(200, "[Veltrane]\nVersion=0.0.0.1\n");
+  IniFile ini(home.File("Settings.ini"));
+  ini.Write("VerForm", "Base1", server.Base());
+  ASSERT_TRUE(ini.Commit());
+  ASSERT_TRUE(IsEnabled(&form(), "Update1"));
+  Click(&form(), "Update1");
+  QPointer<TVerForm> first;
+  for (QWidget* w : QApplication::topLevelWidgets())
+    if (auto* v = qobject_cast<TVerForm*>(w)) first = v;
+  ASSERT_TRUE(first);
+  EXPECT_TRUE(first->isVisible());
+  ASSERT_TRUE(QTest::qWaitFor([&] { return Text(first, "StatusBar1") == "New version not available"; }, 5000));
+  first->close();
+  QTest::qWait(10);
+  EXPECT_TRUE(first.isNull());
+  Click(&form(), "Update1");
+  ASSERT_TRUE(QTest::qWaitFor([&] { return server.paths.size() == 2; }, 5000));
+}
+
+TEST_F(Launcher, AboutShowsTheAboutBoxModally) {
+  bool shown = false;
+  QTimer::singleShot(0, [&] {
+    if (auto* box = qobject_cast<TAboutBox*>(QApplication::activeModalWidget())) {
+      shown = true;
+      box->accept();
+    }
+  });
+  Click(&form(), "Program1");
+  EXPECT_TRUE(shown);
 }
 
 TEST_F(Launcher, EverySubProgramBuiltSoFarOpensAndNavigateFindsItsCalculators) {
   const std::pair<const char*, const char*> opens[] = {
-      {"btnGreat", "GreatForm"}, {"btnNavigate", "NaviForm"}, {"btnStorm", "StormForm"}, {"Brellin", "BrellinForm"}};
+      {"btnGreat", "GreatForm"}, {"btnNavigate", "NaviForm"}, {"btnStorm", "StormForm"}, {"Brellin", "BrellinForm"},
+      {"btnMiravel", "MiravelForm"}};
   for (const auto& [button, window] : opens) {
     EXPECT_TRUE(IsEnabled(&form(), button)) << button;
     Click(&form(), button);
@@ -83,6 +117,7 @@ TEST_F(Launcher, EverySubProgramBuiltSoFarOpensAndNavigateFindsItsCalculators) {
   const IniFile settings(home.File("Settings.ini"));
   EXPECT_NE(settings.Read("NaviForm", "CompasFile", "-1"), "-1");
   EXPECT_NE(settings.Read("NaviForm", "Lat", "-1"), "-1");
+  EXPECT_EQ(settings.Read("MiravelForm", "LatDeg", "-1"), "60");
   EXPECT_FALSE(Window("NavTideForm")->isVisible());
 }
 

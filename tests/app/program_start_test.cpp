@@ -2,10 +2,16 @@
 
 #include <gtest/gtest.h>
 
+#include <sys/stat.h>
+
 #include <QFile>
+#include <QProcess>
+#include <filesystem>
+#include <map>
 
 #include "app/launcher.h"
 #include "foundation/ini_file.h"
+#include "foundation/text_file.h"
 #include "support/ui_driver.h"
 
 namespace veltrane {
@@ -104,12 +110,107 @@ TEST_F(ProgramStart, LauncherRestoresItsSavedPosition) {
 
 TEST_F(ProgramStart, SettingsFolderThatCannotBeCreatedStillStarts) {
   home.Write("blocker", "a file where the folder should be");
+  program.Write("Mstars.dat", std::string(73, 'x'));
   Program p(platform, home.Path() + "blocker/Veltrane/", program.Path());
   Click(&p.Launcher(), "Conversions1");
   ASSERT_FALSE(platform.messages.empty());
+  EXPECT_EQ(platform.messages.front(), "The settings folder " + home.Path() + "blocker/Veltrane cannot be created");
+  for (const auto& m : platform.messages) EXPECT_NE(m, "Star file not in use");
   int saveMessages = 0;
   for (const auto& m : platform.messages) saveMessages += m.rfind("Settings could not be saved", 0) == 0;
   EXPECT_EQ(saveMessages, 1);
+}
+
+// The names and contents of a folder's files, to show that a start left it as it was.
+std::map<std::string, std::string> Contents(const TempFolder& folder) {
+  std::map<std::string, std::string> files;
+  for (const auto& e : std::filesystem::directory_iterator(folder.Path()))
+    files[e.path().filename().string()] = folder.Read(e.path().filename().string());
+  return files;
+}
+
+TEST_F(ProgramStart, UserFilesAreCopiedToTheSettingsFolderAndUsedThere) {
+  const std::pair<const char*, const char*> shipped[] = {{"Mstars.dat", "stars"},        {"Kurssi.cmp", "0 3 90 -1"},
+                                                         {"Position.txt", "Oulu=65_1_N,25_28_E\n"},
+                                                         {"Readme.txt", "Veltrane\n"}, {"SETS.INI", "[NaviForm]\n"}};
+  for (const auto& [name, text] : shipped) program.Write(name, text);
+  std::filesystem::create_directories(Settings());  // a later start: the folder is there
+  home.Write("Veltrane/Position.txt", "Mine=1_0_N,2_0_E\n");
+  const auto before = Contents(program);
+  std::filesystem::permissions(program.Path(), std::filesystem::perms::owner_write | std::filesystem::perms::group_write |
+                                                   std::filesystem::perms::others_write,
+                               std::filesystem::perm_options::remove);
+  {
+    Program p(platform, Settings(), program.Path());
+    EXPECT_EQ(p.Context().DataFolder(), Settings());
+  }
+  std::filesystem::permissions(program.Path(), std::filesystem::perms::owner_write, std::filesystem::perm_options::add);
+  EXPECT_EQ(Contents(program), before) << "the program folder is only read";
+  EXPECT_EQ(home.Read("Veltrane/Position.txt"), "Mine=1_0_N,2_0_E\n") << "never over the user's file";
+  for (const char* name : {"Kurssi.cmp", "Readme.txt", "SETS.INI"})
+    EXPECT_EQ(home.Read(std::string("Veltrane/") + name), program.Read(name)) << name;
+  EXPECT_EQ(home.Read("Veltrane/Mstars.dat"), "stars");
+
+  std::filesystem::remove(Settings() + "Kurssi.cmp");
+  home.Write("Veltrane/Readme.txt", "changed by the user\n");
+  { Program p(platform, Settings(), program.Path()); }
+  EXPECT_EQ(home.Read("Veltrane/Kurssi.cmp"), "0 3 90 -1") << "a missing table comes back";
+  EXPECT_EQ(home.Read("Veltrane/Readme.txt"), "changed by the user\n");
+}
+
+TEST_F(ProgramStart, StarFileLostAfterTheFirstStartIsInstalledAgainSilently) {
+  program.Write("Mstars.dat", std::string(73, 's'));
+  { Program p(platform, Settings(), program.Path()); }
+  std::filesystem::remove(Settings() + "Mstars.dat");
+  platform.Clear();
+  { Program p(platform, Settings(), program.Path()); }
+  EXPECT_EQ(home.Read("Veltrane/Mstars.dat"), std::string(73, 's'));
+  EXPECT_TRUE(platform.messages.empty());
+}
+
+TEST_F(ProgramStart, UnreadableSettingsAreKeptAsBadAndSaidOnce) {
+  std::filesystem::create_directories(Settings());
+  home.Write("Veltrane/Settings.ini", "[VeltraneForm]\nfNavi=0,500,500\n");
+  std::filesystem::resize_file(Settings() + "Settings.ini", (64u << 20) + 10);
+  { Program p(platform, Settings(), program.Path()); }
+  EXPECT_EQ(std::filesystem::file_size(Settings() + "Settings.ini.bad"), (64u << 20) + 10);
+  EXPECT_EQ(Entry("fNavi"), "0,10,297");
+  int said = 0;
+  for (const auto& m : platform.messages) said += m.find("Settings.ini.bad") != std::string::npos;
+  EXPECT_EQ(said, 1);
+}
+
+// An unattended start with a settings folder it cannot use ends with a message on standard
+// error and exit 1, never waiting on a message box.
+TEST(UnattendedStart, SaysWhatIsWrongOnStandardErrorAndEnds) {
+  const char* bin = VELTRANE_TEST_PROGRAM_DIR;
+  TempFolder home;
+  home.Write("blocker", "a file");
+  std::filesystem::create_directories(home.Path() + "folder/Settings.ini");
+  struct Case {
+    std::string settings;
+    std::string says;
+  };
+  const Case cases[] = {
+      {home.Path() + "blocker/Veltrane", "The settings folder " + home.Path() + "blocker/Veltrane cannot be created"},
+      {home.Path() + "folder", "Settings could not be saved to " + home.Path() + "folder/Settings.ini"},
+  };
+  for (const auto& c : cases) {
+    QProcess run;
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    env.insert("VELTRANE_HOME", QString::fromStdString(c.settings));
+    env.insert("QT_QPA_PLATFORM", "offscreen");
+    run.setProcessEnvironment(env);
+    run.start(QString(bin) + "/veltrane", {"--smoke"});
+    const bool ended = run.waitForFinished(60000);
+    if (!ended) run.kill();
+    ASSERT_TRUE(ended) << c.settings;
+    const std::string err = run.readAllStandardError().toStdString();
+    EXPECT_EQ(run.exitStatus(), QProcess::NormalExit);
+    EXPECT_EQ(run.exitCode(), 1) << err;
+    EXPECT_NE(err.find("veltrane: " + c.says + "\n"), std::string::npos) << err;
+    EXPECT_EQ(err.find("Star file not in use"), std::string::npos) << err;
+  }
 }
 
 }  // namespace

@@ -41,7 +41,7 @@ struct IdentifyWindow : ::testing::Test {
     body.star = StarCatalogueDataOf(star);
     const BodySummary s = SummarizeBody(body, observer.reading.observer, observer.reading.instant, 0.0);
     const double hs = s.refractedAltitude + DipDeg(4.0 * kFeetPerMetre);
-    const DegMinTexts hm = FmtDegMinPlain(hs);
+    const DegMinTexts hm = FmtDegMinParts(hs);
     Type(&form, "edHmDeg", hm.deg);
     Type(&form, "edHmMin", hm.min);
     Type(&form, "edZn", std::to_string(static_cast<int>(s.azimuth + 0.5)));

@@ -1,7 +1,6 @@
 // The windows and the command-line tool give the same numbers for the same inputs.
 #include <gtest/gtest.h>
 
-#include "astro/star_record.h"
 #include "astronomy_ui/almanac_window.h"
 #include "astronomy_ui/body_window.h"
 #include "astronomy_ui/fake_observer.h"
@@ -27,13 +26,10 @@ TEST(WindowsAgreeWithCli, TwilightIdentificationAndAlmanac) {
   EXPECT_NE(tw.out.find("\"nautical_begin_utc\": null"), std::string::npos);
   EXPECT_EQ(Text(&body, "edNauticalBegin"), "none");
 
-  // One star file for both.
-  std::string stars;
-  for (const StarRecord& s : {StarRecord{"Rigel", "05:14:32.3", "-08:12:06", "+0.0000", "-0.001", "131907", "0.12"},
-                              StarRecord{"Sirius", "06:45:08.9", "-16:42:58", "-0.0385", "-1.205", "151881", "-1.46"},
-                              StarRecord{"Adhara", "06:58:37.5", "-28:58:20", "+0.0002", "+0.002", "172676", "1.50"}})
-    stars += EncodeStarRecord(s);
-  ASSERT_TRUE(WriteFileAtomically(t.ctx.settingsFolder + "Mstars.dat", stars));
+  // The star file the tool finds beside it is the one the window reads.
+  const std::optional<std::string> stars = ReadFileBytes(std::string(VELTRANE_TEST_PROGRAM_DIR) + "/Mstars.dat");
+  ASSERT_TRUE(stars);
+  ASSERT_TRUE(WriteFileAtomically(t.ctx.settingsFolder + "Mstars.dat", *stars));
   TIdentifyForm identify(t.ctx);
   identify.SetObserverSource(&observer);
   observer.At(2026, 1, 15, 22.0);

@@ -48,6 +48,9 @@ TEST(DeviationTable, InterpolatesAcrossNorth) {
       {"360 5 90 -5 270 -5", 350, 4},
       {"400 9 10 2", 10, 2},    // headings outside the circle are ignored
       {"10 2 20 99999999999 30 -4", 20, -1},  // so are absurd deviations
+      {"0 0 90 -2147483648", 90, 0},           // the most negative int has no magnitude
+      {"0 0 90 -181 180 180", 90, 90},         // the limits are 180 either way
+      {"0 0 90 181 180 -180", 90, -90},
       {"10 2 20 1.5 30 -4", 20, -1},
       {"10 2 20 4 x 30 -4", 30, 4},  // reading stops at text
       {"10 2 20", 20, 2},            // an unpaired last number is dropped

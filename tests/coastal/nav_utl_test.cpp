@@ -83,15 +83,7 @@ TEST(CurrentTriangle, UndefinedCasesGiveNumbers) {
   EXPECT_FALSE(CourseToSteer(0, 0, 1, 0).possible);
 }
 
-TEST(Quadrants, AnglesSlopesAndCourses) {
-  const struct { double a, q; } quads[] = {{0, 0}, {30, 30}, {120, 60}, {200, 20}, {300, 60}, {-30, 30}, {400, 40}};
-  for (const auto& c : quads) EXPECT_DOUBLE_EQ(QuadrantAngle(c.a), c.q) << c.a;
-
-  EXPECT_DOUBLE_EQ(BearingSlope(0), 90);
-  EXPECT_DOUBLE_EQ(BearingSlope(90), 0);
-  EXPECT_DOUBLE_EQ(BearingSlope(225), 45);
-  EXPECT_DOUBLE_EQ(BearingSlope(360), -90);
-
+TEST(Quadrants, CourseFromQuadrantAngle) {
   // Start-minus-end differences, west-positive longitude.
   const struct { double q, dLonS, dLatS, course; } courses[] = {
       {30, 10, -10, 30},   // end to the north-east

@@ -26,6 +26,10 @@ TEST(Wind, TrueWindFromApparent) {
       {350, 5, 30, 10, true, 44, 6},
       // 270 to starboard is 90 to port.
       {0, 5, 270, 10, true, 243, 11},
+      {360, 5, 0, 15, true, 360, 10},
+      // Far outside the circle the heading is reduced at once, not turn by turn.
+      {1e15, 5, 30, 10, true, 334, 6},
+      {-1e15, 5, 30, 10, true, 134, 6},
   };
   for (const auto& c : cases) {
     const TrueWind w = TrueWindFromApparent(c.heading, c.boat, c.angle, c.speed, c.starboard);

@@ -1,4 +1,5 @@
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 #include <filesystem>
@@ -97,6 +98,150 @@ TEST(ExecutableFolder, IsWhereThisProgramLies) {
   ASSERT_FALSE(folder.empty());
   EXPECT_EQ(folder.back(), '/');
   EXPECT_TRUE(std::filesystem::exists(folder + "foundation_tests"));
+}
+
+ino_t Inode(const std::string& path) {
+  struct stat st {};
+  return ::stat(path.c_str(), &st) == 0 ? st.st_ino : 0;
+}
+
+mode_t Mode(const std::string& path) {
+  struct stat st {};
+  return ::stat(path.c_str(), &st) == 0 ? st.st_mode & 07777 : 0;
+}
+
+TEST_F(Files, AtomicWriteNeverTouchesTheOldFile) {
+  Put("Position.txt", "old");
+  // A second name for the old file shows whether its bytes were written in place.
+  ASSERT_EQ(::link(Path("Position.txt").c_str(), Path("old-name").c_str()), 0);
+  const ino_t before = Inode(Path("Position.txt"));
+  ASSERT_TRUE(WriteFileAtomically(Path("Position.txt"), "new contents"));
+  EXPECT_EQ(*ReadFileBytes(Path("old-name")), "old");
+  EXPECT_EQ(Inode(Path("old-name")), before);
+  EXPECT_NE(Inode(Path("Position.txt")), before);
+  EXPECT_EQ(*ReadFileBytes(Path("Position.txt")), "new contents");
+}
+
+TEST_F(Files, AtomicWriteThatFailsLeavesTheOldAndNoTemporary) {
+  std::filesystem::create_directories(Path("Settings.ini/inside"));
+  EXPECT_FALSE(WriteFileAtomically(Path("Settings.ini"), "x"));
+  EXPECT_TRUE(std::filesystem::is_directory(Path("Settings.ini/inside")));
+  int entries = 0;
+  for (const auto& e : std::filesystem::directory_iterator(dir_)) entries += e.exists();
+  EXPECT_EQ(entries, 1);
+}
+
+TEST_F(Files, AtomicWriteKeepsPermissions) {
+  for (mode_t mode : {0600, 0640, 0604, 0755}) {
+    Put("Settings.ini", "old");
+    ASSERT_EQ(::chmod(Path("Settings.ini").c_str(), mode), 0);
+    ASSERT_TRUE(WriteFileAtomically(Path("Settings.ini"), "new"));
+    EXPECT_EQ(Mode(Path("Settings.ini")), mode) << std::oct << mode;
+  }
+  const mode_t old = ::umask(027);
+  EXPECT_TRUE(WriteFileAtomically(Path("fresh.txt"), "new"));
+  ::umask(old);
+  EXPECT_EQ(Mode(Path("fresh.txt")), 0640u);
+}
+
+TEST_F(Files, AtomicWriteGoesThroughSymbolicLinks) {
+  std::filesystem::create_directories(Path("real"));
+  Put("real/Settings.ini", "old");
+  std::filesystem::create_symlink("real/Settings.ini", Path("link1"));
+  std::filesystem::create_symlink(Path("link1"), Path("link2"));     // a link to a link
+  std::filesystem::create_symlink("real/later.ini", Path("dangling"));  // target not there yet
+  ASSERT_TRUE(WriteFileAtomically(Path("link2"), "through two"));
+  ASSERT_TRUE(WriteFileAtomically(Path("dangling"), "made"));
+  EXPECT_TRUE(std::filesystem::is_symlink(Path("link1")));
+  EXPECT_TRUE(std::filesystem::is_symlink(Path("link2")));
+  EXPECT_TRUE(std::filesystem::is_symlink(Path("dangling")));
+  EXPECT_EQ(*ReadFileBytes(Path("real/Settings.ini")), "through two");
+  EXPECT_EQ(*ReadFileBytes(Path("real/later.ini")), "made");
+}
+
+TEST_F(Files, InstallCopiesOnlyWhatIsMissing) {
+  Put("shipped.cmp", "0 2 90 4");
+  ASSERT_EQ(::chmod(Path("shipped.cmp").c_str(), 0444), 0);
+  Put("mine.cmp", "0 1");
+  const mode_t old = ::umask(022);
+  EXPECT_EQ(InstallMissingFile(Path("shipped.cmp"), Path("copy.cmp")), InstallResult::Installed);
+  ::umask(old);
+  EXPECT_EQ(*ReadFileBytes(Path("copy.cmp")), "0 2 90 4");
+  EXPECT_EQ(Mode(Path("copy.cmp")), 0644u) << "the user's copy is the user's to change";
+  EXPECT_EQ(InstallMissingFile(Path("shipped.cmp"), Path("mine.cmp")), InstallResult::Present);
+  EXPECT_EQ(*ReadFileBytes(Path("mine.cmp")), "0 1");
+  std::filesystem::create_symlink("elsewhere.cmp", Path("link.cmp"));
+  EXPECT_EQ(InstallMissingFile(Path("shipped.cmp"), Path("link.cmp")), InstallResult::Present);
+  EXPECT_EQ(InstallMissingFile(Path("no-such.cmp"), Path("other.cmp")), InstallResult::Failed);
+  EXPECT_FALSE(FileExists(Path("other.cmp")));
+  int temporaries = 0;
+  for (const auto& e : std::filesystem::directory_iterator(dir_))
+    temporaries += e.path().filename().string().find(".tmp") != std::string::npos;
+  EXPECT_EQ(temporaries, 0);
+}
+
+TEST_F(Files, UnreadableIniIsKeptAsBadBeforeItIsReplaced) {
+  struct Case {
+    const char* what;
+    std::string bytes;
+    bool kept;
+  };
+  const Case cases[] = {
+      {"sound", "[S]\nK=1\n", false},
+      {"empty", "", false},
+      {"blank", " \r\n\n", false},
+      {"one damaged line", "[S]\nK=1\nL=" + std::string(5000, 'x') + "\n", true},
+      {"a NUL byte", std::string("[S]\nK=1\nL=a\0b\n", 14), true},
+      {"no settings at all", "lorem ipsum\n", true},
+  };
+  for (const auto& c : cases) {
+    std::filesystem::remove(Path("Settings.ini.bad"));
+    Put("Settings.ini", c.bytes);
+    IniFile ini(Path("Settings.ini"));
+    ini.Write("S", "New", "2");
+    ASSERT_TRUE(ini.Commit()) << c.what;
+    EXPECT_EQ(ini.KeptCopy().empty(), !c.kept) << c.what;
+    EXPECT_EQ(FileExists(Path("Settings.ini.bad")), c.kept) << c.what;
+    if (c.kept) {
+      EXPECT_EQ(*ReadFileBytes(Path("Settings.ini.bad")), c.bytes) << c.what;
+    }
+    const IniFile again(Path("Settings.ini"));
+    EXPECT_EQ(again.Read("S", "New", ""), "2") << c.what;
+    if (c.bytes.find("K=1") != std::string::npos) {
+      EXPECT_EQ(again.Read("S", "K", ""), "1") << c.what << ": the lines that read are kept";
+    }
+  }
+}
+
+TEST_F(Files, SettingsTooLargeToReadAreKeptOnceNotLost) {
+  Put("Settings.ini", "[S]\nK=1\n");
+  std::filesystem::resize_file(Path("Settings.ini"), (64u << 20) + 1);  // sparse: no 64 MB written
+  IniFile first(Path("Settings.ini"));
+  IniFile second(Path("Settings.ini"));  // open at the same time, saved after the first
+  first.Write("S", "New", "1");
+  ASSERT_TRUE(first.Commit());
+  EXPECT_EQ(first.KeptCopy(), Path("Settings.ini.bad"));
+  EXPECT_EQ(std::filesystem::file_size(Path("Settings.ini.bad")), (64u << 20) + 1);
+  second.Write("S", "Other", "2");
+  ASSERT_TRUE(second.Commit());
+  EXPECT_TRUE(second.KeptCopy().empty()) << "the first save's file was readable";
+  EXPECT_EQ(std::filesystem::file_size(Path("Settings.ini.bad")), (64u << 20) + 1);
+  EXPECT_FALSE(first.Commit() && !first.KeptCopy().empty()) << "said once";
+}
+
+TEST_F(Files, SharedIniIsReadAgainOnlyWhenTheFileChanged) {
+  Put("Settings.ini", "[S]\nK=1\n");
+  const auto first = SharedIniFile(Path("Settings.ini"));
+  const auto second = SharedIniFile(Path("Settings.ini"));
+  EXPECT_EQ(first.get(), second.get());
+  first->Write("S", "K", "2");
+  EXPECT_EQ(second->Read("S", "K", ""), "2");
+  ASSERT_TRUE(first->Commit());
+  EXPECT_EQ(SharedIniFile(Path("Settings.ini")).get(), first.get()) << "its own save is not read again";
+  Put("Settings.ini", "[S]\nK=333\n");  // another program, or the user's editor
+  EXPECT_EQ(SharedIniFile(Path("Settings.ini"))->Read("S", "K", ""), "333");
+  std::filesystem::remove(Path("Settings.ini"));
+  EXPECT_EQ(SharedIniFile(Path("Settings.ini"))->Read("S", "K", "gone"), "gone");
 }
 
 }  // namespace

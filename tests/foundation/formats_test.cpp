@@ -29,10 +29,6 @@ TEST(Formats, DegreeMinuteTexts) {
 TEST(Formats, PartsKeepZeroMinutesAsTwoDigits) {
   EXPECT_EQ(FmtDegMinParts(3.0).min, "00.0");
   EXPECT_EQ(FmtDegMinParts(-3.5).deg, "3");
-  const auto s = FmtDegMinSigned(-3.5);
-  EXPECT_EQ(s.deg, "-3");
-  EXPECT_EQ(s.joined, "-3° 30.0'");
-  EXPECT_EQ(FmtDegMinPlain(-3.05).min, "3.0");
 }
 
 TEST(Formats, LocalClockText) {

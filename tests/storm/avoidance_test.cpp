@@ -55,10 +55,17 @@ TEST(Avoidance, FasterBoatSteersDirectlyAway) {
   EXPECT_EQ(s.course, 12);
 }
 
-TEST(Avoidance, EqualSpeedsHaveNoRelativeSpeed) {
+TEST(Avoidance, EqualSpeedsRaiseTheCyclonesByATenth) {
   AvoidanceInput in = Demo();
   in.boatSpeed = 28;
-  EXPECT_EQ(SolveAvoidance(in).outcome, AvoidanceOutcome::NoRelativeSpeed);
+  const AvoidanceSolution s = SolveAvoidance(in);
+  EXPECT_EQ(s.outcome, AvoidanceOutcome::Solved);
+  EXPECT_TRUE(s.cycloneSpeedRaised);
+  EXPECT_DOUBLE_EQ(s.cycloneSpeed, 28.1);
+  EXPECT_NEAR(s.angle, ArcCosD(28 / 28.1), 1e-12);
+  in.boatSpeed = 27.9;
+  EXPECT_FALSE(SolveAvoidance(in).cycloneSpeedRaised);
+  EXPECT_EQ(SolveAvoidance(in).cycloneSpeed, 28);
 }
 
 TEST(Avoidance, CycloneAtTheBoatArrivesAtOnce) {

@@ -2,7 +2,8 @@
 
 #include <QDir>
 #include <QPrinter>
-#include <fstream>
+
+#include "foundation/ui/url_download.h"
 
 namespace veltrane::test {
 
@@ -57,11 +58,10 @@ QDateTime FakePlatform::NowLocal() {
   return QDateTime(local.date(), local.time(), Qt::OffsetFromUTC, localOffsetSeconds);
 }
 
-bool FakePlatform::Download(const std::string&, const std::string& file) {
-  if (downloads.empty()) return false;
-  std::ofstream(file, std::ios::binary) << downloads.front();
-  downloads.pop_front();
-  return true;
+std::unique_ptr<DownloadJob> FakePlatform::Download(const std::string& url, const DownloadLimits& limits,
+                                                    DownloadProgress progress, DownloadDone done) {
+  downloadUrls.push_back(url);
+  return std::make_unique<UrlDownload>(url, limits, std::move(progress), std::move(done));
 }
 
 }  // namespace veltrane::test

@@ -24,13 +24,16 @@ class FakePlatform : public Platform {
   QDateTime NowUtc() override;
   QDateTime NowLocal() override;
   ScreenMetrics Screen() override { return screen; }
-  bool Download(const std::string& url, const std::string& file) override;
+  // A real download, so that a test can answer from a server of its own on 127.0.0.1.
+  std::unique_ptr<DownloadJob> Download(const std::string& url, const DownloadLimits& limits,
+                                        DownloadProgress progress, DownloadDone done) override;
 
   // What happened, in order.
   std::vector<std::string> messages;
   std::vector<std::string> confirmations;  // texts of the questions asked
   std::vector<std::string> helpPages;
   std::vector<std::string> openedUrls;
+  std::vector<std::string> downloadUrls;
   std::vector<std::string> fileDialogPresets;  // preset names the file dialogs were opened with
   int printCount = 0;
 
@@ -38,7 +41,6 @@ class FakePlatform : public Platform {
   std::deque<Answer> answers;
   std::deque<std::optional<std::string>> fileAnswers;
   std::deque<std::optional<FindRequest>> findAnswers;
-  std::deque<std::string> downloads;  // file contents to "download"; empty script fails
   bool cancelPrint = false;
   std::string printFile;  // PDF the next print goes to (a temporary name when empty)
 

@@ -6,7 +6,9 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
+#include <QStatusBar>
 #include <QTextEdit>
+#include <QTest>
 
 namespace veltrane::test {
 
@@ -25,6 +27,13 @@ void Click(QObject* root, const char* name) {
   }
 }
 
+void PressKey(QObject* root, const char* name, Qt::Key key) {
+  if (auto* field = Find<QWidget>(root, name)) {
+    field->setFocus();
+    QTest::keyClick(field, key);
+  }
+}
+
 std::string Text(QObject* root, const char* name) {
   auto* w = root->findChild<QObject*>(QString::fromLatin1(name));
   if (!w) {
@@ -38,6 +47,7 @@ std::string Text(QObject* root, const char* name) {
   if (auto* p = qobject_cast<QPlainTextEdit*>(w)) return p->toPlainText().toStdString();
   if (auto* t = qobject_cast<QTextEdit*>(w)) return t->toPlainText().toStdString();
   if (auto* a = qobject_cast<QAction*>(w)) return a->text().toStdString();
+  if (auto* s = qobject_cast<QStatusBar*>(w)) return s->currentMessage().toStdString();
   ADD_FAILURE() << name << " shows no text";
   return {};
 }

@@ -24,7 +24,9 @@ T* Find(QObject* root, const char* name) {
 void Type(QObject* root, const char* name, const std::string& text);
 // Click a button, radio button, check box, or trigger a menu action.
 void Click(QObject* root, const char* name);
-// Text of a line edit, label, button, combo box or text area.
+// Press a key in a field as a user would after putting the cursor there (Enter, Esc, F1 ...).
+void PressKey(QObject* root, const char* name, Qt::Key key);
+// Text of a line edit, label, button, combo box, text area or status bar.
 std::string Text(QObject* root, const char* name);
 bool IsChecked(QObject* root, const char* name);
 bool IsEnabled(QObject* root, const char* name);

@@ -8,7 +8,7 @@
 #include <QRadioButton>
 
 #include "celestial/lines_of_position.h"
-#include "celestial/special_sights.h"
+#include "celestial/noon_and_time_sights.h"
 #include "celestial/ui/celestial_window.h"
 #include "foundation/angles.h"
 #include "foundation/degmin_field.h"

@@ -304,7 +304,7 @@ void TBrellinForm::BuildMenu() {
   QMenu* options = AddMenu("Options1", "Options");
   dastrow_ = AddMenuAction(options, "Dastrow1", "Dastrow", [this] { DastrowClick(); });
   dastrow_->setCheckable(true);
-  AddMenuAction("Help1", "&Help", [this] { ctx_.platform.ShowHelp("celestial.html"); });
+  AddMenuAction("Help1", "&Help", [this] { OpenHelp(); });
 }
 
 void TBrellinForm::WatchEntries() {

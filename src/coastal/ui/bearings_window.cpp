@@ -44,6 +44,9 @@ TNavBearForm::TNavBearForm(AppContext& ctx) : FormBase(ctx, "NavBearForm", "Bear
   AddMenuAction("Close1", "&Close Form", [this] { close(); });
   AddMenuAction("Print1", "&Print", [this] { PrintForm(); });
   AddMenuAction("Help1", "&Help", [this] { OpenHelp(); });
+  ClickOnEnter("btnCount");
+  KeepTypedValues();
+  CloseOnEscape();
 }
 
 void TNavBearForm::BuildControls() {

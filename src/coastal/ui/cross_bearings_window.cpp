@@ -28,6 +28,9 @@ TCrossForm::TCrossForm(AppContext& ctx) : FormBase(ctx, "CrossForm", "CrossBeari
   AddMenuAction("Close1", "&Close Form", [this] { close(); });
   AddMenuAction("Print1", "&Print", [this] { PrintForm(); });
   LoadSettings();
+  AddMenuAction("Help1", "&Help", [this] { OpenHelp(); });
+  ClickOnEnter("lbPosition");
+  CloseOnEscape();
 }
 
 void TCrossForm::BuildControls() {
@@ -44,32 +47,17 @@ void TCrossForm::BuildControls() {
     SetInput(e, input);
     return e;
   };
-  auto angle = [&](const char* deg, const char* min, const char* plus, const char* plusText, const char* minus,
-                   const char* minusText, bool input) {
-    AngleFields f{edit(deg, input), edit(min, input), new QRadioButton(plusText, this),
-                  new QRadioButton(minusText, this)};
-    f.plus->setObjectName(plus);
-    f.minus->setObjectName(minus);
-    auto* group = new QButtonGroup(this);
-    group->addButton(f.plus);
-    group->addButton(f.minus);
-    f.plus->setChecked(true);
-    return f;
-  };
-  auto place = [this](const QString& title, AngleFields& lat, AngleFields& lon) {
+  auto place = [this](const QString& title, const PositionFields& p) {
     auto* box = new QGroupBox(title, this);
-    auto* g = new QGridLayout(box);
-    AddAngleRow(g, 0, "Latitude", lat);
-    AddAngleRow(g, 1, "Longitude", lon);
+    p.Place(new QGridLayout(box), 0);
     return box;
   };
-
-  latA_ = angle("edLatDeg1", "edLatMin1", "RadioButton1", "North", "RadioButton2", "South", true);
-  lonA_ = angle("edLonDeg1", "edLonMin1", "RadioButton3", "West", "RadioButton4", "East", true);
-  latB_ = angle("edLatDeg2", "edLatMin2", "RadioButton9", "North", "RadioButton10", "South", true);
-  lonB_ = angle("edLonDeg2", "edLonMin2", "RadioButton11", "West", "RadioButton12", "East", true);
-  grid->addWidget(place("Point A", latA_, lonA_), 0, 0);
-  grid->addWidget(place("Point B", latB_, lonB_), 0, 1);
+  pointA_ = PositionFields::Create(this, {{"edLatDeg1", "edLatMin1", "RadioButton1", "RadioButton2"},
+                                          {"edLonDeg1", "edLonMin1", "RadioButton3", "RadioButton4"}});
+  pointB_ = PositionFields::Create(this, {{"edLatDeg2", "edLatMin2", "RadioButton9", "RadioButton10"},
+                                          {"edLonDeg2", "edLonMin2", "RadioButton11", "RadioButton12"}});
+  grid->addWidget(place("Point A", pointA_), 0, 0);
+  grid->addWidget(place("Point B", pointB_), 0, 1);
 
   auto* bearings = new QGroupBox(this);
   auto* b = new QGridLayout(bearings);
@@ -125,11 +113,12 @@ void TCrossForm::BuildControls() {
   bold.setBold(true);
   lbPosition->setFont(bold);
   connect(lbPosition, &ClickLabel::clicked, this, &TCrossForm::lbPositionClick);
-  fixLat_ = angle("edLatDeg", "edLatMin", "RadioButton7", "North", "RadioButton8", "South", false);
-  fixLon_ = angle("edLonDeg", "edLonMin", "RadioButton13", "West", "RadioButton14", "East", false);
-  f->addWidget(lbPosition, 0, 0, 1, 4);
-  AddAngleRow(f, 1, "Latitude", fixLat_);
-  AddAngleRow(f, 2, "Longitude", fixLon_);
+  fix_ = PositionFields::Create(this, {{"edLatDeg", "edLatMin", "RadioButton7", "RadioButton8"},
+                                       {"edLonDeg", "edLonMin", "RadioButton13", "RadioButton14"}});
+  // The fix is the window's answer: shown, not typed.
+  for (QLineEdit* e : {fix_.lat.deg, fix_.lat.min, fix_.lon.deg, fix_.lon.min}) SetInput(e, false);
+  f->addWidget(lbPosition, 0, 0, 1, 7);
+  fix_.Place(f, 1);
   grid->addWidget(fixBox, 1, 1, Qt::AlignTop);
 }
 
@@ -138,34 +127,36 @@ void TCrossForm::LoadSettings() {
   const std::string compass = settings.Read(kSection, "CompasFile", std::string("-1"));
   FillCompassList(cbCompass_, ctx_);
   if (compass == "-1") {
-    for (const AngleFields* p : {&latA_, &latB_, &lonA_, &lonB_}) p->plus->setChecked(true);
+    for (const AngleFields* p : {&pointA_.lat, &pointB_.lat, &pointA_.lon, &pointB_.lon}) p->ChooseMinus(false);
     rbVarEast_->setChecked(true);
     cbCompass_->setCurrentText("Ideal");
     return;
   }
   cbCompass_->setCurrentText(QString::fromStdString(compass));
   const std::pair<QLineEdit*, const char*> texts[] = {
-      {latA_.deg, "LatDeg1"}, {latA_.min, "LatMin1"}, {lonA_.deg, "LonDeg1"}, {lonA_.min, "LonMin1"},
-      {latB_.deg, "LatDeg2"}, {latB_.min, "LatMin2"}, {lonB_.deg, "LonDeg2"}, {lonB_.min, "LonMin2"},
-      {bearingA_.compass, "CCourse1"}, {bearingB_.compass, "CCourse2"}};
+      {pointA_.lat.deg, "LatDeg1"}, {pointA_.lat.min, "LatMin1"}, {pointA_.lon.deg, "LonDeg1"},
+      {pointA_.lon.min, "LonMin1"},  {pointB_.lat.deg, "LatDeg2"}, {pointB_.lat.min, "LatMin2"},
+      {pointB_.lon.deg, "LonDeg2"},  {pointB_.lon.min, "LonMin2"}, {bearingA_.compass, "CCourse1"},
+      {bearingB_.compass, "CCourse2"}};
   for (const auto& [field, key] : texts) field->setText(settings.Read(kSection, key, field->text()));
   const bool north = settings.Read(kSection, "Lat", std::string()) != "S";
   const bool west = settings.Read(kSection, "Lon", std::string()) != "E";
-  for (const AngleFields* p : {&latA_, &latB_}) (north ? p->plus : p->minus)->setChecked(true);
-  for (const AngleFields* p : {&lonA_, &lonB_}) (west ? p->plus : p->minus)->setChecked(true);
+  for (const AngleFields* p : {&pointA_.lat, &pointB_.lat}) p->ChooseMinus(!north);
+  for (const AngleFields* p : {&pointA_.lon, &pointB_.lon}) p->ChooseMinus(!west);
   (settings.Read(kSection, "Var", std::string()) == "W" ? rbVarWest_ : rbVarEast_)->setChecked(true);
 }
 
 void TCrossForm::FormClose() {
   Settings settings(ctx_);
   const std::pair<QLineEdit*, const char*> texts[] = {
-      {latA_.deg, "LatDeg1"}, {latA_.min, "LatMin1"}, {lonA_.deg, "LonDeg1"}, {lonA_.min, "LonMin1"},
-      {latB_.deg, "LatDeg2"}, {latB_.min, "LatMin2"}, {lonB_.deg, "LonDeg2"}, {lonB_.min, "LonMin2"},
-      {bearingA_.compass, "CCourse1"}, {bearingB_.compass, "CCourse2"}};
+      {pointA_.lat.deg, "LatDeg1"}, {pointA_.lat.min, "LatMin1"}, {pointA_.lon.deg, "LonDeg1"},
+      {pointA_.lon.min, "LonMin1"},  {pointB_.lat.deg, "LatDeg2"}, {pointB_.lat.min, "LatMin2"},
+      {pointB_.lon.deg, "LonDeg2"},  {pointB_.lon.min, "LonMin2"}, {bearingA_.compass, "CCourse1"},
+      {bearingB_.compass, "CCourse2"}};
   for (const auto& [field, key] : texts) settings.Write(kSection, key, field->text());
   settings.Write(kSection, "CompasFile", cbCompass_->currentText());
-  settings.Write(kSection, "Lat", std::string(latA_.plus->isChecked() ? "N" : "S"));
-  settings.Write(kSection, "Lon", std::string(lonA_.plus->isChecked() ? "W" : "E"));
+  settings.Write(kSection, "Lat", std::string(pointA_.lat.minus->isChecked() ? "S" : "N"));
+  settings.Write(kSection, "Lon", std::string(pointA_.lon.minus->isChecked() ? "E" : "W"));
   settings.Write(kSection, "Var", std::string(rbVarWest_->isChecked() ? "W" : "E"));
 }
 
@@ -188,25 +179,23 @@ std::optional<double> TCrossForm::TrueBearing(const Bearing& b, const char* miss
 }
 
 void TCrossForm::lbPositionClick() {
-  for (const AngleFields* p : {&latA_, &lonA_, &latB_, &lonB_})
-    if (IsEmpty(p->deg)) return;
+  // Nothing to count until both objects are placed.
+  for (const AngleFields* p : {&pointA_.lat, &pointA_.lon, &pointB_.lat, &pointB_.lon})
+    if (p->IsEmpty()) return;
+  std::optional<PositionRecord> a = pointA_.Read().value;
+  std::optional<PositionRecord> b = pointB_.Read().value;
+  if (!a || !b) return ctx_.platform.Message("Missing or erroneous value");
   bool good = true;
-  const auto latA = ReadAngle(latA_, 90.0, good), lonA = ReadAngle(lonA_, 180.0, good);
-  const auto latB = ReadAngle(latB_, 90.0, good), lonB = ReadAngle(lonB_, 180.0, good);
-  if (!latA || !lonA || !latB || !lonB) return ctx_.platform.Message("Missing or erroneous value");
-  PositionRecord a{0.0, *latA, *lonA};
-  PositionRecord b{0.0, *latB, *lonB};
   const auto bearingA = TrueBearing(bearingA_, "Bearing A missing", good);
   if (!bearingA) return;
   const auto bearingB = TrueBearing(bearingB_, "Bearing B missing", good);
   if (!bearingB) return;
   if (!good) return ctx_.platform.Message("Missing or erroneous value");
-  a.Direction = *bearingA;
-  b.Direction = *bearingB;
-  const auto fix = LineCrossing(a, b);
+  a->Direction = *bearingA;
+  b->Direction = *bearingB;
+  const auto fix = LineCrossing(*a, *b);
   if (!fix) return ctx_.platform.Message("Lines do not cross");
-  ShowAngle(fixLat_, fix->Lat);
-  ShowAngle(fixLon_, fix->Lon);
+  fix_.Show(*fix);
 }
 
 }  // namespace veltrane

@@ -3,6 +3,7 @@
 // objects, corrected for deviation and variation, where the two position lines cross.
 #include "coastal/ui/nav_fields.h"
 #include "foundation/ui/form_base.h"
+#include "foundation/ui/position_fields.h"
 
 class QComboBox;
 class QLineEdit;
@@ -34,7 +35,7 @@ class TCrossForm : public FormBase {
   // The true bearing of one object, or nothing (with its message) when no bearing is given.
   std::optional<double> TrueBearing(const Bearing& b, const char* missing, bool& good);
 
-  AngleFields latA_, lonA_, latB_, lonB_, fixLat_, fixLon_;
+  PositionFields pointA_, pointB_, fix_;
   QComboBox* cbCompass_ = nullptr;
   Bearing bearingA_{}, bearingB_{};
   QLineEdit *edVarDeg_ = nullptr, *edVarMin_ = nullptr;

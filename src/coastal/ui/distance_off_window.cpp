@@ -36,6 +36,23 @@ TNavDisForm::TNavDisForm(AppContext& ctx) : FormBase(ctx, "NavDisForm", "Distanc
   if (Settings(ctx).Read(kSection, "Unit", std::string("-1")) == "feet") SetUnit(false);
   lbMode_->clear();
   edIndex_->setText("0");
+  // Enter counts the chosen function, as its sub-label would.
+  SetDefaultAction([this] {
+    static constexpr void (TNavDisForm::*kCounts[])() = {&TNavDisForm::Label12Click, &TNavDisForm::Label20Click,
+                                                        &TNavDisForm::Label13Click, &TNavDisForm::Label22Click,
+                                                        &TNavDisForm::Label19Click};
+    if (chosen_) (this->*kCounts[static_cast<int>(*chosen_)])();
+  });
+  // In Distance-Time-Speed it counts the one box left empty.
+  SetDefaultAction(
+      [this] {
+        if (edDistance_->text().isEmpty()) btDistanceClick();
+        else if (edSpeed_->text().isEmpty()) btSpeedClick();
+        else if (!edTime_->hasAcceptableInput()) btTimeClick();
+      },
+      edDistance_->parentWidget());
+  KeepTypedValues();
+  CloseOnEscape();
 }
 
 void TNavDisForm::BuildControls() {
@@ -174,6 +191,7 @@ void TNavDisForm::ChooseFunction(Function f) {
       {"DISTANCE OF VISIBILITY OF OBJECTS", false, false, true, true},
   };
   const Mode& m = modes[static_cast<int>(f)];
+  chosen_ = f;
   lbMode_->setText(m.text);
   pnIndex_->setVisible(m.index);
   pnSextant_->setVisible(m.sextant);

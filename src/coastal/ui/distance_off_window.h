@@ -54,6 +54,7 @@ class TNavDisForm : public FormBase {
   QRadioButton *RadioButton1_, *RadioButton2_;
   QLabel *lbEyeUnit_, *lbObjectUnit_, *lbMode_;
   QLabel *lbDistance_, *lbDisByAngle_, *lbDisToObject_, *lbDisToObj2_, *lbVisibility_;
+  std::optional<Function> chosen_;  // the function whose label was clicked last
 };
 
 }  // namespace veltrane

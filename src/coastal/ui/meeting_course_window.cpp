@@ -42,9 +42,9 @@ TNavCourseForm::TNavCourseForm(AppContext& ctx) : FormBase(ctx, "NavCourseForm",
     AddFieldRow(grid, r++, f.label, *f.edit, QString::fromUtf8(f.unit));
   }
   WatchEntry(edCourseOther_, [this](const std::string& t) { return CheckIntRange(t, 360, ctx_.platform); });
-  WatchEntry(edSpeedOther_, [this](const std::string& t) { return CheckRealRange(t, 30, ctx_.platform); });
+  WatchEntry(edSpeedOther_, [this](const std::string& t) { return CheckRealRange(t, kMaxBoatSpeed, ctx_.platform); });
   WatchEntry(edDirection_, [this](const std::string& t) { return CheckIntRange(t, 360, ctx_.platform); });
-  WatchEntry(edSpeedOwn_, [this](const std::string& t) { return CheckRealRange(t, 30, ctx_.platform); });
+  WatchEntry(edSpeedOwn_, [this](const std::string& t) { return CheckRealRange(t, kMaxBoatSpeed, ctx_.platform); });
   WatchEntry(edDistance_, [this](const std::string& t) { return CheckRealRange(t, 999, ctx_.platform); });
 
   lbCourse_ = NamedLabel(central, "lbCourse", {});
@@ -61,6 +61,9 @@ TNavCourseForm::TNavCourseForm(AppContext& ctx) : FormBase(ctx, "NavCourseForm",
   AddMenuAction("Close1", "&Close Form", [this] { close(); });
   AddMenuAction("Print1", "&Print", [this] { PrintForm(); });
   AddMenuAction("Help1", "&Help", [this] { OpenHelp(); });
+  ClickOnEnter("lbMeet");
+  KeepTypedValues();
+  CloseOnEscape();
 }
 
 void TNavCourseForm::lbMeetClick() {

@@ -1,36 +1,16 @@
 #pragma once
-// Field helpers shared by the Navigate and CrossBearing windows: degree-and-minute positions
-// with their hemisphere buttons, the input/output colouring, and the compass tables.
-#include <optional>
+// Field helpers shared by the Navigate and CrossBearing windows: numbers and variation, the
+// input/output colouring, and the compass tables.
 #include <string>
 
 #include "coastal/deviation.h"
 #include "foundation/ui/app_context.h"
 
-class QString;
-
 class QComboBox;
-class QGridLayout;
 class QLineEdit;
-class QRadioButton;
-class QWidget;
 
 namespace veltrane {
 
-// An angle typed as whole degrees and decimal minutes; `plus` is the North (or West) button.
-struct AngleFields {
-  QLineEdit* deg = nullptr;
-  QLineEdit* min = nullptr;
-  QRadioButton* plus = nullptr;
-  QRadioButton* minus = nullptr;
-};
-
-// Nothing when the degree field is empty or the angle is beyond `limit` degrees (90 for a
-// latitude, 180 for a longitude). An empty minute field is first filled with "0.0"; text that
-// is not a number clears `good`.
-std::optional<double> ReadAngle(const AngleFields& f, double limit, bool& good);
-// Unsigned whole degrees, minutes to a tenth with a leading "0" below 10, hemisphere checked.
-void ShowAngle(const AngleFields& f, double value);
 // Variation from its degree and minute fields, east positive; 0 when the degree field is
 // empty. Text that is not a number, or a variation beyond `limit` degrees, clears `good` and
 // reads as 0.
@@ -38,9 +18,6 @@ double ReadVariation(const QLineEdit* deg, const QLineEdit* min, bool west, doub
 // The value of a number field: 0 when empty; text that is not a number clears `good`.
 double ReadNumber(const QLineEdit* edit, bool& good);
 bool IsEmpty(const QLineEdit* edit);
-
-// A labelled row: degrees, minutes and the two hemisphere buttons.
-void AddAngleRow(QGridLayout* grid, int row, const QString& label, const AngleFields& f);
 
 // White marks an input of the chosen task, grey an output or an unused field.
 void SetInput(QLineEdit* edit, bool input);

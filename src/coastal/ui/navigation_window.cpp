@@ -94,20 +94,14 @@ void TNaviForm::BuildControls() {
   auto row = [&](QGridLayout* g, int r, const char* label, std::initializer_list<QWidget*> widgets) {
     line(g, r, new QLabel(label), widgets);
   };
-  auto angle = [&](const char* deg, const char* min, const char* plus, const char* plusText, const char* minus,
-                   const char* minusText) {
-    AngleFields f{edit(deg), edit(min), radio(plus, plusText), radio(minus, minusText)};
-    pair(f.plus, f.minus);
-    return f;
-  };
   auto position = [&](const QString& title, AngleFields& lat, AngleFields& lon, const char* names[8],
                       const char* radios[4]) {
     auto* box = new QGroupBox(title, this);
-    auto* g = new QGridLayout(box);
-    lat = angle(names[0], names[1], radios[0], "North", radios[1], "South");
-    lon = angle(names[2], names[3], radios[2], "West", radios[3], "East");
-    AddAngleRow(g, 0, "Latitude", lat);
-    AddAngleRow(g, 1, "Longitude", lon);
+    const PositionFields fields = PositionFields::Create(
+        this, {{names[0], names[1], radios[0], radios[1]}, {names[2], names[3], radios[2], radios[3]}});
+    fields.Place(new QGridLayout(box), 0);
+    lat = fields.lat;
+    lon = fields.lon;
     return box;
   };
 
@@ -278,24 +272,15 @@ void TNaviForm::WatchEntries() {
     e->setProperty(kLimit, max);
     watch(e, [&sink, max](const std::string& t) { return CheckRealRange(t, max, sink); });
   };
-  auto minutes = [&](QLineEdit* e, QLineEdit* deg, int maxDeg) {
-    watch(e, [&sink, deg, maxDeg](const std::string& t) { return CheckMinutes(TextOf(deg), t, maxDeg, sink); });
-  };
-  for (const AngleFields* f : {&startLat_, &endLat_}) {
-    intRange(f->deg, 90);
-    minutes(f->min, f->deg, 90);
-  }
-  for (const AngleFields* f : {&startLon_, &endLon_}) {
-    intRange(f->deg, 180);
-    minutes(f->min, f->deg, 180);
-  }
+  for (const AngleFields* f : {&startLat_, &startLon_, &endLat_, &endLon_})
+    for (EntryCheck& c : f->EntryChecks(sink)) watch(c.edit, std::move(c.check));
   for (QLineEdit* e : {edCompCourse_, edMgCourse_, edCurrent_, edTrCourse_}) realRange(e, 360);
   intRange(edVarDeg_, 100);
   intRange(edVarMin_, 59);
   realRange(edLeeway_, 12);
   realRange(edDrift_, 14);
-  realRange(edBoatSpeed_, 30);
-  realRange(edTrSpeed_, 30);
+  realRange(edBoatSpeed_, kMaxBoatSpeed);
+  realRange(edTrSpeed_, kMaxBoatSpeed);
   realRange(edLogDistance_, 9999.9);
   realRange(edTrDistance_, 9999.9);
   intRange(edTimeHours_, 9999);
@@ -480,11 +465,7 @@ void TNaviForm::EndToStartClick() {
                        edTrSpeed_})
     e->clear();
   const std::pair<const AngleFields*, const AngleFields*> moves[] = {{&endLat_, &startLat_}, {&endLon_, &startLon_}};
-  for (const auto& [from, to] : moves) {
-    to->deg->setText(from->deg->text());
-    to->min->setText(from->min->text());
-    (from->plus->isChecked() ? to->plus : to->minus)->setChecked(true);
-  }
+  for (const auto& [from, to] : moves) to->SetText(from->Text());
   SetFields({endLat_.deg, endLat_.min, endLon_.deg, endLon_.min}, false, true);
   for (QLineEdit* e : {edCurrent_, edDrift_, edLeeway_, edLogDistance_, edBoatSpeed_, edTimeHours_, edTimeMins_,
                        edVarDeg_, edVarMin_})
@@ -542,14 +523,8 @@ std::optional<double> TNaviForm::ReadValue(const QLineEdit* edit, NavField field
   return v;
 }
 
-std::optional<PositionRecord> TNaviForm::ReadPosition(const AngleFields& lat, const AngleFields& lon, NavField field,
-                                                      NavInput& in) {
-  bool good = true;
-  const auto la = ReadAngle(lat, 90.0, good);
-  const auto lo = ReadAngle(lon, 180.0, good);
-  if (!good) in.erroneous.insert(field);
-  if (!good || !la || !lo) return std::nullopt;
-  return PositionRecord{0.0, *la, *lo};
+std::optional<PositionRecord> TNaviForm::ReadPosition(const AngleFields& lat, const AngleFields& lon) {
+  return PositionFields{lat, lon}.Read().value;
 }
 
 NavInput TNaviForm::ReadSheet() {
@@ -558,8 +533,8 @@ NavInput TNaviForm::ReadSheet() {
   using F = NavField;
   in.startTyped = !IsEmpty(startLat_.deg);
   in.endTyped = !IsEmpty(endLat_.deg);
-  s.start = ReadPosition(startLat_, startLon_, F::Start, in);
-  s.end = ReadPosition(endLat_, endLon_, F::End, in);
+  s.start = ReadPosition(startLat_, startLon_);
+  s.end = ReadPosition(endLat_, endLon_);
   s.compassHeading = ReadValue(edCompCourse_, F::CompassHeading, in);
   s.magneticHeading = ReadValue(edMgCourse_, F::MagneticHeading, in);
   bool good = true;
@@ -611,8 +586,8 @@ void TNaviForm::ShowSheet(const NavSheet& before, const NavSheet& after) {
   show(edTrSpeed_, b.groundSpeed, a.groundSpeed);
   const bool endMoved = a.end && (!b.end || a.end->Lat != b.end->Lat || a.end->Lon != b.end->Lon);
   if (endMoved) {
-    ShowAngle(endLat_, a.end->Lat);
-    ShowAngle(endLon_, a.end->Lon);
+    endLat_.Show(a.end->Lat);
+    endLon_.Show(a.end->Lon);
   }
 }
 

@@ -10,6 +10,7 @@
 #include "coastal/ui/navigate_link.h"
 #include "coastal/ui/nav_fields.h"
 #include "foundation/ui/form_base.h"
+#include "foundation/ui/position_fields.h"
 
 class QAction;
 class QButtonGroup;
@@ -66,9 +67,9 @@ class TNaviForm : public FormBase, public NavigateLink {
   NavInput ReadSheet();
   // Writes every value the task changed; what it left alone keeps its text as typed.
   void ShowSheet(const NavSheet& before, const NavSheet& after);
-  // Start and end positions: nothing when missing (a degree field empty) or off the globe.
-  std::optional<PositionRecord> ReadPosition(const AngleFields& lat, const AngleFields& lon, NavField field,
-                                             NavInput& in);
+  // Start and end positions: nothing when missing or not a position; the task says which it
+  // needed.
+  std::optional<PositionRecord> ReadPosition(const AngleFields& lat, const AngleFields& lon);
   // A number field: nothing when empty or erroneous (then noted in `in`).
   std::optional<double> ReadValue(const QLineEdit* edit, NavField field, NavInput& in);
   void Say(const std::string& text);

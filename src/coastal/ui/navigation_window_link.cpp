@@ -7,8 +7,8 @@
 namespace veltrane {
 
 PositionTexts TNaviForm::EndPosition() const {
-  return {TextOf(endLat_.deg), TextOf(endLat_.min), TextOf(endLon_.deg), TextOf(endLon_.min),
-          endLat_.plus->isChecked(), endLon_.plus->isChecked()};
+  const AngleText lat = endLat_.Text(), lon = endLon_.Text();
+  return {lat.deg, lat.min, lon.deg, lon.min, !lat.minus, !lon.minus};
 }
 
 std::string TNaviForm::RunCourse() const { return TextOf(edTrCourse_); }
@@ -22,12 +22,8 @@ void TNaviForm::ClearForNewSight() {
 
 void TNaviForm::StartFrom(const PositionTexts& start) {
   ChooseTask(NavTask::Position);
-  startLat_.deg->setText(QString::fromStdString(start.latDeg));
-  startLat_.min->setText(QString::fromStdString(start.latMin));
-  startLon_.deg->setText(QString::fromStdString(start.lonDeg));
-  startLon_.min->setText(QString::fromStdString(start.lonMin));
-  (start.north ? startLat_.plus : startLat_.minus)->setChecked(true);
-  (start.west ? startLon_.plus : startLon_.minus)->setChecked(true);
+  startLat_.SetText({start.latDeg, start.latMin, !start.north});
+  startLon_.SetText({start.lonDeg, start.lonMin, !start.west});
   edCompCourse_->clear();
   ShowForm();
   edCompCourse_->setFocus();

@@ -39,6 +39,11 @@ TNavSailForm::TNavSailForm(AppContext& ctx) : FormBase(ctx, "NavSailForm", "Sail
   AddMenuAction("Close1", "&Close Form", [this] { close(); });
   AddMenuAction("Print1", "&Print", [this] { PrintForm(); });
   AddMenuAction("Help1", "&Help", [this] { OpenHelp(); });
+  ClickOnEnter("lbDisToWeather", {"edMark", "edAngle", "edSpeed"});
+  ClickOnEnter("lbNewTackAngle", {"edNewAngle"});
+  ClickOnEnter("lbTackDown", {"edMark2", "edWind"});
+  KeepTypedValues();
+  CloseOnEscape();
 }
 
 QWidget* TNavSailForm::BuildUpwind(QWidget* parent) {
@@ -76,7 +81,7 @@ QWidget* TNavSailForm::BuildUpwind(QWidget* parent) {
 
   WatchEntry(edMark_, [this](const std::string& t) { return CheckRealRange(t, 999.9, ctx_.platform); });
   WatchEntry(edAngle_, [this](const std::string& t) { return CheckIntRange(t, 180, ctx_.platform); });
-  WatchEntry(edSpeed_, [this](const std::string& t) { return CheckRealRange(t, 30, ctx_.platform); });
+  WatchEntry(edSpeed_, [this](const std::string& t) { return CheckRealRange(t, kMaxBoatSpeed, ctx_.platform); });
   WatchEntry(edNewAngle_, [this](const std::string& t) { return CheckIntRange(t, 180, ctx_.platform); });
   return box;
 }

@@ -31,6 +31,11 @@ TNavTideForm::TNavTideForm(AppContext& ctx) : FormBase(ctx, "NavTideForm", "h") 
   AddMenuAction("Emptyall1", "&Empty all", [this] { Emptyall1Click(); });
   AddMenuAction("Print1", "&Print", [this] { PrintForm(); });
   AddMenuAction("Help1", "&Help", [this] { OpenHelp(); });
+  // A new height asks for its time, a new time for its height.
+  ClickOnEnter("btTime", {"edNewHeight"});
+  ClickOnEnter("btHeight", {"edNewTime"});
+  KeepTypedValues();
+  CloseOnEscape();
 }
 
 void TNavTideForm::BuildControls() {

@@ -26,6 +26,10 @@ TNavWindForm::TNavWindForm(AppContext& ctx) : FormBase(ctx, "NavWindForm", "Wind
   AddMenuAction("Close1", "&Close Form", [this] { close(); });
   AddMenuAction("Print1", "&Print", [this] { PrintForm(); });
   AddMenuAction("Help1", "&Help", [this] { OpenHelp(); });
+  ClickOnEnter("lbTrueWind", {"edSailCourse", "edBoatSpeed", "edAppWindDir", "edAppWindSpeed"});
+  ClickOnEnter("lbAppWind", {"edBoatSp", "edWindSp", "edAngle"});
+  KeepTypedValues();
+  CloseOnEscape();
 }
 
 QWidget* TNavWindForm::BuildTrueWind(QWidget* parent) {
@@ -58,7 +62,7 @@ QWidget* TNavWindForm::BuildTrueWind(QWidget* parent) {
   grid->addWidget(lbTrWindDir_, 7, 0);
   grid->addWidget(lbTrWindSpeed_, 7, 1, 1, 2);
   WatchEntry(edSailCourse_, [this](const std::string& t) { return CheckIntRange(t, 360, ctx_.platform); });
-  WatchEntry(edBoatSpeed_, [this](const std::string& t) { return CheckRealRange(t, 30, ctx_.platform); });
+  WatchEntry(edBoatSpeed_, [this](const std::string& t) { return CheckRealRange(t, kMaxBoatSpeed, ctx_.platform); });
   WatchEntry(edAppWindDir_, [this](const std::string& t) { return CheckIntRange(t, 360, ctx_.platform); });
   WatchEntry(edAppWindSpeed_, [this](const std::string& t) { return CheckIntRange(t, 99, ctx_.platform); });
   return box;
@@ -85,7 +89,7 @@ QWidget* TNavWindForm::BuildApparentWind(QWidget* parent) {
   grid->addWidget(lbSpeed_, 5, 0);
   grid->addWidget(lbAngle_, 5, 1, 1, 2);
   grid->setRowStretch(6, 1);
-  WatchEntry(edBoatSp_, [this](const std::string& t) { return CheckRealRange(t, 30, ctx_.platform); });
+  WatchEntry(edBoatSp_, [this](const std::string& t) { return CheckRealRange(t, kMaxBoatSpeed, ctx_.platform); });
   WatchEntry(edWindSp_, [this](const std::string& t) { return CheckRealRange(t, 99, ctx_.platform); });
   WatchEntry(edAngle_, [this](const std::string& t) { return CheckIntRange(t, 360, ctx_.platform); });
   return box;

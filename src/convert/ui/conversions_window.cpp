@@ -1,9 +1,9 @@
 #include "convert/ui/conversions_window.h"
 
-#include <algorithm>
-
 #include <QGridLayout>
+#include <QFrame>
 #include <QGroupBox>
+#include <QLabel>
 #include <QLineEdit>
 #include <QRadioButton>
 #include <QSignalBlocker>
@@ -42,33 +42,43 @@ TConvForm::TConvForm(AppContext& ctx) : FormBase(ctx, "ConvForm", "Conversions")
   for (size_t i = 0; i < converters_.size(); ++i) {
     const ConverterDesign& d = kDesign[i];
     converters_[i].quantity = d.quantity;
-    grid->addWidget(BuildConverter(converters_[i], d.title, d.editName, d.results), static_cast<int>(i) / 2,
-                    static_cast<int>(i) % 2);
+    grid->addWidget(BuildConverter(converters_[i], d.title, d.editName, d.results), static_cast<int>(i) / 4,
+                    static_cast<int>(i) % 4);
   }
   setCentralWidget(central);
   AddMenuAction("Close1", "&Close Form", [this] { close(); });
   AddMenuAction("Print1", "&Print", [this] { PrintForm(); });
+  AddMenuAction("Help1", "&Help", [this] { OpenHelp(); });
+  CloseOnEscape();
+  KeepTypedValues();
+  for (Converter& c : converters_) {
+    if (!c.edit->text().isEmpty()) Recompute(c);
+  }
 }
 
+// The value and its unit choices on top, the results below a rule, each beside its own unit, so
+// no result stands on the row of another unit's radio button.
 QWidget* TConvForm::BuildConverter(Converter& c, const QString& title, const QString& editName, int resultCount) {
   auto* box = new QGroupBox(title, centralWidget());
   box->setObjectName("gb" + title);
-  auto* layout = new QGridLayout(box);
+  auto* layout = new QVBoxLayout(box);
   c.edit = new QLineEdit(box);
   c.edit->setObjectName(editName);
   c.edit->setMaximumWidth(110);
-  layout->addWidget(c.edit, 0, 0);
-  layout->setRowStretch(resultCount + 2, 1);
-  auto* radios = new QVBoxLayout;
+  layout->addWidget(c.edit);
   for (const std::string& unit : UnitsOf(c.quantity)) {
     auto* rb = new QRadioButton(QString::fromStdString(unit), box);
     rb->setObjectName(RadioName(title.toLatin1().constData(), unit));
     rb->setChecked(unit == DefaultUnitOf(c.quantity));
     connect(rb, &QRadioButton::clicked, this, [this, &c] { Recompute(c); });
-    radios->addWidget(rb);
+    layout->addWidget(rb);
     c.units.push_back(rb);
   }
-  layout->addLayout(radios, 1, 0, std::max(resultCount, 1) + 1, 1);
+  auto* rule = new QFrame(box);
+  rule->setFrameShape(QFrame::HLine);
+  rule->setFrameShadow(QFrame::Sunken);
+  layout->addWidget(rule);
+  auto* results = new QGridLayout;
   for (int r = 0; r < resultCount; ++r) {
     auto* value = new QLineEdit(box);
     value->setObjectName(editName + "Result" + QString::number(r + 1));
@@ -76,13 +86,17 @@ QWidget* TConvForm::BuildConverter(Converter& c, const QString& title, const QSt
     auto* unit = new QLineEdit(box);
     unit->setObjectName(editName + "Unit" + QString::number(r + 1));
     unit->setReadOnly(true);
+    unit->setFrame(false);
     value->setMaximumWidth(110);
     unit->setMaximumWidth(80);
-    layout->addWidget(value, r + 1, 1);
-    layout->addWidget(unit, r + 1, 2);
+    results->addWidget(new QLabel("=", box), r, 0);
+    results->addWidget(value, r, 1);
+    results->addWidget(unit, r, 2);
     c.results.push_back(value);
     c.resultUnits.push_back(unit);
   }
+  layout->addLayout(results);
+  layout->addStretch(1);
   connect(c.edit, &QLineEdit::textChanged, this, [this, &c] { Recompute(c); });
   return box;
 }

@@ -11,11 +11,15 @@
 // window a fake of just the link it needs. A window never includes another area's window
 // header. A window that only opens another takes it as a FormBase*.
 #include <QDateTime>
+#include <cstdint>
+#include <functional>
 #include <memory>
 #include <optional>
 #include <string>
+#include <vector>
 
 #include "foundation/checks.h"
+#include "foundation/window_placement.h"
 
 class QPrinter;
 class QWidget;
@@ -27,11 +31,29 @@ enum class Answer { Yes, No, Cancel };
 struct ScreenMetrics {
   int width = 1280;          // pixels
   double logicalDpi = 96.0;  // logical pixels per inch
+  // Every screen's area free of panels, in desktop pixels; empty when not known.
+  std::vector<ScreenRect> available = {};
 };
 
 struct FindRequest {
   std::string text;
   bool matchCase = false;
+};
+
+// A download gives up after this long or when the body grows beyond this size.
+struct DownloadLimits {
+  int timeoutMs = 10000;
+  size_t maxBytes = 64 * 1024;
+};
+// Bytes received so far, and the size the server announced (-1 when it did not).
+using DownloadProgress = std::function<void(std::int64_t received, std::int64_t total)>;
+// The whole body, or nothing when the download failed, timed out or grew too large.
+using DownloadDone = std::function<void(std::optional<std::string> body)>;
+
+// A download under way; destroying it abandons the download, and its callbacks never run after.
+class DownloadJob {
+ public:
+  virtual ~DownloadJob() = default;
 };
 
 class Platform : public MessageSink {
@@ -55,8 +77,9 @@ class Platform : public MessageSink {
   virtual QDateTime NowUtc() = 0;
   virtual QDateTime NowLocal() = 0;
   virtual ScreenMetrics Screen() = 0;
-  // Fetch a URL into a file; false when it could not be fetched.
-  virtual bool Download(const std::string& url, const std::string& file) = 0;
+  // Starts fetching a web address; the callbacks run later on the event loop.
+  virtual std::unique_ptr<DownloadJob> Download(const std::string& url, const DownloadLimits& limits,
+                                                DownloadProgress progress, DownloadDone done) = 0;
 };
 
 struct AppContext {
@@ -65,8 +88,8 @@ struct AppContext {
   std::string programFolder;   // ends with '/'
 
   std::string SettingsFile() const { return settingsFolder + "Settings.ini"; }
-  // Folder of the files kept beside the program ("Position.txt", "SETS.INI", "*.cmp",
-  // "Readme.txt"): the program folder when it is writable, else the settings folder.
+  // Folder of the user's files ("Position.txt", "SETS.INI", "*.cmp", "Readme.txt"): the
+  // settings folder, where the launcher copies the shipped ones.
   std::string DataFolder() const;
 };
 

@@ -1,6 +1,7 @@
 #include "foundation/ui/click_label.h"
 
 #include <QPainter>
+#include <QStyleOptionFocusRect>
 
 namespace veltrane {
 
@@ -8,18 +9,30 @@ ClickLabel::ClickLabel(const QString& objectName, const QString& text, QWidget* 
   setObjectName(objectName);
   setText(text);
   setCursor(Qt::PointingHandCursor);
-  setFocusPolicy(Qt::NoFocus);
+  // Reached with Tab and run with Space, like a button.
+  setFocusPolicy(Qt::TabFocus);
+  setToolTip("Click to count");
+  QFont underlined = font();
+  underlined.setUnderline(true);
+  setFont(underlined);
 }
 
 QSize ClickLabel::sizeHint() const {
   const QFontMetrics metrics(font());
-  return {metrics.horizontalAdvance(text()) + 4, metrics.height() + 2};
+  return {metrics.horizontalAdvance(text()) + 6, metrics.height() + 4};
 }
 
+// Drawn as a link, so it reads as something to click.
 void ClickLabel::paintEvent(QPaintEvent*) {
   QPainter painter(this);
-  painter.setPen(palette().color(isEnabled() ? QPalette::Active : QPalette::Disabled, QPalette::WindowText));
-  painter.drawText(rect().adjusted(2, 0, 0, 0), Qt::AlignLeft | Qt::AlignVCenter, text());
+  const QPalette::ColorGroup group = isEnabled() ? QPalette::Active : QPalette::Disabled;
+  painter.setPen(palette().color(group, isEnabled() ? QPalette::Link : QPalette::WindowText));
+  painter.drawText(rect().adjusted(3, 0, 0, 0), Qt::AlignLeft | Qt::AlignVCenter, text());
+  if (hasFocus()) {
+    QStyleOptionFocusRect option;
+    option.initFrom(this);
+    style()->drawPrimitive(QStyle::PE_FrameFocusRect, &option, &painter, this);
+  }
 }
 
 }  // namespace veltrane

@@ -1,13 +1,20 @@
 #include "foundation/ui/form_base.h"
 
+#include <optional>
+
+#include <QAbstractButton>
 #include <QAction>
 #include <QCloseEvent>
+#include <QKeyEvent>
 #include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
 #include <QPainter>
 #include <QPrinter>
+#include <QShortcut>
+#include <QSignalBlocker>
 
+#include "foundation/ui/help_pages.h"
 #include "foundation/ui/settings.h"
 
 namespace veltrane {
@@ -18,6 +25,8 @@ FormBase::FormBase(AppContext& ctx, const QString& objectName, const QString& ca
   setObjectName(objectName);
   setWindowTitle(caption);
   RestorePosition();
+  auto* help = new QShortcut(QKeySequence::HelpContents, this);
+  connect(help, &QShortcut::activated, this, &FormBase::OpenHelp);
 }
 
 void FormBase::ShowForm() {
@@ -38,7 +47,7 @@ void FormBase::PrintForm() {
   painter.drawPixmap(QRect(page.topLeft(), size), image);
 }
 
-void FormBase::OpenHelp() { ctx_.platform.ShowHelp("index.html"); }
+void FormBase::OpenHelp() { ctx_.platform.ShowHelp(HelpPageFor(objectName().toStdString())); }
 
 QAction* FormBase::AddMenuAction(const QString& objectName, const QString& caption, std::function<void()> handler) {
   QAction* action = menuBar()->addAction(caption);
@@ -69,6 +78,105 @@ void FormBase::WatchEntry(QLineEdit* edit, std::function<bool(const std::string&
   });
 }
 
+namespace {
+
+const std::string kTypedPrefix = "Typed.";
+
+template <class T>
+QList<T*> NamedChildren(QObject* window) {
+  QList<T*> named;
+  for (T* w : window->findChildren<T*>())
+    if (!w->objectName().isEmpty()) named.push_back(w);
+  return named;
+}
+
+}  // namespace
+
+void FormBase::KeepTypedValues() {
+  keepsTypedValues_ = true;
+  const Settings settings(ctx_);
+  const std::string section = objectName().toStdString();
+  // Nothing when the key is missing: a missing key reads as either default.
+  auto stored = [&](QObject* w) -> std::optional<std::string> {
+    const std::string key = kTypedPrefix + w->objectName().toStdString();
+    std::string value = settings.Read(section, key, std::string("0"));
+    if (value != settings.Read(section, key, std::string("1"))) return std::nullopt;
+    return value;
+  };
+  // Quietly: a value kept is not checked again, and a choice is set without the click that would
+  // make the window clear or convert what was just put back.
+  for (QLineEdit* edit : NamedChildren<QLineEdit>(this)) {
+    const auto text = stored(edit);
+    if (edit->isReadOnly() || !text) continue;
+    const QSignalBlocker quiet(edit);
+    edit->setText(QString::fromStdString(*text));
+  }
+  for (QAbstractButton* choice : NamedChildren<QAbstractButton>(this)) {
+    if (!choice->isCheckable()) continue;
+    const auto state = stored(choice);
+    if (state == "1") choice->setChecked(true);
+    if (state == "0" && !choice->autoExclusive()) choice->setChecked(false);
+  }
+}
+
+void FormBase::SaveTypedValues() {
+  if (!keepsTypedValues_) return;
+  Settings settings(ctx_);
+  const std::string section = objectName().toStdString();
+  for (QLineEdit* edit : NamedChildren<QLineEdit>(this)) {
+    if (!edit->isReadOnly()) settings.Write(section, kTypedPrefix + edit->objectName().toStdString(), edit->text());
+  }
+  for (QAbstractButton* choice : NamedChildren<QAbstractButton>(this)) {
+    if (choice->isCheckable())
+      settings.Write(section, kTypedPrefix + choice->objectName().toStdString(), std::string(choice->isChecked() ? "1" : "0"));
+  }
+}
+
+void FormBase::SetDefaultAction(std::function<void()> action, QWidget* area) {
+  enterActions_.emplace_back(area, std::move(action));
+}
+
+void FormBase::ClickOnEnter(const char* buttonName, std::initializer_list<const char*> fieldNames) {
+  auto* button = findChild<QAbstractButton*>(buttonName);
+  if (!button) return;
+  const auto click = [button] {
+    if (button->isEnabled() && !button->isHidden()) button->click();
+  };
+  if (fieldNames.size() == 0) SetDefaultAction(click);
+  for (const char* name : fieldNames) {
+    if (auto* field = findChild<QWidget*>(name)) SetDefaultAction(click, field);
+  }
+}
+
+// Enter in a field reaches the window because a line edit passes it on.
+void FormBase::keyPressEvent(QKeyEvent* event) {
+  const int key = event->key();
+  if (key == Qt::Key_Return || key == Qt::Key_Enter) {
+    const QWidget* focus = focusWidget();
+    const std::function<void()>* chosen = nullptr;
+    for (const auto& [area, action] : enterActions_) {
+      if (area && focus && area->isAncestorOf(focus)) {
+        chosen = &action;
+        break;
+      }
+      if (!area && !chosen) chosen = &action;
+    }
+    if (chosen) {
+      (*chosen)();
+      return;
+    }
+  }
+  if (key == Qt::Key_Escape && closeOnEscape_) {
+    close();
+    return;
+  }
+  QMainWindow::keyPressEvent(event);
+}
+
+void FormBase::WatchEntries(const std::vector<EntryCheck>& checks) {
+  for (const EntryCheck& c : checks) WatchEntry(c.edit, c.check);
+}
+
 void FormBase::RestorePosition() {
   if (!positionKey_.empty()) RestoreWindowPosition(ctx_, this, positionKey_);
 }
@@ -79,6 +187,7 @@ void FormBase::SavePosition() {
 
 void FormBase::closeEvent(QCloseEvent* event) {
   FormClose();
+  SaveTypedValues();
   SavePosition();
   event->accept();
 }

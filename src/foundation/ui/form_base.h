@@ -3,7 +3,10 @@
 // components, printing its own image, help, field checks and its saved position.
 #include <QMainWindow>
 #include <functional>
+#include <initializer_list>
 #include <string>
+#include <utility>
+#include <vector>
 
 #include "foundation/ui/app_context.h"
 
@@ -12,6 +15,12 @@ class QMenu;
 class QAction;
 
 namespace veltrane {
+
+// A field and the check it runs on every change of a non-empty text.
+struct EntryCheck {
+  QLineEdit* edit;
+  std::function<bool(const std::string&)> check;
+};
 
 class FormBase : public QMainWindow {
   Q_OBJECT
@@ -39,15 +48,37 @@ class FormBase : public QMainWindow {
   // Checks the field on every change of a non-empty text; a failed check has beeped and shown
   // its message, and the field's whole text is then selected.
   void WatchEntry(QLineEdit* edit, std::function<bool(const std::string&)> check);
+  // The count that Enter runs from a field of `area` (the whole window when null); a field inside
+  // an area given its own count runs that one.
+  void SetDefaultAction(std::function<void()> action, QWidget* area = nullptr);
+  // Enter in one of the named fields (any field when none are named) clicks the named button or
+  // label, as the user's click would.
+  void ClickOnEnter(const char* buttonName, std::initializer_list<const char*> fieldNames = {});
+  // Keeps what the user typed into this window's fields, and its radio button and check box
+  // choices, from one session to the next, under "Typed." keys of the window's own section; read
+  // now (call it once the fields exist), written when the window closes. Fields the window fills
+  // itself (read-only) are not kept.
+  void KeepTypedValues();
+  // Esc closes the window: the small windows a sub-program opens, not its main window.
+  void CloseOnEscape() { closeOnEscape_ = true; }
+  void WatchEntries(const std::vector<EntryCheck>& checks);
 
   void RestorePosition();
   void SavePosition();
   // Called when the window closes (by its close box, a menu item or the program's exit).
   virtual void FormClose() {}
   void closeEvent(QCloseEvent* event) override;
+  void keyPressEvent(QKeyEvent* event) override;
 
   AppContext& ctx_;
   std::string positionKey_;
+
+ private:
+  void SaveTypedValues();
+
+  std::vector<std::pair<QWidget*, std::function<void()>>> enterActions_;
+  bool closeOnEscape_ = false;
+  bool keepsTypedValues_ = false;
 };
 
 // Text of a line edit as UTF-8.

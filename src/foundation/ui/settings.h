@@ -2,6 +2,7 @@
 // One use of "Settings.ini": open, read with default, write, and save when the use ends.
 // A save that fails is reported once per run; the program goes on with what it has.
 #include <QString>
+#include <memory>
 #include <string>
 
 #include "foundation/ini_file.h"
@@ -28,7 +29,7 @@ class Settings {
 
  private:
   AppContext& ctx_;
-  IniFile ini_;
+  std::shared_ptr<IniFile> ini_;  // shared by every use of the same file
 };
 
 // Window position entry "f..." of the launcher section: "flag,top,left" (the editor adds

@@ -10,6 +10,7 @@
 #include <QLineEdit>
 #include <QPainter>
 #include <QPrinter>
+#include <QLayout>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QSignalBlocker>
@@ -22,7 +23,6 @@
 #include "foundation/formats.h"
 #include "foundation/numbers.h"
 #include "foundation/text_file.h"
-#include "foundation/degmin_field.h"
 #include "greatcircle/great_report.h"
 #include "greatcircle/great_texts.h"
 #include "greatcircle/grutil.h"
@@ -60,8 +60,6 @@ QPushButton* NewButton(QWidget* parent, const char* name, const QString& caption
   return b;
 }
 
-QString EditName(int n) { return QString("Edit%1").arg(n); }
-QString RadioName(int n) { return QString("RadioButton%1").arg(n); }
 
 }  // namespace
 
@@ -69,8 +67,14 @@ TGreatForm::TGreatForm(AppContext& ctx) : FormBase(ctx, "GreatForm", "Great Circ
   auto* central = new QWidget(this);
   auto* layout = new QVBoxLayout(central);
   auto* points = new QHBoxLayout;
-  points->addWidget(BuildPoint(start_, "Start Point", 1, 1, "cbxStart", "BitBtn1"));
-  points->addWidget(BuildPoint(end_, "End Point", 5, 5, "cbxEnd", "BitBtn2"));
+  points->addWidget(BuildPoint(start_, "Start Point",
+                               {{"Edit1", "Edit2", "RadioButton1", "RadioButton2"},
+                                {"Edit3", "Edit4", "RadioButton3", "RadioButton4"}},
+                               "cbxStart", "BitBtn1"));
+  points->addWidget(BuildPoint(end_, "End Point",
+                               {{"Edit5", "Edit6", "RadioButton5", "RadioButton6"},
+                                {"Edit7", "Edit8", "RadioButton7", "RadioButton8"}},
+                               "cbxEnd", "BitBtn2"));
   layout->addLayout(points);
 
   auto* controls = new QHBoxLayout;
@@ -120,34 +124,16 @@ TGreatForm::TGreatForm(AppContext& ctx) : FormBase(ctx, "GreatForm", "Great Circ
   AddMenuAction("Help1", "&Help", [this] { OpenHelp(); });
 
   btnInit1Click();
+  ClickOnEnter("Ok");
+  KeepTypedValues();
 }
 
-QGroupBox* TGreatForm::BuildPoint(PointFields& p, const QString& title, int firstEdit, int firstRadio,
+QGroupBox* TGreatForm::BuildPoint(PointFields& p, const QString& title, const PositionFieldNames& names,
                                   const char* combo, const char* saveButton) {
   auto* box = new QGroupBox(title, this);
   auto* grid = new QGridLayout(box);
-  auto* latGroup = new QButtonGroup(this);
-  auto* lonGroup = new QButtonGroup(this);
-  p.latDeg = NewEdit(box, EditName(firstEdit).toLatin1().constData(), 3);
-  p.latMin = NewEdit(box, EditName(firstEdit + 1).toLatin1().constData());
-  p.north = NewRadio(box, latGroup, RadioName(firstRadio), "North");
-  p.south = NewRadio(box, latGroup, RadioName(firstRadio + 1), "South");
-  p.lonDeg = NewEdit(box, EditName(firstEdit + 2).toLatin1().constData(), 3);
-  p.lonMin = NewEdit(box, EditName(firstEdit + 3).toLatin1().constData());
-  p.west = NewRadio(box, lonGroup, RadioName(firstRadio + 2), "West");
-  p.east = NewRadio(box, lonGroup, RadioName(firstRadio + 3), "East");
-  p.north->setChecked(true);
-  p.west->setChecked(true);
-  grid->addWidget(new QLabel("Latitude", box), 0, 0);
-  grid->addWidget(p.latDeg, 0, 1);
-  grid->addWidget(p.latMin, 0, 2);
-  grid->addWidget(p.north, 0, 3);
-  grid->addWidget(p.south, 0, 4);
-  grid->addWidget(new QLabel("Longitude", box), 1, 0);
-  grid->addWidget(p.lonDeg, 1, 1);
-  grid->addWidget(p.lonMin, 1, 2);
-  grid->addWidget(p.west, 1, 3);
-  grid->addWidget(p.east, 1, 4);
+  p.position = PositionFields::Create(box, names);
+  p.position.Place(grid, 0);
 
   p.name = new QComboBox(box);
   p.name->setObjectName(combo);
@@ -156,15 +142,10 @@ QGroupBox* TGreatForm::BuildPoint(PointFields& p, const QString& title, int firs
   p.name->lineEdit()->setMaxLength(20);
   p.name->setToolTip("Kirjaa QTH tai valitse pudotusvalikosta");
   auto* save = NewButton(box, saveButton, "S", "Save to file");
-  grid->addWidget(p.name, 2, 0, 1, 4);
-  grid->addWidget(save, 2, 4);
+  grid->addWidget(p.name, 2, 0, 1, 6);
+  grid->addWidget(save, 2, 6);
 
-  QLineEdit* latDeg = p.latDeg;
-  QLineEdit* lonDeg = p.lonDeg;
-  WatchEntry(p.latDeg, [this](const std::string& t) { return CheckIntRange(t, 90, ctx_.platform); });
-  WatchEntry(p.latMin, [this, latDeg](const std::string& t) { return CheckMinutes(TextOf(latDeg), t, 90, ctx_.platform); });
-  WatchEntry(p.lonDeg, [this](const std::string& t) { return CheckIntRange(t, 180, ctx_.platform); });
-  WatchEntry(p.lonMin, [this, lonDeg](const std::string& t) { return CheckMinutes(TextOf(lonDeg), t, 180, ctx_.platform); });
+  WatchEntries(p.position.EntryChecks(ctx_.platform));
   connect(p.name, &QComboBox::currentIndexChanged, this, [this, &p](int index) {
     // A name from the list is the whole name, commas and all.
     if (index >= 0) PlaceChosen(p, p.name->itemText(index).toStdString());
@@ -205,24 +186,16 @@ void TGreatForm::BuildResults() {
 void TGreatForm::BuildRoute() {
   pointBox_ = new QGroupBox("Find a Route Point", this);
   pointBox_->setObjectName("gbRoutePoint");
-  auto* row = new QHBoxLayout(pointBox_);
-  auto* group = new QButtonGroup(this);
-  edPointDeg_ = NewEdit(pointBox_, "Edit22", 3);
-  edPointMin_ = NewEdit(pointBox_, "Edit24");
-  rbPointWest_ = NewRadio(pointBox_, group, "RadioButton11", "West");
-  rbPointEast_ = NewRadio(pointBox_, group, "RadioButton12", "East");
-  rbPointWest_->setChecked(true);
+  auto* row = new QGridLayout(pointBox_);
+  pointLon_ = AngleFields::Create(pointBox_, AngleKind::Longitude, {"Edit22", "Edit24", "RadioButton11", "RadioButton12"});
   btnCountLatitude_ = NewButton(pointBox_, "CountLatitude1", "Count &Latitude");
   edPointLat_ = NewEdit(pointBox_, "Edit25");
   edPointLat_->setReadOnly(true);
-  row->addWidget(new QLabel("Give Longitude", pointBox_));
-  for (QWidget* w : std::initializer_list<QWidget*>{edPointDeg_, edPointMin_, rbPointWest_, rbPointEast_,
-                                                    btnCountLatitude_, edPointLat_})
-    row->addWidget(w);
-  WatchEntry(edPointDeg_, [this](const std::string& t) { return CheckIntRange(t, 180, ctx_.platform); });
-  WatchEntry(edPointMin_, [this](const std::string& t) {
-    return CheckMinutes(TextOf(edPointDeg_), t, 180, ctx_.platform);
-  });
+  row->addWidget(new QLabel("Give Longitude", pointBox_), 0, 0);
+  pointLon_.Place(row, 0, 1);
+  row->addWidget(btnCountLatitude_, 0, 7);
+  row->addWidget(edPointLat_, 0, 8);
+  WatchEntries(pointLon_.EntryChecks(ctx_.platform));
   connect(btnCountLatitude_, &QPushButton::clicked, this, &TGreatForm::CountLatitude1Click);
 
   routeBox_ = new QGroupBox(this);
@@ -278,16 +251,12 @@ void TGreatForm::PlaceChosen(PointFields& p, const std::string& name) {
   }
   const auto place = FindPlace(*lines, name);
   if (!place) return;
-  p.latDeg->setText(Q(place->latDeg));
-  p.latMin->setText(Q(place->latMin));
-  (place->north ? p.north : p.south)->setChecked(true);
-  p.lonDeg->setText(Q(place->lonDeg));
-  p.lonMin->setText(Q(place->lonMin));
-  (place->west ? p.west : p.east)->setChecked(true);
+  p.position.lat.SetText({place->latDeg, place->latMin, !place->north});
+  p.position.lon.SetText({place->lonDeg, place->lonMin, !place->west});
 }
 
 void TGreatForm::SavePlace(PointFields& p) {
-  if (p.latDeg->text().isEmpty() || p.lonDeg->text().isEmpty()) {
+  if (p.position.lat.IsEmpty() || p.position.lon.IsEmpty()) {
     ctx_.platform.Message("Position Missing");
     return;
   }
@@ -296,12 +265,13 @@ void TGreatForm::SavePlace(PointFields& p) {
     ctx_.platform.Message("Name Missing");
     return;
   }
-  if (!ReadPoint(p)) {
+  if (!p.position.Read().value) {
     ctx_.platform.Message(kWholeDegrees);
     return;
   }
-  const NamedPosition place{name, TextOf(p.latDeg), TextOf(p.latMin), p.north->isChecked(),
-                            TextOf(p.lonDeg), TextOf(p.lonMin), p.west->isChecked()};
+  const AngleText lat = p.position.lat.Text();
+  const AngleText lon = p.position.lon.Text();
+  const NamedPosition place{name, lat.deg, lat.min, !lat.minus, lon.deg, lon.min, !lon.minus};
   switch (AppendPlace(PositionFile(), place)) {
     case AppendResult::Appended:
       ctx_.platform.Message("Position Saved to File");
@@ -315,17 +285,11 @@ void TGreatForm::SavePlace(PointFields& p) {
   }
 }
 
-std::optional<PositionRecord> TGreatForm::ReadPoint(const PointFields& p) const {
-  const auto lat = FieldAngle(TextOf(p.latDeg), TextOf(p.latMin), 90);
-  const auto lon = FieldAngle(TextOf(p.lonDeg), TextOf(p.lonMin), 180);
-  if (!lat || !lon) return std::nullopt;
-  return PositionRecord{0.0, p.south->isChecked() ? -*lat : *lat, p.east->isChecked() ? -*lon : *lon};
-}
-
 void TGreatForm::ClearRoute() {
   grid_->clearContents();
   grid_->setRowCount(kTableRows);
-  for (QLineEdit* e : {edSum_, edGeodesic_, edWgs84_, edPointDeg_, edPointMin_, edPointLat_}) e->clear();
+  for (QLineEdit* e : {edSum_, edGeodesic_, edWgs84_, edPointLat_}) e->clear();
+  pointLon_.Clear();
 }
 
 void TGreatForm::OkClick() {
@@ -336,18 +300,8 @@ void TGreatForm::OkClick() {
   const auto step = ParseInt(TextOf(edStep_));
   if (edStep_->text().isEmpty() || (step && *step >= -10 && *step <= -2)) edStep_->setText("6");
 
-  PointFields* both[] = {&start_, &end_};
-  for (PointFields* p : both) {
-    if (p->latDeg->text().isEmpty() || p->lonDeg->text().isEmpty()) {
-      ctx_.platform.Message(kWholeDegrees);
-      return;
-    }
-  }
-  for (PointFields* p : both)
-    for (QLineEdit* min : {p->latMin, p->lonMin})
-      if (min->text().isEmpty()) min->setText("0.0");
-  const auto a = ReadPoint(start_);
-  const auto b = ReadPoint(end_);
+  const std::optional<PositionRecord> a = start_.position.Read().value;
+  const std::optional<PositionRecord> b = end_.position.Read().value;
   if (!a || !b) {
     ctx_.platform.Message(kWholeDegrees);
     return;
@@ -429,12 +383,7 @@ void TGreatForm::CountRouteClick() {
 
 void TGreatForm::CountLatitude1Click() {
   if (!last_) return;
-  if (edPointDeg_->text().isEmpty()) {
-    ctx_.platform.Message(kIntegerDegrees);
-    return;
-  }
-  if (edPointMin_->text().isEmpty()) edPointMin_->setText("0.0");
-  const auto lon = FieldAngle(TextOf(edPointDeg_), TextOf(edPointMin_), 180);
+  const std::optional<double> lon = pointLon_.Read().value;
   if (!lon) {
     ctx_.platform.Message(kIntegerDegrees);
     return;
@@ -445,13 +394,13 @@ void TGreatForm::CountLatitude1Click() {
     ctx_.platform.Message("The route follows a meridian");
     return;
   }
-  const double lat = LatitudeOnGreatCircle(last_->vertex, rbPointEast_->isChecked() ? -*lon : *lon);
+  const double lat = LatitudeOnGreatCircle(last_->vertex, *lon);
   edPointLat_->setText(Q(LatitudeText(lat)));
 }
 
 void TGreatForm::btnInit1Click() {
   for (PointFields* p : {&start_, &end_}) {
-    for (QLineEdit* e : {p->latDeg, p->latMin, p->lonDeg, p->lonMin}) e->clear();
+    p->position.Clear();
     p->name->setCurrentIndex(-1);
     p->name->setEditText("");
   }
@@ -463,23 +412,18 @@ void TGreatForm::btnInit1Click() {
                                                     routeBox_, pointBox_, btnCountRoute_})
     w->hide();
   last_.reset();
-  start_.latDeg->setFocus();
+  start_.position.lat.deg->setFocus();
+  // Back to the size of what is left, not the height the route table had.
+  if (QLayout* l = centralWidget()->layout()) l->activate();
+  adjustSize();
 }
 
 void TGreatForm::Demo1Click() {
   btnInit1Click();
-  start_.latDeg->setText("37");
-  start_.latMin->setText("47.5");
-  start_.north->setChecked(true);
-  start_.lonDeg->setText("122");
-  start_.lonMin->setText("27.8");
-  start_.west->setChecked(true);
-  end_.latDeg->setText("33");
-  end_.latMin->setText("51.7");
-  end_.south->setChecked(true);
-  end_.lonDeg->setText("151");
-  end_.lonMin->setText("12.7");
-  end_.east->setChecked(true);
+  start_.position.lat.SetText({"37", "47.5", false});
+  start_.position.lon.SetText({"122", "27.8", false});
+  end_.position.lat.SetText({"33", "51.7", true});
+  end_.position.lon.SetText({"151", "12.7", true});
   start_.name->setEditText("San Francisco");
   end_.name->setEditText("Sydney");
 }
@@ -487,8 +431,12 @@ void TGreatForm::Demo1Click() {
 void TGreatForm::PrintClick() {
   GreatReport r;
   auto pointTexts = [](const PointFields& p, std::string& lat, std::string& lon) {
-    lat = TextOf(p.latDeg) + kDegreeSign + " " + TextOf(p.latMin) + "' " + (p.north->isChecked() ? "N" : "S");
-    lon = TextOf(p.lonDeg) + kDegreeSign + " " + TextOf(p.lonMin) + "' " + (p.west->isChecked() ? "W" : "E");
+    auto typed = [](const AngleFields& f) {
+      const AngleText t = f.Text();
+      return t.deg + kDegreeSign + " " + t.min + "' " + (t.minus ? MinusCaption(f.kind) : PlusCaption(f.kind))[0];
+    };
+    lat = typed(p.position.lat);
+    lon = typed(p.position.lon);
   };
   r.startName = PlaceKey(start_.name->currentText().toStdString());
   r.endName = PlaceKey(end_.name->currentText().toStdString());

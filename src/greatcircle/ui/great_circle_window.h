@@ -6,6 +6,7 @@
 #include "coastal/nav_utl.h"
 #include "foundation/ui/form_base.h"
 #include "foundation/ui/place_file_listener.h"
+#include "foundation/ui/position_fields.h"
 #include "greatcircle/great_route.h"
 
 class QComboBox;
@@ -41,14 +42,7 @@ class TGreatForm : public FormBase, public PlaceFileListener {
   FormBase* editor_ = nullptr;
   // One of the two points: its fields and its name box.
   struct PointFields {
-    QLineEdit* latDeg;
-    QLineEdit* latMin;
-    QRadioButton* north;
-    QRadioButton* south;
-    QLineEdit* lonDeg;
-    QLineEdit* lonMin;
-    QRadioButton* west;
-    QRadioButton* east;
+    PositionFields position;
     QComboBox* name;
   };
   // What "&Count" found, for "Count &Route", "Count &Latitude" and the report.
@@ -58,7 +52,7 @@ class TGreatForm : public FormBase, public PlaceFileListener {
     PositionRecord vertex;
   };
 
-  QGroupBox* BuildPoint(PointFields& p, const QString& title, int firstEdit, int firstRadio, const char* combo,
+  QGroupBox* BuildPoint(PointFields& p, const QString& title, const PositionFieldNames& names, const char* combo,
                         const char* saveButton);
   void BuildResults();
   void BuildRoute();
@@ -67,8 +61,6 @@ class TGreatForm : public FormBase, public PlaceFileListener {
   // Fills the point's fields from the place of that name in the position file.
   void PlaceChosen(PointFields& p, const std::string& name);
   void SavePlace(PointFields& p);
-  // The point's position (west positive), or nothing when a field does not hold an angle.
-  std::optional<PositionRecord> ReadPoint(const PointFields& p) const;
   void ClearRoute();
   std::string PositionFile() const;
 
@@ -86,8 +78,8 @@ class TGreatForm : public FormBase, public PlaceFileListener {
   QTableWidget* grid_;
   QLineEdit *edSum_, *edGeodesic_, *edWgs84_;
   QGroupBox* pointBox_;
-  QLineEdit *edPointDeg_, *edPointMin_, *edPointLat_;
-  QRadioButton *rbPointWest_, *rbPointEast_;
+  AngleFields pointLon_;
+  QLineEdit* edPointLat_;
   QPushButton *btnOk_, *btnCountRoute_, *btnCountLatitude_, *btnInit_, *btnPrint_;
   std::optional<LastCount> last_;
   bool namesLoadedOnce_ = false;

@@ -148,12 +148,12 @@ void TEdiForm::Search1Click() {
   lastFind_ = request->text;
   QTextCursor from = memo_->textCursor();
   from.setPosition(from.selectionEnd());
-  const QTextCursor hit = memo_->document()->find(QString::fromStdString(lastFind_), from);
+  const QString text = QString::fromStdString(lastFind_);
+  QTextCursor hit = memo_->document()->find(text, from);
+  // Past the last match the search goes round once from the top.
+  if (hit.isNull()) hit = memo_->document()->find(text, 0);
   if (hit.isNull()) {
     ctx_.platform.Message("Not Found");
-    QTextCursor start = memo_->textCursor();
-    start.setPosition(0);
-    memo_->setTextCursor(start);
     return;
   }
   memo_->setTextCursor(hit);

@@ -1,7 +1,9 @@
 #include "storm/ui/avoidance_plot_window.h"
 
 #include <QHBoxLayout>
+#include <QLabel>
 #include <QPainter>
+#include <QVBoxLayout>
 #include <QPlainTextEdit>
 
 #include "foundation/numbers.h"
@@ -77,14 +79,20 @@ class AvoidancePlotView : public QWidget {
 TAvoidgrafForm::TAvoidgrafForm(AppContext& ctx) : FormBase(ctx, "AvoidgrafForm", "Storm Avoidance Situation") {
   auto* central = new QWidget(this);
   auto* layout = new QHBoxLayout(central);
+  auto* plotColumn = new QVBoxLayout;
   paintBox_ = new AvoidancePlotView(central);
-  layout->addWidget(paintBox_);
+  plotColumn->addWidget(paintBox_);
+  auto* legend = new QLabel("B: boat    C: cyclone    1: now    2: at the closest point", central);
+  legend->setObjectName("lbLegend");
+  plotColumn->addWidget(legend);
+  layout->addLayout(plotColumn);
   memo_ = ReadOnlyMemo(central);
   memo_->setFixedWidth(170);
   layout->addWidget(memo_);
   setCentralWidget(central);
   AddMenuAction("Close1", "&Close Form", [this] { close(); });
   AddMenuAction("Print1", "&Print", [this] { PrintForm(); });
+  CloseOnEscape();
 }
 
 void TAvoidgrafForm::Draw(AvoidancePlotInput in) {

@@ -11,6 +11,7 @@
 #include <cmath>
 
 #include "foundation/numbers.h"
+#include "foundation/position_text.h"
 #include "foundation/ui/named_widgets.h"
 #include "storm/avoidance.h"
 #include "storm/position_texts.h"
@@ -24,26 +25,26 @@ namespace {
 
 constexpr const char* kInvalid = "Missing or erroneous values";
 constexpr const char* kNoRelativeSpeed = "BC = 0";
-constexpr double kMaxBoatSpeed = 30.0;
-constexpr double kMaxCycloneSpeed = 60.0;
 constexpr double kMaxDistance = 9999.0;
-constexpr double kSpeedNudge = 0.1;
 
 QString Text(const std::string& s) { return QString::fromStdString(s); }
 
 std::string PositionLine(const PositionRecord& p) {
-  return DegMinJoined(p.Lat) + (p.Lat > 0 ? "  N" : "  S") + "   " + DegMinJoined(p.Lon) + (p.Lon > 0 ? "  W" : "  E");
+  return DegMinWithHemisphere(p.Lat, AngleKind::Latitude) + "   " + DegMinWithHemisphere(p.Lon, AngleKind::Longitude);
 }
 
 }  // namespace
 
-TAvoidanceForm::TAvoidanceForm(AppContext& ctx) : PositionFormBase(ctx, "AvoidanceForm", "Storm Avoidance") {
+TAvoidanceForm::TAvoidanceForm(AppContext& ctx) : FormBase(ctx, "AvoidanceForm", "Storm Avoidance") {
   BuildControls();
   panel5_->hide();
   memo_->hide();
   situation_->setEnabled(false);
   // Wide enough for the whole menu bar, so "&Print" and "&Help" are not folded away.
   setMinimumWidth(menuBar()->sizeHint().width());
+  ClickOnEnter("CyclonCount");
+  KeepTypedValues();
+  CloseOnEscape();
 }
 
 void TAvoidanceForm::BuildControls() {
@@ -52,9 +53,9 @@ void TAvoidanceForm::BuildControls() {
 
   auto* boatBox = new QGroupBox("Boat Position", central);
   auto* gb = new QGridLayout(boatBox);
-  boat_ = AddPositionFields(boatBox, gb, 0,
-                            {"Edit1", "Edit2", "RadioButton1", "RadioButton2", "Edit3", "Edit4", "RadioButton3",
-                             "RadioButton4"});
+  boat_ = PositionFields::Create(boatBox, {{"Edit1", "Edit2", "RadioButton1", "RadioButton2"},
+                                          {"Edit3", "Edit4", "RadioButton3", "RadioButton4"}});
+  boat_.Place(gb, 0);
   auto* gbs = new QGridLayout;
   gb->addLayout(gbs, 2, 0, 1, 7);
   edit6_ = AddFieldRow(boatBox, gbs, 0, 0, "Edit6", "Boat Speed", "kn");
@@ -62,9 +63,9 @@ void TAvoidanceForm::BuildControls() {
 
   auto* cycloneBox = new QGroupBox("Cyclone Position", central);
   auto* gc = new QGridLayout(cycloneBox);
-  cyclone_ = AddPositionFields(cycloneBox, gc, 0,
-                               {"Edit7", "Edit8", "RadioButton5", "RadioButton6", "Edit9", "Edit10", "RadioButton7",
-                                "RadioButton8"});
+  cyclone_ = PositionFields::Create(cycloneBox, {{"Edit7", "Edit8", "RadioButton5", "RadioButton6"},
+                                                {"Edit9", "Edit10", "RadioButton7", "RadioButton8"}});
+  cyclone_.Place(gc, 0);
   gc->addWidget(new QLabel("Instead of the coordinates, direction", cycloneBox), 2, 0, 1, 7);
   gc->addWidget(new QLabel("and distance to cyclone may be given.", cycloneBox), 3, 0, 1, 7);
   auto* gcs = new QGridLayout;
@@ -103,8 +104,8 @@ void TAvoidanceForm::BuildControls() {
   setCentralWidget(central);
 
   MessageSink& sink = ctx_.platform;
-  WatchPosition(boat_);
-  WatchPosition(cyclone_);
+  WatchEntries(boat_.EntryChecks(sink));
+  WatchEntries(cyclone_.EntryChecks(sink));
   WatchEntry(edit6_, [&sink](const std::string& t) { return CheckRealRange(t, kMaxBoatSpeed, sink); });
   WatchEntry(edit11_, [&sink](const std::string& t) { return CheckIntRange(t, 360, sink); });
   WatchEntry(edit12_, [&sink](const std::string& t) { return CheckRealRange(t, kMaxCycloneSpeed, sink); });
@@ -115,11 +116,11 @@ void TAvoidanceForm::BuildControls() {
   connect(situation_, &QPushButton::clicked, this, [this] { SituationClick(); });
   AddMenuAction("Close1", "&Close Form", [this] { close(); });
   AddMenuAction("InitBoat1", "Init &Boat Position", [this] {
-    ClearPosition(boat_);
+    boat_.Clear();
     edit6_->clear();
   });
   AddMenuAction("InitCyclone1", "Init &Cyclone Position", [this] {
-    ClearPosition(cyclone_);
+    cyclone_.Clear();
     edit13_->clear();
     edit14_->clear();
   });
@@ -147,8 +148,8 @@ void TAvoidanceForm::Transfer1Click() {
   if (!centre_) return;
   const std::optional<TStorm_CenterForm::Handover> h = centre_->Results();
   if (!h) return;
-  CopyPosition(*h->boat, boat_);
-  CopyPosition(*h->cyclone, cyclone_);
+  boat_.CopyFrom(*h->boat);
+  cyclone_.CopyFrom(*h->cyclone);
   edit13_->setText(h->direction);
   edit14_->setText(h->distance);
   edit11_->setText(h->heading);
@@ -156,32 +157,27 @@ void TAvoidanceForm::Transfer1Click() {
   edit6_->setText(h->boatSpeed);
 }
 
-std::optional<TAvoidanceForm::Target> TAvoidanceForm::ReadTarget(const std::optional<PositionRecord>& boat,
-                                                                  bool& beyondPole) {
-  beyondPole = false;
-  if (!cyclone_.latDeg->text().isEmpty() && !cyclone_.lonDeg->text().isEmpty()) {
-    const std::optional<PositionRecord> cyclone = ReadPosition(cyclone_);
-    if (!cyclone || !boat) return std::nullopt;
+TAvoidanceForm::TargetReading TAvoidanceForm::ReadTarget(const std::optional<PositionRecord>& boat) {
+  if (!cyclone_.lat.IsEmpty() && !cyclone_.lon.IsEmpty()) {
+    const std::optional<PositionRecord> cyclone = cyclone_.Read().value;
+    if (!cyclone || !boat) return {};
     label11_->setText(QString::number(cyclone->Lat, 'g', 17));
     label32_->setText(QString::number(cyclone->Lon, 'g', 17));
     const CourseDistance cd = ShortCourseDistance(*boat, *cyclone);
     edit13_->setText(Text(Str(cd.course, 0)));
     edit14_->setText(Text(Str(cd.distance, 0)));
-    return Target{cd.course, cd.distance};
+    return {Target{cd.course, cd.distance}, {}};
   }
-  if (edit13_->text().isEmpty() || edit14_->text().isEmpty()) return std::nullopt;
+  if (edit13_->text().isEmpty() || edit14_->text().isEmpty()) return {};
   const std::optional<double> bearing = ParseReal(TextOf(edit13_));
   const std::optional<double> distance = ReadNonNegative(TextOf(edit14_));
-  if (!bearing || *bearing < 0 || *bearing > 360 || !distance || !boat) return std::nullopt;
+  if (!bearing || *bearing < 0 || *bearing > 360 || !distance || !boat) return {};
   const std::optional<PositionRecord> cyclone = DeadReckon(*boat, *distance, std::trunc(*bearing));
-  if (!cyclone) {
-    beyondPole = true;
-    return std::nullopt;
-  }
-  ShowPosition(cyclone_, *cyclone);
+  if (!cyclone) return {std::nullopt, kBeyondPoleMessage};
+  cyclone_.Show(*cyclone);
   label11_->setText(QString::number(cyclone->Lat, 'g', 17));
   label32_->setText(QString::number(cyclone->Lon, 'g', 17));
-  return Target{*bearing, *distance};
+  return {Target{*bearing, *distance}, {}};
 }
 
 void TAvoidanceForm::CyclonCountClick() {
@@ -192,14 +188,14 @@ void TAvoidanceForm::CyclonCountClick() {
   // No results of earlier values beside values that are refused.
   ClearResults();
 
-  const std::optional<PositionRecord> boat = ReadPosition(boat_);
+  const std::optional<PositionRecord> boat = boat_.Read().value;
   const std::optional<double> boatSpeed = ReadNonNegative(TextOf(edit6_));
-  bool beyondPole = false;
-  const std::optional<Target> target = ReadTarget(boat, beyondPole);
-  if (beyondPole) {
-    ctx_.platform.Message(kBeyondPoleMessage);
+  const TargetReading reading = ReadTarget(boat);
+  if (!reading.message.empty()) {
+    ctx_.platform.Message(reading.message);
     return;
   }
+  const std::optional<Target>& target = reading.target;
   const std::optional<int> heading = ReadDirection(TextOf(edit11_));
   const std::optional<double> typedCycloneSpeed = ParseReal(TextOf(edit12_));
   if (!boat || !boatSpeed || !target || !heading || !typedCycloneSpeed || *typedCycloneSpeed <= 0 ||
@@ -207,21 +203,18 @@ void TAvoidanceForm::CyclonCountClick() {
     ctx_.platform.Message(kInvalid);
     return;
   }
-  double cycloneSpeed = *typedCycloneSpeed;
-  if (*boatSpeed == cycloneSpeed) {
-    cycloneSpeed += kSpeedNudge;
-    edit12_->setText(Text(Str(cycloneSpeed, 1)));
-    AddLine("Cyclone speed increased with 0.1 knots,");
-    AddLine("as it should differ from the boat speed.");
-  }
-
   AvoidanceInput in;
   in.bearing = target->bearing;
   in.distance = target->distance;
   in.heading = *heading;
   in.boatSpeed = *boatSpeed;
-  in.cycloneSpeed = cycloneSpeed;
+  in.cycloneSpeed = *typedCycloneSpeed;
   const AvoidanceSolution s = SolveAvoidance(in);
+  if (s.cycloneSpeedRaised) {
+    edit12_->setText(Text(Str(s.cycloneSpeed, 1)));
+    AddLine("Cyclone speed increased with 0.1 knots,");
+    AddLine("as it should differ from the boat speed.");
+  }
   if (s.outcome == AvoidanceOutcome::NoRelativeSpeed) {
     ctx_.platform.Message(kNoRelativeSpeed);
     return;

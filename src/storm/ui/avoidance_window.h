@@ -5,7 +5,7 @@
 
 #include "foundation/ui/form_base.h"
 #include "storm/avoidance_plot.h"
-#include "storm/ui/position_fields.h"
+#include "foundation/ui/position_fields.h"
 
 class QLabel;
 class QPlainTextEdit;
@@ -16,7 +16,7 @@ namespace veltrane {
 class TAvoidgrafForm;
 class TStorm_CenterForm;
 
-class TAvoidanceForm : public PositionFormBase {
+class TAvoidanceForm : public FormBase {
   Q_OBJECT
  public:
   explicit TAvoidanceForm(AppContext& ctx);
@@ -35,12 +35,17 @@ class TAvoidanceForm : public PositionFormBase {
   void BuildControls();
   void AddLine(const std::string& line);
   void ClearResults();
-  // Bearing and distance to the cyclone from its position or as typed; nothing when missing.
+  // Bearing and distance to the cyclone from its position or as typed; nothing when missing,
+  // with a message when the typed run would pass a pole.
   struct Target {
     double bearing = 0.0;
     double distance = 0.0;
   };
-  std::optional<Target> ReadTarget(const std::optional<PositionRecord>& boat, bool& beyondPole);
+  struct TargetReading {
+    std::optional<Target> target;
+    std::string message;
+  };
+  TargetReading ReadTarget(const std::optional<PositionRecord>& boat);
 
   PositionFields boat_, cyclone_;
   QLineEdit *edit6_, *edit11_, *edit12_, *edit13_, *edit14_, *edit15_, *edit16_, *edit17_, *edit18_, *edit19_;

@@ -24,6 +24,7 @@ TIndicationsForm::TIndicationsForm(AppContext& ctx) : FormBase(ctx, "IndicationF
   setCentralWidget(memo);
   AddMenuAction("Close1", "&Close Form", [this] { close(); });
   AddMenuAction("Print1", "&Print", [this] { PrintForm(); });
+  CloseOnEscape();
 }
 
 }  // namespace veltrane

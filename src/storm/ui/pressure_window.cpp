@@ -164,6 +164,9 @@ TPressureForm::TPressureForm(AppContext& ctx) : FormBase(ctx, "PressureForm", "A
   rbBacking_->setChecked(true);
   rbFalling_->setChecked(true);
   rbMb_->setChecked(true);
+  ClickOnEnter("Ok");
+  KeepTypedValues();
+  CloseOnEscape();
 }
 
 void TPressureForm::OkClick() {

@@ -29,7 +29,6 @@ constexpr const char* kDemoHint =
     "Press \u00b4Cyclone Count\u00b4, \u00b4Avoid Cyclone\u00b4 and on the Avoidance Form \u00b4Cyclone Count\u00b4 and "
     "\u00b4Situation\u00b4";
 constexpr int kMaxHours = 5;
-constexpr double kMaxBoatSpeed = 30.0;
 
 const char* UnitLabel(PressureUnit unit) {
   switch (unit) {
@@ -45,7 +44,7 @@ QString Text(const std::string& s) { return QString::fromStdString(s); }
 
 }  // namespace
 
-TStorm_CenterForm::TStorm_CenterForm(AppContext& ctx) : PositionFormBase(ctx, "Storm_CenterForm", "Storm Center") {
+TStorm_CenterForm::TStorm_CenterForm(AppContext& ctx) : FormBase(ctx, "Storm_CenterForm", "Storm Center") {
   BuildControls();
   ReadSettings();
   panelPos2_->hide();
@@ -53,6 +52,8 @@ TStorm_CenterForm::TStorm_CenterForm(AppContext& ctx) : PositionFormBase(ctx, "S
   panelTrack_->hide();
   btnAvoid_->hide();
   WriteExplanation();
+  KeepTypedValues();
+  CloseOnEscape();
 }
 
 void TStorm_CenterForm::BuildControls() {
@@ -61,9 +62,9 @@ void TStorm_CenterForm::BuildControls() {
 
   auto* box1 = new QGroupBox("Boat Position 1", central);
   auto* g1 = new QGridLayout(box1);
-  pos1_ = AddPositionFields(box1, g1, 0,
-                            {"Edit1", "Edit2", "RadioButton1", "RadioButton2", "Edit3", "Edit4", "RadioButton3",
-                             "RadioButton4"});
+  pos1_ = PositionFields::Create(box1, {{"Edit1", "Edit2", "RadioButton1", "RadioButton2"},
+                                         {"Edit3", "Edit4", "RadioButton3", "RadioButton4"}});
+  pos1_.Place(g1, 0);
   auto* g1b = new QGridLayout;
   g1->addLayout(g1b, 2, 0, 1, 7);
   edit5_ = AddFieldRow(box1, g1b, 0, 0, "Edit5", "Wind Direction", "\u00b0", "No gusts");
@@ -87,9 +88,9 @@ void TStorm_CenterForm::BuildControls() {
   panelPos2_ = new QGroupBox("Boat Position 2", central);
   panelPos2_->setObjectName("Panel2");
   auto* g2 = new QGridLayout(panelPos2_);
-  pos2_ = AddPositionFields(panelPos2_, g2, 0,
-                            {"Edit9", "Edit10", "RadioButton8", "RadioButton9", "Edit11", "Edit12", "RadioButton10",
-                             "RadioButton11"});
+  pos2_ = PositionFields::Create(panelPos2_, {{"Edit9", "Edit10", "RadioButton8", "RadioButton9"},
+                                         {"Edit11", "Edit12", "RadioButton10", "RadioButton11"}});
+  pos2_.Place(g2, 0);
   auto* g2b = new QGridLayout;
   g2->addLayout(g2b, 2, 0, 1, 7);
   edit13_ = AddFieldRow(panelPos2_, g2b, 0, 0, "Edit13", "Wind Direction", "\u00b0");
@@ -109,10 +110,10 @@ void TStorm_CenterForm::BuildControls() {
   g3->addLayout(g3a, 0, 0, 1, 7);
   edit18_ = AddFieldRow(panelResults_, g3a, 0, 0, "Edit18", "Distance to Cyclone Center", "NM");
   edit14_ = AddFieldRow(panelResults_, g3a, 1, 0, "Edit14", "Direction to Cyclone Center", "\u00b0");
-  centre_ = AddPositionFields(panelResults_, g3, 1,
-                              {"Edit20", "Edit21", "RadioButton15", "RadioButton16", "Edit22", "Edit23",
-                               "RadioButton17", "RadioButton18"});
-  for (QLineEdit* e : {edit18_, edit14_, centre_.latDeg, centre_.latMin, centre_.lonDeg, centre_.lonMin})
+  centre_ = PositionFields::Create(panelResults_, {{"Edit20", "Edit21", "RadioButton15", "RadioButton16"},
+                                         {"Edit22", "Edit23", "RadioButton17", "RadioButton18"}});
+  centre_.Place(g3, 1);
+  for (QLineEdit* e : {edit18_, edit14_, centre_.lat.deg, centre_.lat.min, centre_.lon.deg, centre_.lon.min})
     e->setReadOnly(true);
   grid->addWidget(panelResults_, 0, 1);
 
@@ -136,8 +137,8 @@ void TStorm_CenterForm::BuildControls() {
   setCentralWidget(central);
 
   MessageSink& sink = ctx_.platform;
-  WatchPosition(pos1_);
-  WatchPosition(pos2_);
+  WatchEntries(pos1_.EntryChecks(sink));
+  WatchEntries(pos2_.EntryChecks(sink));
   for (QLineEdit* e : {edit5_, edit7_, edit13_})
     WatchEntry(e, [&sink](const std::string& t) { return CheckIntRange(t, 360, sink); });
   WatchEntry(edit6_, [&sink](const std::string& t) { return CheckRealRange(t, kMaxBoatSpeed, sink); });
@@ -168,14 +169,12 @@ void TStorm_CenterForm::ReadSettings() {
   const auto read = [&s](const char* key, const char* def) { return s.Read(kSection, key, std::string(def)); };
   const std::string baro = read("Baro", "-1");
   if (baro == "-1") {
-    pos1_.north->setChecked(true);
-    pos1_.west->setChecked(true);
     rbWind_->setChecked(true);
     rbMb_->setChecked(true);
     return;
   }
-  (read("LatPos", "") == "N" ? pos1_.north : pos1_.south)->setChecked(true);
-  (read("LonPos", "") == "W" ? pos1_.west : pos1_.east)->setChecked(true);
+  pos1_.lat.ChooseMinus(read("LatPos", "") != "N");
+  pos1_.lon.ChooseMinus(read("LonPos", "") != "W");
   const std::string direction = read("Direction", "");
   (direction == "Cloud" ? rbCloud_ : direction == "Cyclon" ? rbCentre_ : rbWind_)->setChecked(true);
   (baro == "mb" ? rbMb_ : baro == "Hg" ? rbMmHg_ : rbIM_)->setChecked(true);
@@ -184,8 +183,8 @@ void TStorm_CenterForm::ReadSettings() {
 void TStorm_CenterForm::SaveSettings() {
   Settings s(ctx_);
   const auto write = [&s](const char* key, const char* value) { s.Write(kSection, key, std::string(value)); };
-  write("LatPos", pos1_.north->isChecked() ? "N" : "S");
-  write("LonPos", pos1_.west->isChecked() ? "W" : "E");
+  write("LatPos", pos1_.lat.minus->isChecked() ? "S" : "N");
+  write("LonPos", pos1_.lon.minus->isChecked() ? "E" : "W");
   write("Direction", rbCloud_->isChecked() ? "Cloud" : rbCentre_->isChecked() ? "Cyclon" : "Wind");
   write("Baro", UnitLabel(Unit()));
 }
@@ -239,14 +238,14 @@ std::optional<double> TStorm_CenterForm::ReadFall(const QLineEdit* edit) const {
 void TStorm_CenterForm::ShowEstimate(int bearing, double distance, const PositionRecord& centre) {
   edit18_->setText(Text(Str(distance, 0)));
   edit14_->setText(QString::number(bearing));
-  ShowPosition(centre_, centre);
+  centre_.Show(centre);
 }
 
 void TStorm_CenterForm::OkClick() {
   bool told = false;
   const std::optional<int> hours = ReadHours(told);
   if (told) return;
-  const std::optional<PositionRecord> pos1 = ReadPosition(pos1_);
+  const std::optional<PositionRecord> pos1 = pos1_.Read().value;
   const std::optional<int> wind = ReadDirection(TextOf(edit5_));
   const std::optional<double> fall = ReadFall(edit8_);
   const std::optional<double> speed = ReadNonNegative(TextOf(edit6_));
@@ -254,7 +253,7 @@ void TStorm_CenterForm::OkClick() {
   const FallRate rate = FallToInches(Unit(), fall.value_or(0.0));
   if (!hours || !pos1 || !wind || !fall || !rate.valid || !speed || !course) {
     ctx_.platform.Message(kOkInvalid);
-    pos1_.latDeg->setFocus();
+    pos1_.lat.deg->setFocus();
     return;
   }
   const std::optional<CentreEstimate> estimate = EstimateCentre(*pos1, *wind, Source(), rate.inchesPerHour);
@@ -271,7 +270,7 @@ void TStorm_CenterForm::OkClick() {
   panelTrack_->hide();
   memo_->clear();
   AddLines(EquatorAdvice(pos1->Lat));
-  ShowPosition(pos2_, *pos2);
+  pos2_.Show(*pos2);
   lbBaro_->setText(UnitLabel(Unit()));
 }
 
@@ -279,7 +278,7 @@ void TStorm_CenterForm::CountCyclonClick() {
   bool told = false;
   const std::optional<int> hours = ReadHours(told);
   if (told) return;
-  const std::optional<PositionRecord> pos2 = ReadPosition(pos2_);
+  const std::optional<PositionRecord> pos2 = pos2_.Read().value;
   const std::optional<int> wind1 = ReadDirection(TextOf(edit5_));
   const std::optional<int> wind2 = ReadDirection(TextOf(edit13_));
   const std::optional<double> fall = ReadFall(edit19_);
@@ -310,7 +309,7 @@ void TStorm_CenterForm::CountCyclonClick() {
 }
 
 void TStorm_CenterForm::Init1Click() {
-  for (const PositionFields* f : {&pos1_, &pos2_, &centre_}) ClearPosition(*f);
+  for (const PositionFields* f : {&pos1_, &pos2_, &centre_}) f->Clear();
   for (QLineEdit* e : {edit5_, edit6_, edit7_, edit8_, edit13_, edit14_, edit15_, edit16_, edit17_, edit18_, edit19_})
     e->clear();
   label37_->clear();
@@ -320,10 +319,8 @@ void TStorm_CenterForm::Init1Click() {
 
 void TStorm_CenterForm::Demo1Click() {
   Init1Click();
-  pos1_.latDeg->setText("20");
-  pos1_.north->setChecked(true);
-  pos1_.lonDeg->setText("60");
-  pos1_.west->setChecked(true);
+  pos1_.lat.SetText({"20", "", false});
+  pos1_.lon.SetText({"60", "", false});
   edit5_->setText("90");
   rbWind_->setChecked(true);
   rbMb_->setChecked(true);
@@ -338,7 +335,7 @@ void TStorm_CenterForm::Demo1Click() {
 }
 
 std::optional<TStorm_CenterForm::Handover> TStorm_CenterForm::Results() const {
-  if (centre_.latDeg->text().isEmpty()) return std::nullopt;
+  if (centre_.lat.IsEmpty()) return std::nullopt;
   return Handover{&pos2_, &centre_, edit14_->text(), edit18_->text(), edit15_->text(), edit16_->text(),
                   edit6_->text()};
 }

@@ -3,7 +3,7 @@
 // a second one, and from that the centre again, its track and speed, and the semicircle.
 #include "foundation/ui/form_base.h"
 #include "storm/storm_rules.h"
-#include "storm/ui/position_fields.h"
+#include "foundation/ui/position_fields.h"
 
 class QLabel;
 class QPlainTextEdit;
@@ -14,7 +14,7 @@ namespace veltrane {
 
 class TAvoidanceForm;
 
-class TStorm_CenterForm : public PositionFormBase {
+class TStorm_CenterForm : public FormBase {
   Q_OBJECT
  public:
   explicit TStorm_CenterForm(AppContext& ctx);

@@ -24,9 +24,9 @@ TPositionForm::TPositionForm(AppContext& ctx)
   auto* central = new QWidget(this);
   auto* grid = new QGridLayout(central);
   auto* startBox = new QGroupBox("Start Position", central);
-  start_ = AddPositionFields(startBox, new QGridLayout(startBox), 0,
-                             {"Edit1", "Edit2", "RadioButton1", "RadioButton2", "Edit3", "Edit4", "RadioButton3",
-                              "RadioButton4"});
+  start_ = PositionFields::Create(startBox, {{"Edit1", "Edit2", "RadioButton1", "RadioButton2"},
+                                            {"Edit3", "Edit4", "RadioButton3", "RadioButton4"}});
+  start_.Place(new QGridLayout(startBox), 0);
   grid->addWidget(startBox, 0, 0, 1, 3);
 
   edit9_ = AddFieldRow(central, grid, 1, 0, "Edit9", "Distance", "NM");
@@ -42,10 +42,10 @@ TPositionForm::TPositionForm(AppContext& ctx)
   grid->addWidget(reference, 2, 3);
 
   auto* endBox = new QGroupBox("End Position", central);
-  end_ = AddPositionFields(endBox, new QGridLayout(endBox), 0,
-                           {"Edit5", "Edit6", "RadioButton5", "RadioButton6", "Edit7", "Edit8", "RadioButton7",
-                            "RadioButton8"});
-  for (QLineEdit* e : {end_.latDeg, end_.latMin, end_.lonDeg, end_.lonMin}) e->setReadOnly(true);
+  end_ = PositionFields::Create(endBox, {{"Edit5", "Edit6", "RadioButton5", "RadioButton6"},
+                                        {"Edit7", "Edit8", "RadioButton7", "RadioButton8"}});
+  end_.Place(new QGridLayout(endBox), 0);
+  for (QLineEdit* e : {end_.lat.deg, end_.lat.min, end_.lon.deg, end_.lon.min}) e->setReadOnly(true);
   grid->addWidget(endBox, 3, 0, 1, 3);
 
   QPushButton* countPosition = NamedButton(central, "CountPosition", "Count End Position");
@@ -58,10 +58,12 @@ TPositionForm::TPositionForm(AppContext& ctx)
   AddMenuAction("Close1", "&Close Form", [this] { close(); });
   AddMenuAction("Print1", "&Print", [] {});
   AddMenuAction("Help1", "&Help", [this] { OpenHelp(); });
+  KeepTypedValues();
+  CloseOnEscape();
 }
 
 void TPositionForm::CountPositionClick() {
-  const std::optional<PositionRecord> start = ReadPosition(start_);
+  const std::optional<PositionRecord> start = start_.Read().value;
   const std::optional<double> distance = ReadNonNegative(TextOf(edit9_));
   const std::optional<int> heading = ReadDirection(TextOf(edit10_));
   if (!start || !distance || !heading) {
@@ -74,7 +76,7 @@ void TPositionForm::CountPositionClick() {
     ctx_.platform.Message(kBeyondPoleMessage);
     return;
   }
-  ShowPosition(end_, *end);
+  end_.Show(*end);
 }
 
 }  // namespace veltrane

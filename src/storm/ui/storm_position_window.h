@@ -1,7 +1,7 @@
 #pragma once
 // "Count Positions Distances and Courses": the end of a run by mid-latitude sailing.
 #include "foundation/ui/form_base.h"
-#include "storm/ui/position_fields.h"
+#include "foundation/ui/position_fields.h"
 
 namespace veltrane {
 

@@ -4,19 +4,21 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-#ifndef VELTRANE_VERSION
-#define VELTRANE_VERSION "0.0.0"
-#endif
+#include "foundation/ui/click_label.h"
+#include "update/update_servers.h"
+#include "update/version.h"
 
 namespace veltrane {
+namespace {
 
-QString VersionText() {
-  QStringList parts = QString(VELTRANE_VERSION).split('.');
-  while (parts.size() < 4) parts << "0";
-  return "Version: " + parts.mid(0, 4).join('.');
-}
+constexpr const char* kMail = "veltrane@example.org";
+constexpr const char* kWeb = "https://veltrane.example.org/";
 
-TAboutBox::TAboutBox(AppContext&) {
+}  // namespace
+
+QString VersionText() { return QString::fromStdString("Version: " + VersionString(ThisVersion())); }
+
+TAboutBox::TAboutBox(AppContext& ctx) {
   setObjectName("AboutBox");
   setWindowTitle("About Veltrane");
   auto* layout = new QVBoxLayout(this);
@@ -30,12 +32,24 @@ TAboutBox::TAboutBox(AppContext&) {
       "tropical cyclones and unit conversions.",
       this);
   comments->setObjectName("Comments");
+  auto* mail = new ClickLabel("lbMail", kMail, this);
+  auto* web = new ClickLabel("lbWeb", kWeb, this);
+  connect(mail, &ClickLabel::clicked, this, [&ctx, mail] {
+    const std::string address = mail->text().trimmed().toStdString();
+    if (!address.empty()) ctx.platform.OpenUrl("mailto:" + address);
+  });
+  connect(web, &ClickLabel::clicked, this, [&ctx, web] {
+    const std::string address = web->text().trimmed().toStdString();
+    if (IsWebAddress(address)) ctx.platform.OpenUrl(address);
+  });
   auto* ok = new QPushButton("OK", this);
   ok->setObjectName("OKButton");
   connect(ok, &QPushButton::clicked, this, &QDialog::accept);
   layout->addWidget(name);
   layout->addWidget(version);
   layout->addWidget(comments);
+  layout->addWidget(mail);
+  layout->addWidget(web);
   layout->addWidget(ok, 0, Qt::AlignRight);
 }
 

@@ -1,5 +1,6 @@
 #pragma once
-// The about box: program name, version and a short description, shown modally.
+// The about box: program name, version, a short description, and the maker's mail address and
+// web page, which open in the user's mail program and browser. Shown modally.
 #include <QDialog>
 
 #include "foundation/ui/app_context.h"

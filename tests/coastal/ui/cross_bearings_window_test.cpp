@@ -45,7 +45,7 @@ TEST(CrossBearing, FixFromTwoBearings) {
 
 TEST(CrossBearing, CompassBearingsVariationAndMessages) {
   TestContext t;
-  t.program.Write("Deviant.cmp", "0 2 180 2");
+  t.settings.Write("Deviant.cmp", "0 2 180 2");
   TCrossForm form(t.ctx);
   Objects(&form);
   Find<QComboBox>(&form, "cbCompass")->setCurrentText("Deviant");

@@ -33,7 +33,7 @@ class Navigate : public ::testing::Test {
   void SetUp() override {
     const auto kurssi = ReadTextFile(ShippedDataFile("Kurssi.cmp"));
     ASSERT_TRUE(kurssi) << "the example compass table ships in data/";
-    t.program.Write("Kurssi.cmp", *kurssi);
+    t.settings.Write("Kurssi.cmp", *kurssi);
     form = std::make_unique<TNaviForm>(t.ctx);
   }
   void Position(const char* latDeg, const char* latMin, bool south, const char* lonDeg, const char* lonMin,
@@ -457,12 +457,12 @@ TEST_F(Navigate, UndoEndToStartAndSettingsSurviveARestart) {
 
 TEST_F(Navigate, DamagedUndoSnapshotIsHarmless) {
   for (const char* text : {"", "garbage\n\x01\xff", "[NaviForm]\nLatDeg1", "[NaviForm]\nLatDeg1=-1\nLonDeg1=5"}) {
-    t.program.Write("SETS.INI", text);
+    t.settings.Write("SETS.INI", text);
     Type(w(), "edLonDeg1", "7");
     Click(w(), "btnUndo");
     EXPECT_EQ(Text(w(), "edLonDeg1"), "7") << text;
   }
-  t.program.Write("SETS.INI", "[NaviForm]\nLatDeg1=12\nLatMin1=x\n");
+  t.settings.Write("SETS.INI", "[NaviForm]\nLatDeg1=12\nLatMin1=x\n");
   Click(w(), "btnUndo");  // a truncated snapshot restores what it has and empties the rest
   EXPECT_EQ(Text(w(), "edLatDeg1"), "12");
   EXPECT_EQ(Text(w(), "edLatMin1"), "x");

@@ -71,5 +71,26 @@ TEST_F(NavWindTest, EntryChecks) {
   EXPECT_EQ(t.platform.LastMessage(), "0.0 .. 30.0");
 }
 
+// Enter counts the box the cursor is in; the values come back in the next session; Esc closes.
+TEST_F(NavWindTest, EnterCountsItsOwnBoxAndValuesAreKept) {
+  const std::pair<const char*, const char*> typed[] = {{"edSailCourse", "0"}, {"edBoatSpeed", "5"},
+                                                       {"edAppWindDir", "30"}, {"edAppWindSpeed", "10"},
+                                                       {"edBoatSp", "5"},      {"edWindSp", "10"},
+                                                       {"edAngle", "90"}};
+  for (const auto& [name, text] : typed) Type(&form, name, text);
+  form.show();
+  PressKey(&form, "edAppWindSpeed", Qt::Key_Return);
+  EXPECT_EQ(Text(&form, "lbTrWindDir"), "54\u00b0");
+  EXPECT_EQ(Text(&form, "lbSpeed"), "");
+  PressKey(&form, "edAngle", Qt::Key_Enter);
+  EXPECT_EQ(Text(&form, "lbSpeed"), "11.2  kn");
+  PressKey(&form, "edAngle", Qt::Key_Escape);
+  EXPECT_FALSE(form.isVisible());
+  TNavWindForm next(t.ctx);
+  EXPECT_EQ(Text(&next, "edAppWindDir"), "30");
+  EXPECT_EQ(Text(&next, "edAngle"), "90");
+  EXPECT_TRUE(IsChecked(&next, "RadioButton2"));
+}
+
 }  // namespace
 }  // namespace veltrane::test

@@ -1,5 +1,6 @@
 #include "convert/ui/conversions_window.h"
 
+#include <QApplication>
 #include <gtest/gtest.h>
 
 #include "support/ui_driver.h"
@@ -58,6 +59,34 @@ TEST(ConversionsWindow, PrintsItsImage) {
   Click(&form, "Print1");
   EXPECT_EQ(t.platform.printCount, 1);
   EXPECT_GT(t.program.Read("conversions.pdf").size(), 1000u);
+}
+
+// Each result stands below the unit choices, beside its own unit; what was typed comes back with
+// its results in the next session.
+TEST(ConversionsWindow, ResultsStandApartAndTypedValuesComeBack) {
+  TestContext t;
+  {
+    TConvForm form(t.ctx);
+    form.show();
+    Type(&form, "edtSpeed", "25");
+    Click(&form, "rbSpeedknots");
+    QApplication::processEvents();
+    const QWidget* lastUnit = Find<QWidget>(&form, "rbSpeedbeaufort");
+    for (const char* result : {"edtSpeedResult1", "edtSpeedResult2", "edtSpeedResult3"}) {
+      const QWidget* r = Find<QWidget>(&form, result);
+      EXPECT_GT(r->y(), lastUnit->y() + lastUnit->height() - 1) << result;
+    }
+    const QRect value = Find<QWidget>(&form, "edtSpeedResult1")->geometry();
+    EXPECT_NEAR(Find<QWidget>(&form, "edtSpeedUnit1")->geometry().center().y(), value.center().y(), 2);
+    form.close();
+  }
+  TConvForm next(t.ctx);
+  EXPECT_EQ(Text(&next, "edtSpeed"), "25");
+  EXPECT_TRUE(IsChecked(&next, "rbSpeedknots"));
+  EXPECT_EQ(Text(&next, "edtSpeedResult1"), "12.9");
+  EXPECT_EQ(Text(&next, "edtSpeedUnit1"), "m/s");
+  Click(&next, "Help1");
+  EXPECT_EQ(t.platform.helpPages, std::vector<std::string>{"conversions.html"});
 }
 
 }  // namespace

@@ -4,6 +4,9 @@
 
 #include <QApplication>
 #include <QLineEdit>
+#include <QRadioButton>
+#include <QTest>
+#include <QVBoxLayout>
 
 #include "foundation/checks.h"
 #include "foundation/ini_file.h"
@@ -17,15 +20,38 @@ using namespace veltrane::test;
 
 class SampleForm : public FormBase {
  public:
-  explicit SampleForm(AppContext& ctx) : FormBase(ctx, "SampleForm", "Sample", "fSample") {
-    edit = new QLineEdit(this);
+  explicit SampleForm(AppContext& ctx, const QString& name = "SampleForm") : FormBase(ctx, name, "Sample", "fSample") {
+    auto* central = new QWidget(this);
+    auto* layout = new QVBoxLayout(central);
+    edit = new QLineEdit(central);
     edit->setObjectName("edCourse");
-    setCentralWidget(edit);
+    result = new QLineEdit(central);
+    result->setObjectName("edResult");
+    result->setReadOnly(true);
+    east = new QRadioButton("E", central);
+    east->setObjectName("rbEast");
+    west = new QRadioButton("W", central);
+    west->setObjectName("rbWest");
+    west->setChecked(true);
+    for (QWidget* w : std::initializer_list<QWidget*>{edit, result, east, west}) layout->addWidget(w);
+    setCentralWidget(central);
     WatchEntry(edit, [&ctx](const std::string& t) { return CheckIntRange(t, 359, ctx.platform); });
     AddMenuAction("Help1", "&Help", [this] { OpenHelp(); });
   }
+  using FormBase::CloseOnEscape;
+  using FormBase::KeepTypedValues;
+  using FormBase::SetDefaultAction;
   QLineEdit* edit;
+  QLineEdit* result;
+  QRadioButton* east;
+  QRadioButton* west;
 };
+
+void WriteEntry(TestContext& t, const std::string& key, const std::string& value) {
+  IniFile ini(t.ctx.SettingsFile());
+  ini.Write("VeltraneForm", key, value);
+  ASSERT_TRUE(ini.Commit());
+}
 
 TEST(FormBase, EntryCheckBeepsSaysAndSelectsTheText) {
   TestContext t;
@@ -84,11 +110,84 @@ TEST(FormBase, DamagedPositionEntryIsIgnored) {
   }
 }
 
-TEST(FormBase, HelpOpensTheContents) {
+TEST(FormBase, HelpAndF1OpenTheWindowsOwnPage) {
+  TestContext t;
+  SampleForm sample(t.ctx);
+  Click(&sample, "Help1");
+  SampleForm tides(t.ctx, "NavTideForm");
+  tides.show();
+  tides.activateWindow();
+  ASSERT_TRUE(QTest::qWaitForWindowActive(&tides));
+  PressKey(&tides, "edCourse", Qt::Key_F1);
+  EXPECT_EQ(t.platform.helpPages, (std::vector<std::string>{"index.html", "calculators.html#tides"}));
+}
+
+TEST(FormBase, PositionSurvivesFiveSessionsAndAnUnreachableOneComesOnScreen) {
+  TestContext t;
+  t.platform.screen.available = {{0, 0, 1280, 994}};
+  WriteEntry(t, "fSample", "0,7,12");
+  for (int session = 0; session < 5; ++session) {
+    SampleForm form(t.ctx);
+    form.show();
+    form.close();
+  }
+  EXPECT_EQ(IniFile(t.ctx.SettingsFile()).Read("VeltraneForm", "fSample", ""), "0,7,12");
+  WriteEntry(t, "fSample", "0,-500,-500");
+  SampleForm lost(t.ctx);
+  EXPECT_EQ(lost.pos(), QPoint(0, 0));
+  WriteEntry(t, "fSample", "0,2000,100");
+  SampleForm below(t.ctx);
+  EXPECT_EQ(below.pos(), QPoint(100, 994 - 30));
+}
+
+TEST(FormBase, TypedValuesAndChoicesComeBackNextSession) {
+  TestContext t;
+  {
+    SampleForm form(t.ctx);
+    form.KeepTypedValues();
+    EXPECT_EQ(Text(&form, "edCourse"), "");  // nothing kept yet: the window's own first values
+    EXPECT_TRUE(IsChecked(&form, "rbWest"));
+    Type(&form, "edCourse", "245");
+    form.result->setText("computed");
+    Click(&form, "rbEast");
+    form.close();
+  }
+  SampleForm next(t.ctx);
+  next.KeepTypedValues();
+  EXPECT_EQ(Text(&next, "edCourse"), "245");
+  EXPECT_EQ(Text(&next, "edResult"), "");
+  EXPECT_TRUE(IsChecked(&next, "rbEast"));
+  EXPECT_FALSE(IsChecked(&next, "rbWest"));
+  EXPECT_TRUE(t.platform.messages.empty());
+}
+
+TEST(FormBase, AKeptValueIsNotCheckedAgainAtStart) {
+  TestContext t;
+  {
+    IniFile ini(t.ctx.SettingsFile());
+    ini.Write("SampleForm", "Typed.edCourse", "999");
+    ASSERT_TRUE(ini.Commit());
+  }
+  SampleForm form(t.ctx);
+  form.KeepTypedValues();
+  EXPECT_EQ(Text(&form, "edCourse"), "999");
+  EXPECT_TRUE(t.platform.messages.empty());
+}
+
+TEST(FormBase, EnterRunsTheCountAndEscClosesASmallWindow) {
   TestContext t;
   SampleForm form(t.ctx);
-  Click(&form, "Help1");
-  EXPECT_EQ(t.platform.helpPages, std::vector<std::string>{"index.html"});
+  int counts = 0;
+  form.SetDefaultAction([&counts] { ++counts; });
+  form.show();
+  PressKey(&form, "edCourse", Qt::Key_Return);
+  PressKey(&form, "edCourse", Qt::Key_Enter);
+  EXPECT_EQ(counts, 2);
+  PressKey(&form, "edCourse", Qt::Key_Escape);
+  EXPECT_TRUE(form.isVisible());  // a main window stays
+  form.CloseOnEscape();
+  PressKey(&form, "edCourse", Qt::Key_Escape);
+  EXPECT_FALSE(form.isVisible());
 }
 
 }  // namespace

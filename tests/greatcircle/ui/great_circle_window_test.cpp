@@ -1,5 +1,6 @@
 #include "greatcircle/ui/great_circle_window.h"
 
+#include <QApplication>
 #include <QComboBox>
 #include <QLineEdit>
 #include <QTableWidget>
@@ -241,8 +242,10 @@ TEST_F(GreatWindow, StepRules) {
   EXPECT_EQ(FilledRows(form.get()), 16);
 }
 
-TEST_F(GreatWindow, InitClearsEverything) {
+TEST_F(GreatWindow, InitClearsEverythingAndShrinksBack) {
   Open();
+  QApplication::processEvents();
+  const int heightAtStart = form->height();
   Click(form.get(), "Demo1");
   Click(form.get(), "Ok");
   Click(form.get(), "CountRoute");
@@ -251,10 +254,24 @@ TEST_F(GreatWindow, InitClearsEverything) {
     EXPECT_EQ(Text(form.get(), name), "") << name;
   EXPECT_EQ(FilledRows(form.get()), 0);
   EXPECT_FALSE(IsVisible(form.get(), "Panel2"));
+  QApplication::processEvents();
+  EXPECT_EQ(form->height(), heightAtStart);
+}
+
+TEST_F(GreatWindow, EnterCountsAndTypedPointsComeBack) {
+  Open();
+  TypePoint(form.get(), 1, "60", "9.7", "24", "57.3");
+  TypePoint(form.get(), 5, "59", "20", "18", "3");
+  PressKey(form.get(), "Edit8", Qt::Key_Return);
+  EXPECT_FALSE(Text(form.get(), "Edit18").empty());
+  form->close();
+  TGreatForm next(t.ctx);
+  EXPECT_EQ(Text(&next, "Edit2"), "9.7");
+  EXPECT_EQ(Text(&next, "Edit7"), "18");
 }
 
 TEST_F(GreatWindow, PlaceNamesFromTheFile) {
-  t.program.Write("Position.txt",
+  t.settings.Write("Position.txt",
                   "Sydney=-33_51.7_S,-151_12.7_E\n"
                   "no equals sign here\n"
                   "   =1_0_N,1_0_W\n"
@@ -292,7 +309,7 @@ TEST_F(GreatWindow, PlaceNamesFromTheFile) {
 
 TEST_F(GreatWindow, MissingPositionFile) {
   Open();
-  EXPECT_EQ(t.platform.messages, std::vector<std::string>{"File Not Found " + t.program.File("Position.txt")});
+  EXPECT_EQ(t.platform.messages, std::vector<std::string>{"File Not Found " + t.settings.File("Position.txt")});
   auto* start = Find<QComboBox>(form.get(), "cbxStart");
   start->setEditText("Sydney");
   emit start->lineEdit()->returnPressed();
@@ -300,22 +317,22 @@ TEST_F(GreatWindow, MissingPositionFile) {
 }
 
 TEST_F(GreatWindow, SavingPlaces) {
-  t.program.Write("Position.txt", "Lisbon=38_42_N,9_8_W");
+  t.settings.Write("Position.txt", "Lisbon=38_42_N,9_8_W");
   Open();
   Click(form.get(), "Demo1");
   Click(form.get(), "BitBtn1");
   EXPECT_EQ(t.platform.LastMessage(), "Position Saved to File");
   Click(form.get(), "BitBtn2");
-  EXPECT_EQ(t.program.Read("Position.txt"),
+  EXPECT_EQ(t.settings.Read("Position.txt"),
             "Lisbon=38_42_N,9_8_W\nSan Francisco=37_47.5_N,122_27.8_W\nSydney=-33_51.7_S,-151_12.7_E\n");
   EXPECT_EQ(Find<QComboBox>(form.get(), "cbxStart")->count(), 3);
 
   // A name already in the file changes nothing and says nothing.
-  const std::string saved = t.program.Read("Position.txt");
+  const std::string saved = t.settings.Read("Position.txt");
   t.platform.Clear();
   Click(form.get(), "BitBtn2");
   EXPECT_TRUE(t.platform.messages.empty());
-  EXPECT_EQ(t.program.Read("Position.txt"), saved);
+  EXPECT_EQ(t.settings.Read("Position.txt"), saved);
 
   Type(form.get(), "Edit5", "");
   Click(form.get(), "BitBtn2");

@@ -49,7 +49,7 @@ struct Editor : ::testing::Test {
   Editor() { form.SetConfirmationDialog(&dialog); }
   std::string Memo() { return Text(&form, "Memo1"); }
   void OpenPositions(const std::string& text) {
-    t.program.Write("Position.txt", text);
+    t.settings.Write("Position.txt", text);
     form.show();
     Click(&form, "PositioLd");
   }
@@ -77,18 +77,18 @@ TEST_F(Editor, SaveKeepsABackupAndCancelSaveBringsItBack) {
   Find<QPlainTextEdit>(&form, "Memo1")->setPlainText("Hobart=-42_53_S,-147_19.5_E");
   Click(&form, "Save1");
   EXPECT_EQ(t.platform.LastMessage(), "Saved to File Position.txt");
-  EXPECT_EQ(t.program.Read("Position.txt"), "Hobart=-42_53_S,-147_19.5_E\n");
-  EXPECT_EQ(t.program.Read("Position.~txt"), "Lisbon=38_42_N,9_8_W\n");
+  EXPECT_EQ(t.settings.Read("Position.txt"), "Hobart=-42_53_S,-147_19.5_E\n");
+  EXPECT_EQ(t.settings.Read("Position.~txt"), "Lisbon=38_42_N,9_8_W\n");
 
   Click(&form, "Undo1");
   EXPECT_EQ(t.platform.LastMessage(), "Position.~txt Undone Position.txt");
-  EXPECT_EQ(t.program.Read("Position.txt"), "Lisbon=38_42_N,9_8_W\n");
+  EXPECT_EQ(t.settings.Read("Position.txt"), "Lisbon=38_42_N,9_8_W\n");
   EXPECT_EQ(Memo(), "Lisbon=38_42_N,9_8_W");
   // Without a backup there is nothing to undo.
   t.platform.Clear();
   Click(&form, "Undo1");
   EXPECT_TRUE(t.platform.messages.empty());
-  EXPECT_EQ(t.program.Read("Position.txt"), "Lisbon=38_42_N,9_8_W\n");
+  EXPECT_EQ(t.settings.Read("Position.txt"), "Lisbon=38_42_N,9_8_W\n");
 }
 
 struct CountingListener : PlaceFileListener {
@@ -191,20 +191,27 @@ TEST_F(Editor, SortPutsBlankLinesLast) {
   EXPECT_EQ(Memo(), "Alpha=1_0_N,1_0_W\nbeta=1_0_N,1_0_W\ngamma=1_0_N,1_0_W\n");
 }
 
-TEST_F(Editor, SearchFindsWithoutRegardToCaseAndGoesOn) {
+TEST_F(Editor, SearchFindsWithoutRegardToCaseAndGoesRoundOnce) {
   OpenPositions("Lisbon=38_42_N,9_8_W\nHobart=-42_53_S,147_19.5_E\nlisbon2=1_0_N,1_0_W\n");
   auto* memo = Find<QPlainTextEdit>(&form, "Memo1");
   for (int i = 0; i < 3; ++i) t.platform.findAnswers.push_back(FindRequest{"LISBON", false});
+  t.platform.findAnswers.push_back(FindRequest{"Sydney", false});
+  // From below the first match: the next one, then round to the top.
+  QTextCursor below = memo->textCursor();
+  below.setPosition(10);
+  memo->setTextCursor(below);
+  Click(&form, "Search1");
+  EXPECT_EQ(memo->textCursor().selectedText().toStdString(), "lisbon");
+  EXPECT_EQ(memo->textCursor().selectionStart(), 48);
   Click(&form, "Search1");
   EXPECT_EQ(memo->textCursor().selectionStart(), 0);
   EXPECT_EQ(memo->textCursor().selectedText().toStdString(), "Lisbon");
   Click(&form, "Search1");
-  EXPECT_EQ(memo->textCursor().selectedText().toStdString(), "lisbon");
-  EXPECT_GT(memo->textCursor().selectionStart(), 20);
-  t.platform.Clear();
+  EXPECT_EQ(memo->textCursor().selectionStart(), 48);
+  EXPECT_TRUE(t.platform.messages.empty());
   Click(&form, "Search1");
   EXPECT_EQ(t.platform.LastMessage(), "Not Found");
-  EXPECT_EQ(memo->textCursor().position(), 0);
+  EXPECT_EQ(memo->textCursor().selectionStart(), 48);
 }
 
 TEST_F(Editor, KeepsItsPlaceAndSize) {

@@ -63,6 +63,7 @@ TEST(AvoidanceWindow, DemonstrationTakenOverFromTheStormCentre) {
 
   Click(&w.avoid, "Situation");
   EXPECT_TRUE(w.plot.isVisible());
+  EXPECT_EQ(Text(&w.plot, "lbLegend"), "B: boat    C: cyclone    1: now    2: at the closest point");
   EXPECT_FALSE(IsEnabled(&w.avoid, "Situation"));
   const std::string listing = Text(&w.plot, "Memo1");
   EXPECT_THAT(listing, HasSubstr("CPA_Time: 4.8\n"));

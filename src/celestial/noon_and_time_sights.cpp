@@ -1,8 +1,8 @@
-#include "celestial/special_sights.h"
+#include "celestial/noon_and_time_sights.h"
 
 #include <cmath>
 
-#include "astro/rise_transit_set.h"
+#include "astro/body_rise_set.h"
 #include "astro/sidereal_time.h"
 #include "astro/sun.h"
 #include "foundation/angles.h"
@@ -11,7 +11,6 @@ namespace veltrane {
 namespace {
 
 constexpr double kOneDayInCenturies = 1.0 / 36525.0;
-constexpr double kSunStandardAltitude = -0.8333;
 
 }  // namespace
 
@@ -25,7 +24,7 @@ double NoonTime(const TDateRec& date, double lonWest, double latitude) {
     in.ra[i] = sun.ra;
     in.dec[i] = sun.dec;
   }
-  in.h0 = kSunStandardAltitude;
+  in.h0 = kSunRiseSetAltitude;
   in.latitude = latitude;
   in.lonWest = lonWest;
   in.jd0 = at0h.jd0;

@@ -1,4 +1,4 @@
-#include "celestial/special_sights.h"
+#include "celestial/noon_and_time_sights.h"
 
 #include <gtest/gtest.h>
 

@@ -1,0 +1,69 @@
+// Rising and setting of the Sun, the Moon and a star on a day, with each body's altitude.
+#include <gtest/gtest.h>
+
+#include <cmath>
+
+#include "astro/body_rise_set.h"
+#include "foundation/calendar.h"
+
+namespace veltrane {
+namespace {
+
+RiseSetDay Day(double jd0, double latitude, double lonWest) {
+  RiseSetDay day;
+  day.jd0 = jd0;
+  day.deltaT = DeltaT(JulianCenturiesSinceJ2000(jd0));
+  day.latitude = latitude;
+  day.lonWest = lonWest;
+  return day;
+}
+
+double Minutes(double dayFraction) { return dayFraction * 1440.0; }
+
+constexpr double kMidsummer2024 = 2460482.5;  // 2024 June 21, 0h UT
+constexpr double kMidwinter2024 = 2460665.5;  // 2024 December 21, 0h UT
+constexpr double kNewYear2024 = 2460310.5;    // 2024 January 1, 0h UT
+
+TEST(BodyRiseSet, SunAtGreenwichAtMidsummer) {
+  // Sunrise 04:43 and sunset 21:21 British Summer Time.
+  const RiseTransitSetResult r = RiseTransitSetFor(RiseSetBody::Sun, Day(kMidsummer2024, 51.4779, 0.0));
+  ASSERT_EQ(r.status, HorizonStatus::Crosses);
+  EXPECT_NEAR(Minutes(r.rise), 3 * 60 + 43, 1.0);
+  EXPECT_NEAR(Minutes(r.transit), 12 * 60 + 2, 1.0);
+  EXPECT_NEAR(Minutes(r.set), 20 * 60 + 21, 1.0);
+}
+
+// Bodies whose highest altitude lies between two of the standard altitudes: each body's own
+// altitude decides whether it rises.
+TEST(BodyRiseSet, EachBodyRisesByItsOwnAltitude) {
+  const StarCatalogueData sirius = ReadStarCatalogueData("06:45:08.9", "-16:42:58", "-0.0385", "-1.205");
+  const struct {
+    RiseSetBody body;
+    double jd0, latitude;
+    HorizonStatus status;
+  } cases[] = {
+      // The midwinter Sun at noon 0.70 degrees below the horizon: its upper limb, lifted by
+      // refraction, still shows.
+      {RiseSetBody::Sun, kMidwinter2024, 67.26, HorizonStatus::Crosses},
+      {RiseSetBody::Sun, kMidwinter2024, 67.45, HorizonStatus::Never},
+      {RiseSetBody::Sun, kMidsummer2024, 80.0, HorizonStatus::Always},
+      // Sirius culminating 0.70 degrees below the horizon stays below: a star has no disc.
+      {RiseSetBody::Star, kNewYear2024, 73.95, HorizonStatus::Never},
+      {RiseSetBody::Star, kNewYear2024, 73.75, HorizonStatus::Crosses},
+      {RiseSetBody::Star, kNewYear2024, -73.3, HorizonStatus::Always},
+      {RiseSetBody::Moon, kMidsummer2024, 51.4779, HorizonStatus::Crosses},
+  };
+  for (const auto& c : cases) {
+    EXPECT_EQ(RiseTransitSetFor(c.body, Day(c.jd0, c.latitude, 0.0), sirius).status, c.status)
+        << static_cast<int>(c.body) << " " << c.latitude;
+  }
+}
+
+TEST(BodyRiseSet, JulianCenturiesCountFromJ2000) {
+  EXPECT_EQ(JulianCenturiesSinceJ2000(2451545.0), 0.0);
+  EXPECT_EQ(JulianCenturiesSinceJ2000(2451545.0 + 36525.0), 1.0);
+  EXPECT_EQ(JulianCenturiesSinceJ2000(2415020.0), -1.0);  // J1900.0
+}
+
+}  // namespace
+}  // namespace veltrane
