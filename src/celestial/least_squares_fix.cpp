@@ -89,10 +89,7 @@ class Solver {
     Pass p;
     for (size_t i : used_) {
       const PreparedSight& sight = request_.sights[i];
-      std::optional<PositionRecord> then = at;
-      if (request_.motion)
-        then = Run(at, request_.motion->course,
-                   request_.motion->speed * HoursBetween(request_.fixTime, sight.utc));
+      const std::optional<PositionRecord> then = CarriedTo(at, request_.fixTime, sight.utc, request_.motion);
       if (!then) return std::nullopt;
       p.reductions.push_back(ReduceSight(sight, *then));
       p.normal.Add(p.reductions.back().place.zn, -p.reductions.back().intercept.miles);
@@ -132,6 +129,19 @@ double HoursBetween(const SightInstant& from, const SightInstant& to) {
   return (b - a) * 24.0 + to.ut - from.ut;
 }
 
+std::optional<PositionRecord> CarriedTo(const PositionRecord& atFix, const SightInstant& fixTime,
+                                        const SightInstant& sightTime, const std::optional<VesselMotion>& motion) {
+  if (!motion) return atFix;
+  return Run(atFix, motion->course, motion->speed * HoursBetween(fixTime, sightTime));
+}
+
+SightInstant LatestSightTime(const std::vector<PreparedSight>& sights) {
+  SightInstant latest = sights.front().utc;
+  for (const PreparedSight& s : sights)
+    if (HoursBetween(latest, s.utc) > 0.0) latest = s.utc;
+  return latest;
+}
+
 LeastSquaresFix SolveFix(const FixRequest& request) {
   LeastSquaresFix fix;
   const size_t count = request.sights.size();
@@ -145,6 +155,7 @@ LeastSquaresFix SolveFix(const FixRequest& request) {
   std::optional<size_t> worst;
   for (size_t i = 0; i < count; ++i) {
     fix.sights[i].residual = s.last[i].intercept.miles;
+    fix.sights[i].fixZn = s.last[i].place.zn;
     if (!worst || std::fabs(fix.sights[i].residual) > std::fabs(fix.sights[*worst].residual)) worst = i;
   }
   // With two sights both lines pass through the fix: nothing to tell a blunder by.

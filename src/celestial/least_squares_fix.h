@@ -48,6 +48,7 @@ struct SightFit {
   double intercept = 0.0;  // from the DR position, 60 (Hc - Ho) miles: negative towards
   double zn = 0.0;         // azimuth from the DR position
   double residual = 0.0;   // from the fix, miles, the same sign convention
+  double fixZn = 0.0;      // azimuth from the fix
   bool blunder = false;
 };
 
@@ -62,6 +63,13 @@ struct LeastSquaresFix {
 
 // Hours from the fix time to the sight's time (negative before it).
 double HoursBetween(const SightInstant& from, const SightInstant& to);
+
+// Where the vessel was at the sight's time when it is at `atFix` at the fix time: carried back
+// (or on) along its track; unmoved without motion. Nothing when the run would cross a pole.
+std::optional<PositionRecord> CarriedTo(const PositionRecord& atFix, const SightInstant& fixTime,
+                                        const SightInstant& sightTime, const std::optional<VesselMotion>& motion);
+// The latest of the sights' times, the fix time unless another is given; the sights must not be empty.
+SightInstant LatestSightTime(const std::vector<PreparedSight>& sights);
 
 LeastSquaresFix SolveFix(const FixRequest& request);
 

@@ -93,6 +93,20 @@ std::string Limits(const char* what, double low, double high) {
   return std::string(what) + " must be a number from " + Str(low, 0) + " to " + Str(high, 0);
 }
 
+std::optional<LoggedSight> SightOf(const std::vector<std::string>& f, std::string& message);
+
+}  // namespace
+
+LoggedSightReading ReadSightFields(const std::vector<std::string>& f) {
+  if (f.size() != kColumns)
+    return {std::nullopt, std::to_string(kColumns) + " fields expected, " + std::to_string(f.size()) + " found"};
+  std::string message;
+  std::optional<LoggedSight> sight = SightOf(f, message);
+  return {std::move(sight), message};
+}
+
+namespace {
+
 // The row's sight, or the message of its first fault.
 std::optional<LoggedSight> SightOf(const std::vector<std::string>& f, std::string& message) {
   LoggedSight s;
@@ -203,16 +217,11 @@ SightLogReading ReadSightLog(const std::string& text) {
       r.problems.push_back(where + "a quoted field is not closed");
       continue;
     }
-    if (rec.fields.size() != kColumns) {
-      r.problems.push_back(where + std::to_string(kColumns) + " fields expected, " +
-                           std::to_string(rec.fields.size()) + " found");
-      continue;
-    }
-    std::string message;
-    if (std::optional<LoggedSight> s = SightOf(rec.fields, message))
-      r.sights.push_back(std::move(*s));
+    LoggedSightReading row = ReadSightFields(rec.fields);
+    if (row.sight)
+      r.sights.push_back(std::move(*row.sight));
     else
-      r.problems.push_back(where + message);
+      r.problems.push_back(where + row.message);
   }
   return r;
 }

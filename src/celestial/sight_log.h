@@ -44,6 +44,14 @@ std::string LogLimbName(Limb limb);
 // The fields of one sight checked; a message naming the first fault, empty when it is sound.
 std::string CheckLoggedSight(const LoggedSight& sight);
 
+struct LoggedSightReading {
+  std::optional<LoggedSight> sight;
+  std::string message;  // the first fault, "the pressure must be a number from 950 to 1080"
+};
+// The ten columns of one row as the log or the window's fields give them; empty numbers take
+// the standard values (no index error, eye at the sea, 1010 mb, 10 degrees C, lower limb).
+LoggedSightReading ReadSightFields(const std::vector<std::string>& fields);
+
 struct SightLogReading {
   std::vector<LoggedSight> sights;
   std::vector<std::string> problems;  // one per line that was not taken, "Line 4: ..."

@@ -101,9 +101,9 @@ Result FixOfSights(const SightsFixOptions& o) {
     const PreparedSightReading p = PrepareSight(s, stars.value_or(std::vector<StarRecord>{}));
     if (!p.sight) return ErrorResult(p.message);
     request.sights.push_back(*p.sight);
-    if (request.sights.size() == 1 || HoursBetween(request.fixTime, s.utc) > 0.0) request.fixTime = s.utc;
   }
-  if (o.fixTimeGiven->count()) request.fixTime = InstantOf(o.fixTime);
+  if (request.sights.empty()) return ErrorResult(kMsgTooFewSights);
+  request.fixTime = o.fixTimeGiven->count() ? InstantOf(o.fixTime) : LatestSightTime(request.sights);
   request.dr = {0.0, o.dr.lat, -o.dr.lon};
   if (o.course) request.motion = VesselMotion{*o.course, *o.speed};
   request.sigmaArcmin = o.sigma.value_or(kDefaultSigmaArcmin);
