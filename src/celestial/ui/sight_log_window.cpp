@@ -59,6 +59,8 @@ QTableWidget* Table(QWidget* parent, const char* name, const char* const* column
   t->setEditTriggers(QAbstractItemView::NoEditTriggers);
   t->setSelectionBehavior(QAbstractItemView::SelectRows);
   t->setSelectionMode(QAbstractItemView::SingleSelection);
+  t->setMinimumHeight(150);
+  t->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
   return t;
 }
 

@@ -65,7 +65,9 @@ void PaintSightPlot(QPainter& p, const QRect& area, const std::optional<SightPlo
     const QPointF w = at(*data->withoutBlunder);
     p.setPen(QPen(Qt::red, 2));
     p.drawEllipse(w, 4.0, 4.0);
-    p.drawText(w + QPointF(6, 12), "Without blunder");
+    // Left of its mark, clear of the fix's label on the right.
+    const QString text = "Without blunder";
+    p.drawText(w + QPointF(-6 - p.fontMetrics().horizontalAdvance(text), 16), text);
   }
   // The DR position as a small square.
   const QPointF dr = at(data->dr);
@@ -86,7 +88,7 @@ void PaintSightPlot(QPainter& p, const QRect& area, const std::optional<SightPlo
 
 SightPlotView::SightPlotView(QWidget* parent) : QWidget(parent) {
   setObjectName("pbPlot");
-  setMinimumSize(320, 320);
+  setMinimumSize(360, 360);
 }
 
 void SightPlotView::Show(std::optional<SightPlotData> data) {
