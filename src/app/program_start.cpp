@@ -26,6 +26,7 @@
 #include "storm/ui/storm_window.h"
 #include "storm/ui/storm_position_window.h"
 #include "celestial/ui/celestial_window.h"
+#include "celestial/ui/sight_log_window.h"
 #include "greatcircle/ui/great_circle_window.h"
 #include "convert/ui/conversions_window.h"
 #include "greatcircle/ui/position_editor_window.h"
@@ -96,6 +97,9 @@ Program::Program(Platform& platform, std::string settingsFolder, std::string pro
   auto* brellin = Create<TBrellinForm>(static_cast<NavigateLink*>(navigate), static_cast<StarPicker*>(stars));
   t.brellin = brellin;
   t.withSettings.push_back(brellin);
+  auto* sightLog = Create<TSightLogForm>(static_cast<NavigateLink*>(navigate));
+  t.withSettings.push_back(sightLog);
+  brellin->SetSightLogWindow(sightLog);
   t.conversions = Create<TConvForm>();
   t.others.push_back(t.conversions);
   auto* indications = Create<TIndicationsForm>();

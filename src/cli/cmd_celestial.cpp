@@ -6,9 +6,11 @@
 #include "celestial/body_ephemeris.h"
 #include "celestial/lines_of_position.h"
 #include "celestial/sight_corrections.h"
+#include "celestial/sight_reduction.h"
 #include "celestial/noon_and_time_sights.h"
 #include "cli/catalogue_star.h"
 #include "cli/commands.h"
+#include "cli/sight_log_fix.h"
 #include "foundation/angles.h"
 #include "foundation/calendar.h"
 #include "foundation/numbers.h"
@@ -94,15 +96,6 @@ std::optional<PlacedBody> Place(const BodyChoice& b, const SightObserver& observ
   return PlacedBody{body, BodyEphemeris(body, star ? &star->data : nullptr, observer, {DateOf(utc), utc.hours})};
 }
 
-CorrectedSight Correct(NavBody body, double hs, const SextantData& s, const BodyPlace& p) {
-  switch (body) {
-    case NavBody::Sun: return CorrectSunSight(hs, s, p.radiusVector);
-    case NavBody::Moon: return CorrectMoonSight(hs, s, p.parallax);
-    case NavBody::Star: return CorrectStarSight(hs, s);
-    default: return CorrectPlanetSight(hs, s, p.parallax, body == NavBody::Venus || body == NavBody::Mars);
-  }
-}
-
 struct SightOptions {
   BodyChoice body;
   UtcTime utc;
@@ -118,7 +111,7 @@ Result Sight(const SightOptions& o) {
   const std::optional<PlacedBody> b = Place(o.body, observer, o.utc, error);
   if (!b) return ErrorResult(error);
   const BodyPlace& p = b->place;
-  const CorrectedSight c = Correct(b->body, o.hs, sextant, p);
+  const CorrectedSight c = CorrectForBody(b->body, o.hs, sextant, p);
   const Intercept i = PlotIntercept(observer.assumed, p.zn, c.observed, p.hc);
   Json lop = Json::Null();
   if (i.lop)
@@ -142,6 +135,7 @@ Result Sight(const SightOptions& o) {
 
 struct FixOptions {
   std::vector<std::string> lops;
+  SightsFixOptions log;
 };
 
 PositionRecord LopIn(const std::string& text) {
@@ -158,6 +152,10 @@ PositionRecord LopIn(const std::string& text) {
 }
 
 Result Fix(const FixOptions& o) {
+  if (o.log.sights) {
+    if (!o.lops.empty()) throw UsageError("--sights and --lop do not go together");
+    return FixOfSights(o.log);
+  }
   if (o.lops.size() != 2) throw UsageError("--lop: give exactly two lines");
   const std::optional<PositionRecord> fix = CrossLops(LopIn(o.lops[0]), LopIn(o.lops[1]));
   if (!fix) return ErrorResult(kMsgParallelLop);
@@ -244,8 +242,10 @@ void RegisterCelestialCommands(CommandSet& commands) {
   AddSextantOptions(s, sight->sextant);
 
   auto fix = std::make_shared<FixOptions>();
-  CLI::App* f = commands.Add("fix", "Where two lines of position cross", [fix] { return Fix(*fix); });
-  f->add_option("--lop", fix->lops, "a line of position, DIR,LAT,LON in degrees (give two)")->required();
+  CLI::App* f = commands.Add("fix", "Where two lines of position cross, or the best fit of a sight log's sights",
+                             [fix] { return Fix(*fix); });
+  f->add_option("--lop", fix->lops, "a line of position, DIR,LAT,LON in degrees (give two)");
+  AddSightsFixOptions(f, fix->log);
 
   auto noon = std::make_shared<NoonOptions>();
   CLI::App* n = commands.Add("noon", "UT of the Sun's meridian passage; with --hs the latitude by its altitude",

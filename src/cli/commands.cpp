@@ -38,6 +38,7 @@ void RegisterAllCommands(CommandSet& commands) {
   RegisterFoundationCommands(commands);
   RegisterGreatCircleCommands(commands);
   RegisterPlanetCommands(commands);
+  RegisterSightLogCommands(commands);
   RegisterStormCommands(commands);
   RegisterUpdateCommands(commands);
 }

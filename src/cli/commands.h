@@ -64,6 +64,7 @@ void RegisterConvertCommands(CommandSet& commands);
 void RegisterFoundationCommands(CommandSet& commands);
 void RegisterGreatCircleCommands(CommandSet& commands);
 void RegisterPlanetCommands(CommandSet& commands);
+void RegisterSightLogCommands(CommandSet& commands);
 void RegisterStormCommands(CommandSet& commands);
 void RegisterUpdateCommands(CommandSet& commands);
 

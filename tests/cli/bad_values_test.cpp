@@ -59,6 +59,7 @@ std::map<std::string, std::vector<std::string>> Baselines(const std::string& tab
                 "--distance", "10"}},
       {"moon", {"--utc", "1992-04-12T00:00:00", "--lat", "52", "--lon", "4.9", "--height", "10",
                 "--pressure", "1000", "--temp", "5"}},
+      {"plan-sights", {"--date", "2024-03-20", "--at", "40,-30", "--twilight", "morning", "--catalogue", stars}},
       {"planet", {"--name", "jupiter", "--utc", "2024-01-01T00:00:00", "--lat", "60", "--lon", "25"}},
       {"rise-set", {"--body", "star", "--name", "Sirius", "--date", "2024-01-01", "--lat", "60", "--lon", "10",
                     "--zone", "1", "--catalogue", stars}},

@@ -9,6 +9,7 @@
 
 #include "celestial/lines_of_position.h"
 #include "celestial/noon_and_time_sights.h"
+#include "celestial/sight_reduction.h"
 #include "celestial/ui/celestial_window.h"
 #include "foundation/angles.h"
 #include "foundation/degmin_field.h"
@@ -223,14 +224,7 @@ void TBrellinForm::ComputeBodySight() {
     return;  // the quick table gives no line of position
   }
   const double hs = DegMinToDeg(h->deg, h->min);
-  CorrectedSight c;
-  switch (body_) {
-    case NavBody::Sun: c = CorrectSunSight(hs, *sextant, place->radiusVector); break;
-    case NavBody::Moon: c = CorrectMoonSight(hs, *sextant, place->parallax); break;
-    case NavBody::Star: c = CorrectStarSight(hs, *sextant); break;
-    default:
-      c = CorrectPlanetSight(hs, *sextant, place->parallax, body_ == NavBody::Mars || body_ == NavBody::Venus);
-  }
+  const CorrectedSight c = CorrectForBody(body_, hs, *sextant, *place);
   ShowCorrection(c);
   if (c.observed < 0.0) return;
   const Intercept i = PlotIntercept(in->assumed, place->zn, c.observed, place->hc);

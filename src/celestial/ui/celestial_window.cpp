@@ -304,6 +304,9 @@ void TBrellinForm::BuildMenu() {
   QMenu* options = AddMenu("Options1", "Options");
   dastrow_ = AddMenuAction(options, "Dastrow1", "Dastrow", [this] { DastrowClick(); });
   dastrow_->setCheckable(true);
+  AddMenuAction(options, "SightLog1", "Sight log", [this] {
+    if (sightLog_) sightLog_->ShowForm();
+  });
   AddMenuAction("Help1", "&Help", [this] { OpenHelp(); });
 }
 

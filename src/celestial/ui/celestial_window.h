@@ -28,6 +28,8 @@ class TBrellinForm : public FormBase, public StarTaker, public UtcClockFace {
   // navigate and stars may be null (a window tested alone): their buttons then do nothing more.
   TBrellinForm(AppContext& ctx, NavigateLink* navigate, StarPicker* stars);
   void SaveSettings() override;
+  // The sight log opened from the Options menu; null leaves the item doing nothing.
+  void SetSightLogWindow(FormBase* sightLog) { sightLog_ = sightLog; }
   void TakeStar(const ChosenStar& star) override;
   void ShowUtc(const std::string& hhmmss) override;
 
@@ -94,6 +96,7 @@ class TBrellinForm : public FormBase, public StarTaker, public UtcClockFace {
 
   NavigateLink* navigate_;
   StarPicker* stars_;
+  FormBase* sightLog_ = nullptr;
 
   NavBody body_ = NavBody::Sun;
   ChosenStar star_;

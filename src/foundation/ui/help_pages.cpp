@@ -25,6 +25,7 @@ std::string HelpPageFor(const std::string& windowName) {
       {"AvoidgrafForm", "storm.html#avoidance"},
       {"ConvForm", "conversions.html"},
       {"BrellinForm", "celestial.html"},
+      {"SightLogForm", "sightlog.html"},
       {"MiravelForm", "miravel.html"},
       {"PlanetForm", "body.html"},
       {"IdentifyForm", "identify.html"},
