@@ -103,16 +103,15 @@ void TBrellinForm::HideReductionPanels() {
 
 void TBrellinForm::TakeNavigateEnd() {
   if (!navigate_) return;
-  const PositionTexts end = navigate_->EndPosition();
+  const PositionText end = navigate_->EndPosition();
   // An empty or unreadable end position leaves the assumed position as it is.
-  if (FieldAngle(end.latDeg, end.latMin, 90) && FieldAngle(end.lonDeg, end.lonMin, 180)) SetAssumedTexts(end);
+  if (FieldAngle(end.lat.deg, end.lat.min, 90) && FieldAngle(end.lon.deg, end.lon.min, 180)) SetAssumedTexts(end);
 }
 
 void TBrellinForm::WriteAssumed(const PositionRecord& assumed) {
-  const DegMin lat = SplitDegMinRounded(assumed.Lat);
-  const DegMin lon = SplitDegMinRounded(Norm180(assumed.Lon));
-  SetAssumedTexts({std::to_string(std::abs(lat.deg)), Str(lat.min, 1), std::to_string(std::abs(lon.deg)),
-                   Str(lon.min, 1), assumed.Lat > 0.0, Norm180(assumed.Lon) > 0.0});
+  PositionRecord shown = assumed;
+  shown.Lon = Norm180(assumed.Lon);
+  assumed_.Show(shown);
 }
 
 void TBrellinForm::ShowEphemeris(const BodyPlace& p) {
@@ -127,11 +126,12 @@ void TBrellinForm::ShowEphemeris(const BodyPlace& p) {
 // --- Readings -----------------------------------------------------------------------------
 
 std::optional<SightInputs> TBrellinForm::ReadInputs() {
-  for (QLineEdit* min : {edit2_, edit4_})
-    if (min->text().trimmed().isEmpty()) min->setText("0.0");
+  for (const AngleFields* angle : {&assumed_.lat, &assumed_.lon})
+    if (TextOf(angle->min).empty()) angle->min->setText("0.0");
   SightFieldTexts t;
-  t.latDeg = TextOf(edit1_), t.latMin = TextOf(edit2_), t.south = south_->isChecked();
-  t.lonDeg = TextOf(edit3_), t.lonMin = TextOf(edit4_), t.east = east_->isChecked();
+  const PositionText p = AssumedTexts();
+  t.latDeg = p.lat.deg, t.latMin = p.lat.min, t.south = p.lat.minus;
+  t.lonDeg = p.lon.deg, t.lonMin = p.lon.min, t.east = p.lon.minus;
   t.eyeHeight = TextOf(edtHeight_), t.pressure = TextOf(edtPressure_), t.temperature = TextOf(edtTemperature_);
   t.date = date_->date().toString("yyyy-MM-dd").toStdString();
   t.time = TextOf(edtTime_);
@@ -432,14 +432,14 @@ void TBrellinForm::ClockClick() {
 
 void TBrellinForm::Demo(int which) {
   struct DemoData {
-    PositionTexts position;
+    PositionText position;
     QDate date;
     const char *time, *measDeg, *measMin;
   };
   static const DemoData demos[] = {
-      {{"39", "46", "52", "24", true, true}, QDate(1977, 3, 31), "13:53:24", "47", "41"},
-      {{"41", "10", "22", "22", true, true}, QDate(1977, 6, 12), "10:54:14", "52", "36"},
-      {{"41", "22", "166", "35", true, false}, QDate(1977, 6, 11), "22:29:21", "54", "40"},
+      {{{"39", "46", false}, {"52", "24", false}}, QDate(1977, 3, 31), "13:53:24", "47", "41"},
+      {{{"41", "10", false}, {"22", "22", false}}, QDate(1977, 6, 12), "10:54:14", "52", "36"},
+      {{{"41", "22", false}, {"166", "35", true}}, QDate(1977, 6, 11), "22:29:21", "54", "40"},
   };
   const DemoData& d = demos[which];
   SetAssumedTexts(d.position);

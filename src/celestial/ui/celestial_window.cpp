@@ -92,27 +92,22 @@ void TBrellinForm::BuildControls() {
   lbAssumed->setToolTip("Init count");
   connect(lbAssumed, &ClickLabel::clicked, this, [this] { ResetClick(); });
   inputs->addWidget(lbAssumed, 0, 0, 1, 2);
-  auto angle = [&](const char* degName, const char* minName, QLineEdit*& deg, QLineEdit*& min) {
-    deg = NamedEdit(central, degName, 40);
-    deg->setToolTip("Degrees");
-    min = NamedEdit(central, minName, 50);
-    min->setToolTip("Minutes");
-  };
-  angle("Edit1", "Edit2", edit1_, edit2_);
-  angle("Edit3", "Edit4", edit3_, edit4_);
-  north_ = Radio(central, "RadioButton1", "North");
-  south_ = Radio(central, "RadioButton2", "South");
-  west_ = Radio(central, "RadioButton3", "West");
-  east_ = Radio(central, "RadioButton4", "East");
-  Pair(central, north_, south_);
-  Pair(central, west_, east_);
+  assumed_ = PositionFields::Create(
+      central, {{"Edit1", "Edit2", "RadioButton1", "RadioButton2"}, {"Edit3", "Edit4", "RadioButton3", "RadioButton4"}});
   int r = 1;
   auto row = [&](const char* caption, std::initializer_list<QWidget*> items) {
     inputs->addWidget(Caption(central, caption), r, 0);
     inputs->addWidget(Row(central, items), r++, 1);
   };
-  row("Latitude", {edit1_, Caption(central, "\u00b0"), edit2_, Caption(central, "'"), north_, south_});
-  row("Longitude", {edit3_, Caption(central, "\u00b0"), edit4_, Caption(central, "'"), west_, east_});
+  for (const AngleFields* angle : {&assumed_.lat, &assumed_.lon}) {
+    angle->deg->setToolTip("Degrees");
+    angle->min->setToolTip("Minutes");
+    auto* fields = new QWidget(central);
+    auto* grid = new QGridLayout(fields);
+    grid->setContentsMargins(0, 0, 0, 0);
+    angle->Place(grid, 0, 0);
+    row(angle->kind == AngleKind::Latitude ? "Latitude" : "Longitude", {fields});
+  }
   edtSextant_ = NamedEdit(central, "edtSextant");
   edtSextant_->setToolTip("Minutes");
   row("Sextant index error", {edtSextant_, Caption(central, "'")});
@@ -312,10 +307,8 @@ void TBrellinForm::BuildMenu() {
 
 void TBrellinForm::WatchEntries() {
   MessageSink& sink = ctx_.platform;
-  WatchEntry(edit1_, [&sink](const std::string& t) { return CheckIntRange(t, 90, sink); });
+  FormBase::WatchEntries(assumed_.EntryChecks(sink));
   WatchEntry(edtMeasDeg_, [&sink](const std::string& t) { return CheckIntRange(t, 90, sink); });
-  WatchEntry(edit2_, [this, &sink](const std::string& t) { return CheckMinutes(TextOf(edit1_), t, 90, sink); });
-  WatchEntry(edit4_, [this, &sink](const std::string& t) { return CheckMinutes(TextOf(edit3_), t, 180, sink); });
   WatchEntry(edtMeasMin_,
              [this, &sink](const std::string& t) { return CheckMinutes(TextOf(edtMeasDeg_), t, 90, sink); });
   WatchEntry(edtSextant_, [&sink](const std::string& t) { return CheckSignedRange(t, 10.0, sink); });
@@ -333,14 +326,14 @@ void TBrellinForm::LoadSettings() {
   Settings s(ctx_);
   const std::string latDeg = s.Read(kSection, "LatDeg", std::string("-1"));
   if (latDeg == "-1") {
-    SetAssumedTexts({"60", "9.7", "24", "57.3", true, false});
+    SetAssumedTexts({{"60", "9.7", false}, {"24", "57.3", true}});
     edtHeight_->setText("0");
     edtSextant_->setText("0");
     return;
   }
-  SetAssumedTexts({latDeg, s.Read(kSection, "LatMin", std::string()), s.Read(kSection, "LonDeg", std::string()),
-                   s.Read(kSection, "LonMin", std::string()), s.Read(kSection, "LatPos", std::string("N")) != "S",
-                   s.Read(kSection, "LonPos", std::string("E")) == "W"});
+  SetAssumedTexts({{latDeg, s.Read(kSection, "LatMin", std::string()), s.Read(kSection, "LatPos", std::string("N")) == "S"},
+                   {s.Read(kSection, "LonDeg", std::string()), s.Read(kSection, "LonMin", std::string()),
+                    s.Read(kSection, "LonPos", std::string("E")) != "W"}});
   edtHeight_->setText(s.Read(kSection, "EyeHeight", QString("0")));
   edtSextant_->setText(s.Read(kSection, "Index", QString("0")));
   edtDif_->setText(s.Read(kSection, "Dif", edtDif_->text()));
@@ -348,16 +341,16 @@ void TBrellinForm::LoadSettings() {
 
 void TBrellinForm::WriteSettings() {
   Settings s(ctx_);
-  const PositionTexts p = AssumedTexts();
-  s.Write(kSection, "LatDeg", p.latDeg);
-  s.Write(kSection, "LatMin", p.latMin);
-  s.Write(kSection, "LonDeg", p.lonDeg);
-  s.Write(kSection, "LonMin", p.lonMin);
+  const PositionText p = AssumedTexts();
+  s.Write(kSection, "LatDeg", p.lat.deg);
+  s.Write(kSection, "LatMin", p.lat.min);
+  s.Write(kSection, "LonDeg", p.lon.deg);
+  s.Write(kSection, "LonMin", p.lon.min);
   s.Write(kSection, "EyeHeight", edtHeight_->text());
   s.Write(kSection, "Index", edtSextant_->text());
   s.Write(kSection, "Dif", edtDif_->text());
-  s.Write(kSection, "LatPos", std::string(p.north ? "N" : "S"));
-  s.Write(kSection, "LonPos", std::string(p.west ? "W" : "E"));
+  s.Write(kSection, "LatPos", std::string(p.lat.minus ? "S" : "N"));
+  s.Write(kSection, "LonPos", std::string(p.lon.minus ? "E" : "W"));
 }
 
 void TBrellinForm::SaveSettings() {
@@ -367,17 +360,11 @@ void TBrellinForm::SaveSettings() {
 
 void TBrellinForm::FormClose() { WriteSettings(); }
 
-PositionTexts TBrellinForm::AssumedTexts() const {
-  return {TextOf(edit1_), TextOf(edit2_), TextOf(edit3_), TextOf(edit4_), north_->isChecked(), west_->isChecked()};
-}
+PositionText TBrellinForm::AssumedTexts() const { return {assumed_.lat.Text(), assumed_.lon.Text()}; }
 
-void TBrellinForm::SetAssumedTexts(const PositionTexts& p) {
-  edit1_->setText(QString::fromStdString(p.latDeg));
-  edit2_->setText(QString::fromStdString(p.latMin));
-  edit3_->setText(QString::fromStdString(p.lonDeg));
-  edit4_->setText(QString::fromStdString(p.lonMin));
-  (p.north ? north_ : south_)->setChecked(true);
-  (p.west ? west_ : east_)->setChecked(true);
+void TBrellinForm::SetAssumedTexts(const PositionText& p) {
+  assumed_.lat.SetText(p.lat);
+  assumed_.lon.SetText(p.lon);
 }
 
 void TBrellinForm::ShowUtc(const std::string& hhmmss) {

@@ -12,6 +12,7 @@
 #include "celestial/ui/clock_face.h"
 #include "coastal/ui/navigate_link.h"
 #include "foundation/ui/form_base.h"
+#include "foundation/ui/position_fields.h"
 
 class QAction;
 class QDateEdit;
@@ -63,8 +64,8 @@ class TBrellinForm : public FormBase, public StarTaker, public UtcClockFace {
   std::optional<SextantData> ReadSextantFields();
   std::optional<BodyPlace> Ephemeris(const SightInputs& in);
   std::optional<PositionRecord> LopOne() const;
-  PositionTexts AssumedTexts() const;
-  void SetAssumedTexts(const PositionTexts& p);
+  PositionText AssumedTexts() const;
+  void SetAssumedTexts(const PositionText& p);
 
   // Buttons.
   void BodyClick(NavBody body);
@@ -105,8 +106,7 @@ class TBrellinForm : public FormBase, public StarTaker, public UtcClockFace {
   PositionRecord snapshotA_;
   double timeA_ = 0.0;
 
-  QLineEdit *edit1_, *edit2_, *edit3_, *edit4_;
-  QRadioButton *north_, *south_, *west_, *east_;
+  PositionFields assumed_;
   QLineEdit *edtSextant_, *edtHeight_, *edtPressure_, *edtTemperature_, *edWeekday_, *edtDif_, *edtTime_;
   QLineEdit *edtNoon_, *edtMeasDeg_, *edtMeasMin_, *edtObstr_;
   QRadioButton *upper_, *lower_;

@@ -3,19 +3,14 @@
 // position, and clearing its courses. The celestial navigation window uses it between sights.
 #include <string>
 
-namespace veltrane {
+#include "foundation/position_text.h"
 
-// A position as typed: whole degrees and minutes texts with the hemisphere choices.
-struct PositionTexts {
-  std::string latDeg, latMin, lonDeg, lonMin;
-  bool north = true;
-  bool west = true;
-};
+namespace veltrane {
 
 class NavigateLink {
  public:
   virtual ~NavigateLink() = default;
-  virtual PositionTexts EndPosition() const = 0;
+  virtual PositionText EndPosition() const = 0;
   // Track and distance over ground of the run (edTrCourse, edTrDistance) as typed.
   virtual std::string RunCourse() const = 0;
   virtual std::string RunDistance() const = 0;
@@ -23,7 +18,7 @@ class NavigateLink {
   virtual void ClearForNewSight() = 0;
   // Dead reckoning from this start: courses emptied, the window shown at its position task
   // with the focus in the first course field.
-  virtual void StartFrom(const PositionTexts& start) = 0;
+  virtual void StartFrom(const PositionText& start) = 0;
 };
 
 }  // namespace veltrane

@@ -40,11 +40,11 @@ class TNaviForm : public FormBase, public NavigateLink {
   void SetCalculators(const NavigateCalculators& calculators);
   void SaveSettings() override;
 
-  PositionTexts EndPosition() const override;
+  PositionText EndPosition() const override;
   std::string RunCourse() const override;
   std::string RunDistance() const override;
   void ClearForNewSight() override;
-  void StartFrom(const PositionTexts& start) override;
+  void StartFrom(const PositionText& start) override;
 
  protected:
   void FormClose() override;

@@ -6,10 +6,7 @@
 
 namespace veltrane {
 
-PositionTexts TNaviForm::EndPosition() const {
-  const AngleText lat = endLat_.Text(), lon = endLon_.Text();
-  return {lat.deg, lat.min, lon.deg, lon.min, !lat.minus, !lon.minus};
-}
+PositionText TNaviForm::EndPosition() const { return {endLat_.Text(), endLon_.Text()}; }
 
 std::string TNaviForm::RunCourse() const { return TextOf(edTrCourse_); }
 std::string TNaviForm::RunDistance() const { return TextOf(edTrDistance_); }
@@ -20,10 +17,10 @@ void TNaviForm::ClearForNewSight() {
     e->clear();
 }
 
-void TNaviForm::StartFrom(const PositionTexts& start) {
+void TNaviForm::StartFrom(const PositionText& start) {
   ChooseTask(NavTask::Position);
-  startLat_.SetText({start.latDeg, start.latMin, !start.north});
-  startLon_.SetText({start.lonDeg, start.lonMin, !start.west});
+  startLat_.SetText(start.lat);
+  startLon_.SetText(start.lon);
   edCompCourse_->clear();
   ShowForm();
   edCompCourse_->setFocus();

@@ -15,15 +15,15 @@ namespace veltrane::test {
 namespace {
 
 struct FakeNavigate : NavigateLink {
-  PositionTexts end;
+  PositionText end;
   std::string course, distance;
-  std::vector<PositionTexts> starts;
+  std::vector<PositionText> starts;
   int clears = 0;
-  PositionTexts EndPosition() const override { return end; }
+  PositionText EndPosition() const override { return end; }
   std::string RunCourse() const override { return course; }
   std::string RunDistance() const override { return distance; }
   void ClearForNewSight() override { ++clears; }
-  void StartFrom(const PositionTexts& start) override { starts.push_back(start); }
+  void StartFrom(const PositionText& start) override { starts.push_back(start); }
 };
 
 struct FakeStars : StarPicker {
@@ -136,10 +136,10 @@ TEST_F(BrellinTest, TwoSightFixWithARunBetween) {
   Click(&form, "Navi");
   EXPECT_EQ(Text(&form, "lblMode"), "Navigate");
   ASSERT_EQ(navigate.starts.size(), 1u);
-  EXPECT_EQ(navigate.starts[0].latDeg, "39");
-  EXPECT_FALSE(navigate.starts[0].west == false);
+  EXPECT_EQ(navigate.starts[0].lat.deg, "39");
+  EXPECT_FALSE(navigate.starts[0].lon.minus);
   // Three hours at 10 knots due north.
-  navigate.end = {"40", "16.0", "52", "24.0", true, true};
+  navigate.end = {{"40", "16.0", false}, {"52", "24.0", false}};
   navigate.course = "0";
   navigate.distance = "30";
   Click(&form, "Fix2");
@@ -197,7 +197,9 @@ TEST_F(BrellinTest, EntryChecksWhileTyping) {
     EXPECT_EQ(SelectedText(&form, c.field), c.text) << c.field;
   }
   t.platform.Clear();
-  Type(&form, "Edit3", "200");
+  Type(&form, "Edit3", "200");  // the one position component checks longitudes too
+  EXPECT_EQ(t.platform.LastMessage(), "0 .. 180");
+  t.platform.Clear();
   Type(&form, "edtSextant", "-");
   Type(&form, "edtPressure", "2000");
   EXPECT_TRUE(t.platform.messages.empty());
@@ -293,7 +295,7 @@ TEST_F(BrellinTest, LongitudeByEqualAltitudes) {
   EXPECT_EQ(Text(&form, "lblMode"), "Equal heights B");
   Click(&form, "Navi");  // the run between the sights keeps the method going
   EXPECT_EQ(Text(&form, "lblMode"), "Equal heights B");
-  navigate.end = {"41", "13.0", "22", "22.0", true, true};  // 3' further north
+  navigate.end = {{"41", "13.0", false}, {"22", "22.0", false}};  // 3' further north
   Type(&form, "edtTime", "14:00:00");
   t.platform.Clear();
   Click(&form, "btnCalculate");

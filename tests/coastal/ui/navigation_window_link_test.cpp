@@ -10,7 +10,7 @@ TEST(NavigateLinkTest, WhatTheCelestialWindowReadsAndClears) {
   TestContext t;
   TNaviForm form(t.ctx);
   NavigateLink& link = form;
-  link.StartFrom({"39", "46", "52", "24", false, false});
+  link.StartFrom({{"39", "46", true}, {"52", "24", true}});
   EXPECT_TRUE(form.isVisible());
   EXPECT_EQ(Text(&form, "edLatDeg1"), "39");
   EXPECT_EQ(Text(&form, "edLonMin1"), "24");
@@ -21,9 +21,9 @@ TEST(NavigateLinkTest, WhatTheCelestialWindowReadsAndClears) {
   Type(&form, "edBoatSpeed", "6");
   Type(&form, "edTimeHours", "2");
   Click(&form, "btnCalculate");
-  const PositionTexts end = link.EndPosition();
-  EXPECT_EQ(end.latDeg, "39");
-  EXPECT_FALSE(end.north);
+  const PositionText end = link.EndPosition();
+  EXPECT_EQ(end.lat.deg, "39");
+  EXPECT_TRUE(end.lat.minus);
   EXPECT_EQ(link.RunDistance(), Text(&form, "edTrDistance"));
   EXPECT_EQ(link.RunCourse(), Text(&form, "edTrCourse"));
   EXPECT_NE(link.RunDistance(), "");
