@@ -20,11 +20,11 @@ namespace {
 
 struct FakeNavigate : NavigateLink {
   std::string course, distance;
-  PositionTexts EndPosition() const override { return {}; }
+  PositionText EndPosition() const override { return {}; }
   std::string RunCourse() const override { return course; }
   std::string RunDistance() const override { return distance; }
   void ClearForNewSight() override {}
-  void StartFrom(const PositionTexts&) override {}
+  void StartFrom(const PositionText&) override {}
 };
 
 std::string Cell(QObject* form, const char* table, int row, int column) {
