@@ -52,9 +52,13 @@ class TSightLogForm : public FormBase {
   void DeleteClick();
   void RowChosen();
 
-  // Reduction and fix.
+  // Reduction and fix; each reading shows its message when it fails.
   std::optional<std::vector<PreparedSight>> Prepare();
   std::optional<PositionRecord> ReadDr();
+  // The sights, DR position, motion and fix time; the standard error is read by the fix alone.
+  std::optional<FixRequest> ReadRequest();
+  // The work form of every sight; false when a sight cannot be carried to its time.
+  bool ShowWork(const FixRequest& request);
   void ReduceClick();
   void FixClick();
   void NavigateRunClick();

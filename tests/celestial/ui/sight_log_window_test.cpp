@@ -113,6 +113,19 @@ TEST_F(SightLogWindowTest, LogThreeSightsReduceAndFix) {
   Type(&form, "edSigma", "0");
   Click(&form, "btnFix");
   EXPECT_EQ(t.platform.LastMessage(), "The standard error must be a number of minutes from 0.01 to 60");
+  // Reducing alone does not need the standard error; a course without a speed it does refuse.
+  t.platform.Clear();
+  Click(&form, "btnReduce");
+  EXPECT_TRUE(t.platform.messages.empty()) << t.platform.LastMessage();
+  EXPECT_EQ(Rows(&form, "grdWork"), 3);
+  Type(&form, "edCourse", "45");
+  Click(&form, "btnReduce");
+  EXPECT_EQ(t.platform.LastMessage(), "Give both the course (0..360) and the speed (0..100 knots) over ground, or neither");
+  EXPECT_EQ(Rows(&form, "grdWork"), 0);
+  Type(&form, "edCourse", "");
+  Type(&form, "edFixTime", "2026-03-20 20:30");
+  Click(&form, "btnReduce");
+  EXPECT_EQ(t.platform.LastMessage(), "Give the fix time as YYYY-MM-DDThh:mm:ss, or leave it empty for the last sight");
 
   t.platform.printFile = t.settings.File("work.pdf");
   Click(&form, "Print1");
