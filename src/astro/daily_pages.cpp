@@ -249,7 +249,7 @@ DailyPagesRun DailyPages(int year, int month, int day, int days) {
 
 std::string PageClockText(double hours) {
   const int minutes = std::clamp(static_cast<int>(std::lround(hours * 60.0)), 0, 24 * 60 - 1);
-  char text[8];
+  char text[32];  // room for any int, though the clamp keeps it to hh:mm
   std::snprintf(text, sizeof text, "%02d:%02d", minutes / 60, minutes % 60);
   return text;
 }

@@ -15,4 +15,9 @@ const std::vector<NavigationalStar>& NavigationalStars() {
   return stars;
 }
 
+bool IsNavigationalStar(const std::string& name) {
+  const std::vector<NavigationalStar>& stars = NavigationalStars();
+  return std::any_of(stars.begin(), stars.end(), [&name](const NavigationalStar& s) { return s.name == name; });
+}
+
 }  // namespace veltrane

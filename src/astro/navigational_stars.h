@@ -23,5 +23,6 @@ struct NavigationalStar {
 };
 // In the order of their names, as the pages list them.
 const std::vector<NavigationalStar>& NavigationalStars();
+bool IsNavigationalStar(const std::string& name);
 
 }  // namespace veltrane

@@ -5,6 +5,7 @@
 #include <tuple>
 
 #include "astro/body_summary.h"
+#include "astro/navigational_stars.h"
 #include "astro/twilight.h"
 #include "foundation/angles.h"
 #include "foundation/numbers.h"
@@ -153,6 +154,7 @@ SightPlan PlanSights(const TDateRec& date, double lat, double lonWest, TwilightS
 
   const SightObserver seat{{0.0, lat, lonWest}, 0.0, 1010.0, 10.0};
   for (const StarRecord& star : stars) {
+    if (!IsNavigationalStar(star.name)) continue;
     const StarCatalogueData data = StarCatalogueDataOf(star);
     const BodyPlace p = BodyEphemeris(NavBody::Star, &data, seat, at);
     if (Plannable(p.hc)) plan.bodies.push_back({star.name, PlannedKind::Star, p.hc, p.zn, ParseReal(star.vmagn)});

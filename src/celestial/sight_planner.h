@@ -1,7 +1,8 @@
 #pragma once
 // Which bodies to shoot at twilight: the civil and nautical twilight of a morning or an
-// evening, every star of the star file, planet and the Moon between 15 and 70 degrees of
-// altitude at the middle of it, and the best sets of three and of four.
+// evening, the navigational stars (the almanac's, their places from the star file), the planets
+// and the Moon between 15 and 70 degrees of altitude at the middle of it, and the best sets of
+// three and of four.
 #include <optional>
 #include <string>
 #include <vector>

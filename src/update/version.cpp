@@ -15,8 +15,8 @@ std::optional<VersionNumber> ParseVersion(std::string_view text) {
       value = 0;
     } else if (c >= '0' && c <= '9') {
       value = value * 10 + static_cast<std::uint32_t>(c - '0');
-      if (value > 0xFFFF) return std::nullopt;
-      ++digits;
+      // Five digits at most, leading zeros too: the text is shown as the server sent it.
+      if (value > 0xFFFF || ++digits > 5) return std::nullopt;
     } else {
       return std::nullopt;
     }

@@ -12,7 +12,7 @@ namespace veltrane {
 using VersionNumber = std::array<std::uint16_t, 4>;
 
 // "5.4.5.0" or a shorter "5.4" (missing parts are 0): one to four parts of digits joined by
-// dots, each part at most 65535. Anything else is not a version number.
+// dots, each part at most 65535 in at most five digits. Anything else is not a version number.
 std::optional<VersionNumber> ParseVersion(std::string_view text);
 // "5.4.5.0".
 std::string VersionString(const VersionNumber& version);

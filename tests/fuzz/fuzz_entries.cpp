@@ -15,6 +15,7 @@
 #include "foundation/text_file.h"
 #include "greatcircle/position_check.h"
 #include "greatcircle/position_file.h"
+#include "update/update_answer.h"
 
 namespace veltrane::fuzz {
 
@@ -123,6 +124,8 @@ void CommandLine(const uint8_t* data, size_t size) {
       args.back() += static_cast<char>(data[i]);
   }
   if (size == 0) args.clear();
+  for (const std::string& arg : args)
+    if (arg == "check-update" || arg == "almanac-pages") return;
   std::string out, err;
   const int code = cli::RunCli(args, out, err);
   Require(code >= 0 && code <= 2, "the tool ends with 0, 1 or 2");
@@ -131,13 +134,29 @@ void CommandLine(const uint8_t* data, size_t size) {
   Require(code != 2 || (!err.empty() && err.find('\n') == std::string::npos), "bad arguments say so on one line");
 }
 
+void UpdateAnswer(const uint8_t* data, size_t size) {
+  const std::string answer(reinterpret_cast<const char*>(data), size);
+  const std::optional<AnnouncedVersion> announced = ReadAnnouncedVersion(answer);
+  if (announced) {
+    Require(!announced->text.empty() && announced->text.size() <= 23, "a version is short");
+    Require(announced->text.find_first_not_of("0123456789.") == std::string::npos, "a version is digits and dots");
+    const std::optional<VersionNumber> again = ParseVersion(announced->text);
+    Require(again && *again == announced->number, "the announced text reads as its number");
+  }
+  const UpdateVerdict verdict = JudgeUpdate(answer, VersionNumber{1, 0, 0, 0});
+  Require(verdict.outcome != UpdateOutcome::NoContact, "an answer is contact");
+  Require((verdict.outcome == UpdateOutcome::Available) == (announced && announced->number > VersionNumber{1, 0, 0, 0}),
+          "only a newer version is available");
+}
+
 const std::vector<NamedEntry>& Entries() {
   static const std::vector<NamedEntry> entries = {{"settings", SettingsFile},
                                                   {"star_file", StarFile},
                                                   {"position_file", PositionFile},
                                                   {"position_check", PositionCheck},
                                                   {"compass_table", CompassTable},
-                                                  {"command_line", CommandLine}};
+                                                  {"command_line", CommandLine},
+                                                  {"update_answer", UpdateAnswer}};
   return entries;
 }
 

@@ -26,8 +26,11 @@ void PositionFile(const uint8_t* data, size_t size);
 void PositionCheck(const uint8_t* data, size_t size);
 // A compass table "*.cmp" and lookups in it.
 void CompassTable(const uint8_t* data, size_t size);
-// The command-line tool's arguments (separated by NUL bytes), run in this process.
+// The command-line tool's arguments (separated by NUL bytes), run in this process; commands
+// that reach the network or write files the input names are left out.
 void CommandLine(const uint8_t* data, size_t size);
+// A download server's answer to the update check: only a version number comes out of it.
+void UpdateAnswer(const uint8_t* data, size_t size);
 
 const std::vector<NamedEntry>& Entries();
 

@@ -20,6 +20,8 @@ TEST(Version, ParsesOneToFourPartsAndRefusesEverythingElse) {
       {"0.0.0.0", VersionNumber{0, 0, 0, 0}},
       {"65535.65535.65535.65535", VersionNumber{65535, 65535, 65535, 65535}},
       {"007.10", VersionNumber{7, 10, 0, 0}},
+      {"00007.00010", VersionNumber{7, 10, 0, 0}},
+      {"000007", std::nullopt},
       {"65536", std::nullopt},
       {"1.65536", std::nullopt},
       {"99999999999999999999", std::nullopt},
