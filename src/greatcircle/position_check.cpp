@@ -25,7 +25,9 @@ std::string FixSign(const std::string& part, char plainLetter, char minusLetter,
   changed = false;
   if (upper == plainLetter && minus) {
     changed = true;
-    return part.substr(1);
+    // Every sign goes, so that "--2_0_N" is not left needing another repair.
+    const size_t digits = part.find_first_not_of('-');
+    return digits == std::string::npos ? std::string() : part.substr(digits);
   }
   if (upper == minusLetter && !minus) {
     changed = true;

@@ -88,8 +88,11 @@ void PositionFile(const uint8_t* data, size_t size) {
     Require(place.has_value(), "a listed name is found");
     const auto back = ParsePositionLine(FormatPositionLine(*place));
     Require(back.has_value(), "a place written back reads");
-    Require(back->latDeg == place->latDeg && back->latMin == place->latMin && back->north == place->north &&
-                back->lonDeg == place->lonDeg && back->lonMin == place->lonMin && back->west == place->west,
+    // Empty minutes are written as "0": the same place.
+    const auto minutes = [](const std::string& text) { return text.empty() ? std::string("0") : text; };
+    Require(back->latDeg == place->latDeg && minutes(back->latMin) == minutes(place->latMin) &&
+                back->north == place->north && back->lonDeg == place->lonDeg &&
+                minutes(back->lonMin) == minutes(place->lonMin) && back->west == place->west,
             "a place written back reads the same");
   }
 }

@@ -181,6 +181,8 @@ TEST(CheckPositionLine, FindsAndRepairs) {
       {"Sydney=-33_51.7_S,-151_12.7_E", "", "", ""},
       {"Lisbon=-38_42_N,9_8_W,old", "", "Latitude Name ", "Lisbon=38_42_N,9_8_W,old"},
       {"Lisbon=38_42_N,-9_8_W,a,b", "", "Longitud Name ", "Lisbon=38_42_N,9_8_W,a,b"},
+      // Every sign of a northern or western part goes at once.
+      {"Lisbon=--38_42_N,9_8_W", " latitudeErroneos Name", "Latitude Name ", "Lisbon=38_42_N,9_8_W,"},
       {"Oslo=59_55_n,10_45_e", "", "Longitud Name ", "Oslo=59_55_n,-10_45_e,"},
       {"Bad=95_0_N,9_60_W", " latitude longitudErroneos Name", "", ""},
       {"Bad=45_0_N,190_0_W", " longitudErroneos Name", "", ""},
