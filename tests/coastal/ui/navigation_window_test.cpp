@@ -394,18 +394,15 @@ TEST_F(Navigate, ARunWritesOnlyWhatItWorkedOut) {
 }
 
 TEST_F(Navigate, EntryChecksSelectTheBadText) {
-  const struct { const char* field; const char* text; const char* message; } cases[] = {
-      {"edLatDeg1", "91", "0 .. 90"},       {"edLonDeg2", "181", "0 .. 180"},
-      {"edCompCourse", "361", "0.0 .. 360.0"}, {"edLeeway", "13", "0.0 .. 12.0"},
-      {"edDrift", "x", "0.0 .. 14.0"},      {"edTimeMins", "60", "0.0 .. 59.9"},
-      {"edVarMin", "60", "0 .. 59"},        {"edLogDistance", "10000", "0.0 .. 9999.9"},
-  };
-  for (const auto& c : cases) {
-    t.platform.Clear();
-    Type(w(), c.field, c.text);
-    EXPECT_EQ(t.platform.LastMessage(), c.message) << c.field;
-    EXPECT_EQ(SelectedText(w(), c.field), c.text) << c.field;
-  }
+  ExpectEntryLimits(w(), t.platform,
+                    {{"edLatDeg1", "90", "91", "0 .. 90"},
+                     {"edLonDeg2", "180", "181", "0 .. 180"},
+                     {"edCompCourse", "360", "360.1", "0.0 .. 360.0"},
+                     {"edLeeway", "12", "12.1", "0.0 .. 12.0"},
+                     {"edDrift", "14", "x", "0.0 .. 14.0"},
+                     {"edTimeMins", "59.9", "59.91", "0.0 .. 59.9"},
+                     {"edVarMin", "59", "60", "0 .. 59"},
+                     {"edLogDistance", "9999.9", "10000", "0.0 .. 9999.9"}});
   Type(w(), "edLatDeg1", "90");
   t.platform.Clear();
   Type(w(), "edLatMin1", "0.1");
@@ -474,10 +471,10 @@ TEST_F(Navigate, FirstStartDefaultsAndTheOptionsMenu) {
   EXPECT_EQ(form->windowTitle().toStdString(), "Navigate");
   EXPECT_EQ(Find<QWidget>(w(), "btnPosition")->toolTipDuration(), 10000);
   EXPECT_EQ(Text(w(), "cbCompass"), "Ideal");
-  EXPECT_TRUE(IsChecked(w(), "RadioButton1"));   // North
-  EXPECT_TRUE(IsChecked(w(), "RadioButton4"));   // East
-  EXPECT_TRUE(IsChecked(w(), "RadioButton5"));   // variation West
-  EXPECT_TRUE(IsChecked(w(), "RadioButton8"));   // leeway Port
+  // North and East at both ends, variation West, leeway to Port.
+  for (const char* first : {"RadioButton1", "RadioButton4", "RadioButton9", "RadioButton12", "RadioButton5",
+                            "RadioButton8"})
+    EXPECT_TRUE(IsChecked(w(), first)) << first;
   auto* compasses = Find<QComboBox>(w(), "cbCompass");
   EXPECT_EQ(compasses->count(), 2);
   EXPECT_EQ(compasses->itemText(1).toStdString(), "Kurssi");

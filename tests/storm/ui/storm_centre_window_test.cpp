@@ -171,17 +171,12 @@ TEST(StormCentreWindow, UnknownStoredTextsChooseTheOtherSide) {
 TEST(StormCentreWindow, EntryChecksByUnit) {
   TestContext t;
   TStorm_CenterForm form(t.ctx);
-  Type(&form, "Edit8", "7.5");
-  EXPECT_THAT(t.platform.messages, ElementsAre("0.0 .. 7.0"));
-  EXPECT_EQ(SelectedText(&form, "Edit8"), "7.5");
-  t.platform.Clear();
+  ExpectEntryLimits(&form, t.platform, {{"Edit8", "7", "7.01", "0.0 .. 7.0"}});
+  Click(&form, "RadioButton13");
+  ExpectEntryLimits(&form, t.platform, {{"Edit8", "5", "5.01", "0.0 .. 5.0"}});
   Click(&form, "RadioButton14");
-  Type(&form, "Edit8", "0.2");
-  EXPECT_THAT(t.platform.messages, ElementsAre("0.0 .. 0.2"));
-  t.platform.Clear();
-  Type(&form, "Edit2", "60");
-  Type(&form, "Edit5", "361");
-  EXPECT_THAT(t.platform.messages, ElementsAre("0 .. 59.9", "0 .. 360"));
+  ExpectEntryLimits(&form, t.platform, {{"Edit8", "0.19", "0.191", "0.0 .. 0.2"}});
+  ExpectEntryLimits(&form, t.platform, {{"Edit2", "59.9", "60", "0 .. 59.9"}, {"Edit5", "360", "361", "0 .. 360"}});
 }
 
 }  // namespace
