@@ -87,11 +87,5 @@ TEST(BodyRiseSet, MoonRisesAndSetsAtItsStandardAltitude) {
   }
 }
 
-TEST(BodyRiseSet, JulianCenturiesCountFromJ2000) {
-  EXPECT_EQ(JulianCenturiesSinceJ2000(2451545.0), 0.0);
-  EXPECT_EQ(JulianCenturiesSinceJ2000(2451545.0 + 36525.0), 1.0);
-  EXPECT_EQ(JulianCenturiesSinceJ2000(2415020.0), -1.0);  // J1900.0
-}
-
 }  // namespace
 }  // namespace veltrane

@@ -115,11 +115,5 @@ TEST(DeadReckoning, AcrossTheDateLine) {
   EXPECT_FALSE(DeadReckon({0, 89, 0}, 120, 0));
 }
 
-TEST(IntMod360, KeepsSign) {
-  EXPECT_EQ(IntMod360(370), 10);
-  EXPECT_EQ(IntMod360(-370), -10);
-  EXPECT_EQ(IntMod360(360), 0);
-}
-
 }  // namespace
 }  // namespace veltrane
