@@ -1,7 +1,8 @@
-// The perturbation series of the planet theory, term by term: the end results are only good to
-// an arc minute, so a slip in one coefficient would hide inside their tolerance.
+// The periodic series of the planets, term by term: the end results are only good to an arc
+// minute or a few hours, so a slip in one coefficient would hide inside their tolerance.
 #include <gtest/gtest.h>
 
+#include "astro/phenomena.h"
 #include "astro/planet_perturbations.h"
 
 namespace veltrane {
@@ -47,6 +48,30 @@ TEST(PlanetPerturbations, SeriesKeepTheirValuesAtThreeDates) {
     for (int i = 0; i < 9; ++i)
       EXPECT_NEAR(got[i], c.v[i], 1e-10) << static_cast<int>(c.planet) << " at " << c.t << ", value " << i;
   }
+}
+
+TEST(PlanetPhenomena, PeriodicTermsKeepTheirInstantsOverTheCenturies) {
+  // JDE of both events of the cycle for the years -1500, 2024 and 3800, where the terms in T and
+  // T squared show.
+  struct Case {
+    Planet planet;
+    double jde[6];
+  };
+  const Case cases[] = {
+      {Planet::Mercury, {1173245.643773, 1173308.903585, 2460301.281911, 2460237.715075, 3108876.127669, 3108918.929021}},
+      {Planet::Venus, {1173211.255968, 1173499.499118, 2460169.966263, 2459875.366639, 3108906.196304, 3108613.596276}},
+      {Planet::Mars, {1173806.285079, 1173389.410415, 2459921.683871, 2460266.700789, 3108777.521121, 3108435.153558}},
+      {Planet::Jupiter, {1173451.013029, 1173245.996127, 2460251.656581, 2460046.368966, 3108826.107354, 3108628.018231}},
+      {Planet::Saturn, {1173548.822985, 1173362.085934, 2460183.828673, 2459992.179151, 3108613.527009, 3108801.100974}},
+      {Planet::Uranus, {1173488.523174, 1173302.473300, 2460262.231408, 2460074.394269, 3108639.066718, 3108823.260642}},
+      {Planet::Neptune, {1173265.283191, 1173452.380559, 2460206.913381, 2460019.449846, 3108817.539978, 3108634.714055}},
+  };
+  const int years[] = {-1500, 2024, 3800};
+  for (const Case& c : cases)
+    for (int i = 0; i < 6; ++i)
+      EXPECT_NEAR(PlanetPhenomenon(c.planet, i % 2 ? kSecondPhenomenon : kFirstPhenomenon, years[i / 2]), c.jde[i],
+                  2e-6)
+          << static_cast<int>(c.planet) << " " << years[i / 2];
 }
 
 }  // namespace
