@@ -4,6 +4,9 @@
 #include <cmath>
 
 #include "astro/body_rise_set.h"
+#include "astro/horizon.h"
+#include "astro/moon.h"
+#include "astro/sidereal_time.h"
 #include "foundation/calendar.h"
 
 namespace veltrane {
@@ -59,10 +62,29 @@ TEST(BodyRiseSet, EachBodyRisesByItsOwnAltitude) {
   }
 }
 
-TEST(BodyRiseSet, JulianCenturiesCountFromJ2000) {
-  EXPECT_EQ(JulianCenturiesSinceJ2000(2451545.0), 0.0);
-  EXPECT_EQ(JulianCenturiesSinceJ2000(2451545.0 + 36525.0), 1.0);
-  EXPECT_EQ(JulianCenturiesSinceJ2000(2415020.0), -1.0);  // J1900.0
+// The Moon's geometric altitude at a moment of UT, from its place at dynamical time.
+double MoonAltitude(const RiseSetDay& day, double dayFraction) {
+  const double ut = day.jd0 + dayFraction;
+  const MoonPositionResult m = MoonPosition(JulianCenturiesSinceJ2000(ut + day.deltaT / 86400.0));
+  const double gha = 15.0 * SiderealTime(day.jd0, 24.0 * dayFraction).apparent - m.ra;
+  return HorizontalCoords({0.0, day.latitude, day.lonWest}, gha, m.dec, 1010.0, 10.0).altitude;
+}
+
+// Rising and setting where the Moon's centre stands at its standard altitude (+0.125 degree:
+// parallax less refraction and semidiameter), climbing at rise and sinking at set. Three days
+// interpolated through leave a few hundredths of a degree; the sign of that altitude is 0.25.
+TEST(BodyRiseSet, MoonRisesAndSetsAtItsStandardAltitude) {
+  const RiseSetDay days[] = {Day(kMidsummer2024, 51.4779, 0.0), Day(kMidwinter2024, 60.17, -24.94),
+                             Day(kMidsummer2024, -33.92, -18.42)};
+  constexpr double kMinute = 1.0 / 1440.0;
+  for (const RiseSetDay& day : days) {
+    const RiseTransitSetResult r = RiseTransitSetFor(RiseSetBody::Moon, day);
+    ASSERT_EQ(r.status, HorizonStatus::Crosses) << day.latitude;
+    EXPECT_NEAR(MoonAltitude(day, r.rise), 0.125, 0.05) << day.latitude;
+    EXPECT_NEAR(MoonAltitude(day, r.set), 0.125, 0.05) << day.latitude;
+    EXPECT_GT(MoonAltitude(day, r.rise + kMinute), MoonAltitude(day, r.rise)) << day.latitude;
+    EXPECT_LT(MoonAltitude(day, r.set + kMinute), MoonAltitude(day, r.set)) << day.latitude;
+  }
 }
 
 }  // namespace

@@ -16,6 +16,17 @@ TEST(JupiterSatellites, TextbookExample) {
     EXPECT_NEAR(m[i].x, expected[i][0], 0.02) << i;
     EXPECT_NEAR(m[i].y, expected[i][1], 0.01) << i;
   }
+  // Every digit of the series, where the published figures leave a hundredth of a radius.
+  const double exact[4][2] = {{-3.456837, 0.209884}, {7.438060, 0.250556}, {1.231451, 0.651392}, {7.079411, 1.099362}};
+  const JupiterMoons later = JupiterSatellites(2460462.5, 0.0);
+  const double exactLater[4][2] = {
+      {-1.788741, -0.286531}, {2.909934, -0.459491}, {12.319685, 0.434379}, {-18.032876, -0.994068}};
+  for (int i = 0; i < 4; ++i) {
+    EXPECT_NEAR(m[i].x, exact[i][0], 1e-6) << i;
+    EXPECT_NEAR(m[i].y, exact[i][1], 1e-6) << i;
+    EXPECT_NEAR(later[i].x, exactLater[i][0], 1e-6) << i;
+    EXPECT_NEAR(later[i].y, exactLater[i][1], 1e-6) << i;
+  }
 }
 
 TEST(JupiterSatellites, DistancesFromJupiterAgreeWithModernEphemeris) {

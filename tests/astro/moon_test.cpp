@@ -49,10 +49,6 @@ TEST(MoonTest, TablesHoldThePublishedRows) {
   EXPECT_NEAR(sumB, 6.084318, 1e-9);
 }
 
-TEST(MoonTest, ParallaxAtMeanDistance) {
-  EXPECT_NEAR(std::asin(6378.14 / 385000.56) * 180.0 / M_PI, 0.9493, 1e-4);
-}
-
 TEST(MoonTest, ElongationStaysInTheCircle) {
   struct Case {
     double moon, sun, expected;

@@ -75,16 +75,20 @@ TEST_F(IdentifyWindow, MissingStarFileStillSearchesThePlanets) {
 }
 
 TEST_F(IdentifyWindow, EntryChecksAndMissingFields) {
-  Type(&form, "edHmDeg", "95");
-  EXPECT_EQ(t.platform.messages.size(), 1u);
-  EXPECT_EQ(SelectedText(&form, "edHmDeg"), "95");
-  t.platform.Clear();
+  ExpectEntryLimits(&form, t.platform, {{"edHmDeg", "90", "95", "0 .. 90"}, {"edZn", "360", "360.1", "0.0 .. 360.0"}});
   Type(&form, "edHmDeg", "");
   Type(&form, "edZn", "");
   Click(&form, "btnIdentify");
   EXPECT_EQ(t.platform.LastMessage(), "Give the measured height in degrees and minutes and the azimuth in degrees");
   EXPECT_EQ(Text(&form, "edName1"), "");
   EXPECT_EQ(observer.reads, 0);
+  // A bearing of 360 is north, as good as 0.
+  Type(&form, "edHmDeg", "30");
+  Type(&form, "edZn", "360");
+  t.platform.Clear();
+  Click(&form, "btnIdentify");
+  EXPECT_TRUE(t.platform.messages.empty()) << t.platform.LastMessage();
+  EXPECT_FALSE(Text(&form, "edName1").empty());
 }
 
 }  // namespace

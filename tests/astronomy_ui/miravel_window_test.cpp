@@ -203,6 +203,7 @@ TEST_F(Miravel, SettingsAreSavedOnClosingAndReadBack) {
   TMiravelForm& again = Open();
   EXPECT_EQ(Text(&again, "Edit1"), "38");
   EXPECT_TRUE(IsChecked(&again, "RadioButton2"));
+  EXPECT_TRUE(IsChecked(&again, "RadioButton4"));  // Helsinki's East kept
   EXPECT_EQ(Text(&again, "edtTemperature"), "-1");
   EXPECT_EQ(Text(&again, "edtPressure"), "995");
   EXPECT_EQ(Text(&again, "edDelta"), "69");

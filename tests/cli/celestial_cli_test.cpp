@@ -22,6 +22,7 @@ TEST(CelestialCli, MustangSunSight) {
   EXPECT_TRUE(HasText(r.out, "\"towards\": true"));
   EXPECT_NEAR(JsonNumber(r.out, "zn_deg"), 140.92, 0.02);
   EXPECT_NEAR(JsonNumber(r.out, "gha_deg"), 27.3067, 0.01);
+  EXPECT_NEAR(JsonNumber(r.out, "lha_deg"), 27.3067 - 52.4 + 360.0, 0.01);  // 52.4 W
   EXPECT_NEAR(JsonNumber(r.out, "dec_deg"), 4.2476, 0.005);
   EXPECT_NEAR(JsonNumber(r.out, "correction_arcmin"), 15.20, 0.005);
   EXPECT_NEAR(JsonNumber(r.out, "ho_deg") - JsonNumber(r.out, "apparent_altitude_deg"),

@@ -47,8 +47,8 @@ TEST(StormCli, BadArgumentsAreUsageErrors) {
   const std::vector<std::vector<std::string>> cases = {
       {"storm-centre", "--lat", "20", "--lon", "-60", "--wind", "90.5", "--fall", "1"},
       {"storm-centre", "--lat", "20", "--lon", "-60", "--wind", "90", "--fall", "-1"},
-      {"storm-centre", "--lat", "20", "--lon", "-60", "--wind", "90", "--fall", "8", "--unit", "IM"},  // as the windows
-      {"storm-centre", "--lat", "20", "--lon", "-60", "--wind", "90", "--fall", "7.5"},
+      {"storm-centre", "--lat", "20", "--lon", "-60", "--wind", "90", "--fall", "0.191", "--unit", "IM"},  // as the windows
+      {"storm-centre", "--lat", "20", "--lon", "-60", "--wind", "90", "--fall", "7.001"},
       {"storm-centre", "--lat", "20", "--lon", "-60", "--wind", "90", "--fall", "1", "--unit", "hPa"},
       {"storm-centre", "--lat", "95", "--lon", "-60", "--wind", "90", "--fall", "1"},
       {"storm-avoid", "--boat", "20,-60", "--boat-speed", "7", "--cyclone", "18,-60", "--heading", "0", "--speed", "0"},

@@ -26,28 +26,35 @@ TEST(Conversions, ProgramRoundingConstants) {
       {Quantity::Temperature, "Fahrenheit", "32", {{"0", "Celsius"}}},
       {Quantity::Speed, "m/s", "0.4", {{"0.8", "knots"}, {"1.4", "km/h"}, {"0", "beaufort"}}},
       {Quantity::Speed, "m/s", "0.5", {{"1.0", "knots"}, {"1.8", "km/h"}, {"1", "beaufort"}}},
-      {Quantity::Speed, "knots", "10", {{"5.1", "m/s"}, {"18.5", "km/h"}, {"3", "beaufort"}}},
+      {Quantity::Speed, "m/s", "1000", {{"1943.8", "knots"}, {"3600.0", "km/h"}, {"12", "beaufort"}}},
+      {Quantity::Speed, "knots", "1000", {{"514.4", "m/s"}, {"1852.0", "km/h"}, {"12", "beaufort"}}},
       {Quantity::Speed, "knots", "64", {{"32.9", "m/s"}, {"118.5", "km/h"}, {"12", "beaufort"}}},
       {Quantity::Speed, "km/h", "100", {{"54.0", "knots"}, {"27.8", "m/s"}, {"10", "beaufort"}}},
+      {Quantity::Speed, "km/h", "10000", {{"5399.6", "knots"}, {"2777.8", "m/s"}, {"12", "beaufort"}}},
       {Quantity::Speed, "beaufort", "0", {{"0", "knots"}, {"0", "m/s"}, {"0", "km/h"}}},
       {Quantity::Speed, "beaufort", "3.7", {{"7 - 10", "knots"}, {"3.6 - 5.1", "m/s"}, {"13.0 - 18.5", "km/h"}}},
       {Quantity::Speed, "beaufort", "12", {{"64 +", "knots"}, {"32.9 +", "m/s"}, {"118.5 +", "km/h"}}},
       {Quantity::Pressure, "mb", "1013", {{"759.75", "mmHg"}, {"29.914", "IM"}}},
       {Quantity::Pressure, "mmHg", "760", {{"1013.3", "mb"}, {"29.924", "IM"}}},
       {Quantity::Pressure, "IM", "29.92", {{"759.91", "mmHg"}, {"1013.2", "mb"}}},
-      {Quantity::Mass, "ounces", "16", {{"1.000", "pounds"}, {"453.6", "grams"}}},
-      {Quantity::Mass, "pounds", "1", {{"16.0", "ounces"}, {"0.454", "kilograms"}}},
-      {Quantity::Mass, "kilograms", "1", {{"35.3", "ounces"}, {"2.20", "pounds"}}},
-      {Quantity::Volume, "USgallons", "10", {{"8.33", "BIgallons"}, {"37.85", "liters"}}},
-      {Quantity::Volume, "liters", "10", {{"2.642", "USgallons"}, {"2.200", "BIgallons"}}},
+      // Values large enough for every digit of each factor to show.
+      {Quantity::Mass, "ounces", "10000", {{"625.000", "pounds"}, {"283492.5", "grams"}}},
+      {Quantity::Mass, "pounds", "10000", {{"160000.0", "ounces"}, {"4535.900", "kilograms"}}},
+      {Quantity::Mass, "kilograms", "1000", {{"35275.2", "ounces"}, {"2204.63", "pounds"}}},
+      {Quantity::Volume, "USgallons", "10000", {{"8326.70", "BIgallons"}, {"37853.10", "liters"}}},
+      {Quantity::Volume, "BIgallons", "10000", {{"12009.50", "USgallons"}, {"45459.68", "liters"}}},
+      {Quantity::Volume, "liters", "10000", {{"2641.800", "USgallons"}, {"2199.748", "BIgallons"}}},
       {Quantity::Length, "inches", "39", {{"3.25", "feet"}, {"99.06", "cm"}, {"0.001", "NM"}}},
-      {Quantity::Length, "inches", "40", {{"3.33", "feet"}, {"1.02", "m"}, {"0.001", "NM"}}},
+      {Quantity::Length, "inches", "100000", {{"8333.33", "feet"}, {"2540.00", "m"}, {"1.371", "NM"}}},
       {Quantity::Length, "feet", "3", {{"36.00", "inches"}, {"91.44", "cm"}, {"0.000", "NM"}}},
-      {Quantity::Length, "meters", "1852", {{"72913.39", "inches"}, {"6076.12", "feet"}, {"1.000", "NM"}}},
-      {Quantity::Length, "NM", "1", {{"72913.4", "inches"}, {"6076.1", "feet"}, {"1852.00", "meters"}}},
-      {Quantity::Area, "sq inch", "144", {{"1.000", "sq feet"}, {"0.09", "sq m"}}},
+      {Quantity::Length, "feet", "100000", {{"1200000.00", "inches"}, {"30480.00", "m"}, {"16.458", "NM"}}},
+      {Quantity::Length, "meters", "1000000", {{"39370080.00", "inches"}, {"3280840.00", "feet"}, {"539.957", "NM"}}},
+      {Quantity::Length, "NM", "10", {{"729133.9", "inches"}, {"60761.2", "feet"}, {"18520.00", "meters"}}},
+      {Quantity::Area, "sq inch", "30", {{"0.210", "sq feet"}, {"193.55", "sq cm"}}},
+      {Quantity::Area, "sq inch", "100000", {{"694.440", "sq feet"}, {"64.52", "sq m"}}},
       {Quantity::Area, "sq feet", "2", {{"288.00", "sq inches"}, {"1858.1", "sq cm"}}},
-      {Quantity::Area, "sq meter", "1", {{"1550.00", "sq inches"}, {"10.76", "sq feet"}}},
+      {Quantity::Area, "sq feet", "10000", {{"1440000.00", "sq inches"}, {"929.03", "sq m"}}},
+      {Quantity::Area, "sq meter", "1000", {{"1550003.20", "sq inches"}, {"10763.91", "sq feet"}}},
       {Quantity::Angle, "degrees", "1.5", {{"90", "minutes"}, {"5400", "seconds"}, {"0.02618", "radians"}}},
       {Quantity::Angle, "degrees", "1.51", {{"90.60", "minutes"}, {"5436", "seconds"}, {"0.02635", "radians"}}},
       {Quantity::Angle, "minutes", "90", {{"1.500", "degrees"}, {"5400", "seconds"}, {"0.02618", "radians"}}},
@@ -61,6 +68,22 @@ TEST(Conversions, BeaufortScale) {
   const std::pair<double, const char*> cases[] = {{0.4, "0"}, {0.6, "1"}, {3.4, "1"}, {3.6, "2"}, {10.4, "3"},
                                                   {47.5, "10"}, {63.4, "11"}, {63.5, "12"}, {200, "12"}};
   for (const auto& [knots, force] : cases) EXPECT_EQ(BeaufortNumber(knots), force) << knots;
+  // Each force's range of knots follows the one below it and gives that force back at both ends.
+  int previousHigh = 0;
+  for (int force = 1; force <= 12; ++force) {
+    const std::string range = Convert(Quantity::Speed, "beaufort", std::to_string(force)).results.at(0).value;
+    const int low = std::stoi(range);
+    EXPECT_EQ(low, previousHigh + 1) << range;
+    EXPECT_EQ(BeaufortNumber(low), std::to_string(force)) << range;
+    const size_t dash = range.find(" - ");
+    if (force == 12) {
+      EXPECT_EQ(range, "64 +");
+      break;
+    }
+    ASSERT_NE(dash, std::string::npos) << range;
+    previousHigh = std::stoi(range.substr(dash + 3));
+    EXPECT_EQ(BeaufortNumber(previousHigh), std::to_string(force)) << range;
+  }
 }
 
 TEST(Conversions, ForceOutsideScaleAndTruncation) {

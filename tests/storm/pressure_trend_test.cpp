@@ -39,9 +39,10 @@ TEST(EvaluatePressure, HeadingToAndLeavingACentre) {
     int d1;
     const char* firstLine;
   } cases[] = {
-      {Situation(true, 1005, BaroTendency::Falling, 90, 180), "C", 180, " You are heading to a center of a Low"},
+      // 1013 mb is still a Low, 1014 a High.
+      {Situation(true, 1013, BaroTendency::Falling, 90, 180), "C", 180, " You are heading to a center of a Low"},
       {Situation(true, 1005, BaroTendency::Rising, 90, 180), "Cc", 180, " You are leaving a center of a Low"},
-      {Situation(true, 1020, BaroTendency::Rising, 0, 90), "C", 270, " You are heading to a center of a High"},
+      {Situation(true, 1014, BaroTendency::Rising, 0, 90), "C", 270, " You are heading to a center of a High"},
       {Situation(false, 1005, BaroTendency::Falling, 90, 0), "C", 0, " You are heading to a center of a Low"},
   };
   for (const Case& c : cases) {

@@ -75,7 +75,7 @@ TEST(SemicircleAdvice, ByTurnOfTheWind) {
       {90, 92, true, 0.044,  // a turn of 2 is steady
        {" Wind is steady and the barometer is falling, so you are", "on the storm track, in front of center.",
         "Bring the wind 22\u00b0 on the quarter of starboard"}},
-      {90, 90, true, 0.02, {" Wind is steady and the barometer is falling, so you are", "on the storm track"}},
+      {90, 90, true, 0.03, {" Wind is steady and the barometer is falling, so you are", "on the storm track"}},
       {90, 88, true, 0.009, {" The situation is uncertain. Better to wait and see."}},
   };
   for (const Case& c : cases) EXPECT_EQ(SemicircleAdvice(c.w1, c.w2, c.north, c.fall), c.lines) << c.w1 << "/" << c.w2;

@@ -26,13 +26,20 @@ TEST(CentreBearing, OffsetByHemisphereAndSource) {
     EXPECT_EQ(CentreBearing(c.direction, At(c.lat), c.source), c.expected) << c.direction << " at " << c.lat;
 }
 
-TEST(CentreDistance, TableBoundsAreInclusiveAndFormulaTakesOver) {
+TEST(CentreDistance, EveryRowUpToItsInclusiveBoundThenTheFormula) {
+  // Each row from just above the bound of the row before up to its own bound.
+  const double rows[][2] = {{0.01, 300}, {0.02, 250}, {0.03, 220}, {0.04, 190}, {0.05, 170}, {0.06, 150},
+                            {0.07, 130}, {0.08, 120}, {0.09, 110}, {0.10, 95},  {0.11, 85},  {0.12, 80},
+                            {0.13, 70},  {0.14, 60},  {0.15, 50},  {0.16, 40},  {0.17, 35},  {0.18, 30},
+                            {0.19, 25},  {0.20, 20}};
+  for (const auto& row : rows) {
+    EXPECT_EQ(CentreDistance(row[0] - 0.0095), row[1]) << row[0];
+    EXPECT_EQ(CentreDistance(row[0]), row[1]) << row[0];
+  }
+  // Beyond the table 1/rate^2 - 5, rounded, and never negative.
   struct Case {
-    double rate;
-    double expected;
-  } cases[] = {{0.0, 300},  {0.010, 300}, {0.0101, 250}, {0.030, 220}, {0.044, 170},
-               {0.19, 25},  {0.20, 20},   {0.25, 11},    {0.207, 18},  {0.5, 0},  // never negative
-               {9.0, 0}};
+    double rate, expected;
+  } cases[] = {{0.0, 300}, {0.2001, 20}, {0.207, 18}, {0.25, 11}, {0.5, 0}, {9.0, 0}};
   for (const Case& c : cases) EXPECT_EQ(CentreDistance(c.rate), c.expected) << c.rate;
 }
 
@@ -106,12 +113,6 @@ TEST(DeadReckoning, AcrossTheDateLine) {
     EXPECT_NEAR(back.distance, 60, 0.1) << c.lon;
   }
   EXPECT_FALSE(DeadReckon({0, 89, 0}, 120, 0));
-}
-
-TEST(IntMod360, KeepsSign) {
-  EXPECT_EQ(IntMod360(370), 10);
-  EXPECT_EQ(IntMod360(-370), -10);
-  EXPECT_EQ(IntMod360(360), 0);
 }
 
 }  // namespace

@@ -81,6 +81,19 @@ std::string SelectedText(QObject* root, const char* name) {
   return e ? e->selectedText().toStdString() : std::string();
 }
 
+void ExpectEntryLimits(QObject* root, FakePlatform& platform, std::initializer_list<EntryLimit> limits) {
+  for (const EntryLimit& l : limits) {
+    platform.Clear();
+    Type(root, l.field, l.limit);
+    EXPECT_EQ(platform.messages, std::vector<std::string>{}) << l.field << " " << l.limit;
+    Type(root, l.field, l.beyond);
+    EXPECT_EQ(platform.messages, std::vector<std::string>{l.message}) << l.field << " " << l.beyond;
+    EXPECT_EQ(SelectedText(root, l.field), l.beyond) << l.field;
+    Type(root, l.field, "");
+  }
+  platform.Clear();
+}
+
 void SelectCombo(QObject* root, const char* name, const std::string& itemText) {
   auto* c = Find<QComboBox>(root, name);
   if (!c) return;

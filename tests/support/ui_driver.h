@@ -35,6 +35,16 @@ bool IsVisible(QObject* root, const char* name);
 std::string SelectedText(QObject* root, const char* name);
 void SelectCombo(QObject* root, const char* name, const std::string& itemText);
 
+// One entry check at its limit: `limit` is taken without a message, `beyond` is refused with
+// `message` and left selected for retyping.
+struct EntryLimit {
+  const char* field;
+  const char* limit;
+  const char* beyond;
+  const char* message;
+};
+void ExpectEntryLimits(QObject* root, FakePlatform& platform, std::initializer_list<EntryLimit> limits);
+
 // A context over a fake platform and fresh settings and program folders.
 struct TestContext {
   FakePlatform platform;

@@ -183,23 +183,16 @@ TEST_F(BrellinTest, ParallelLinesAndSightTwoWithoutARun) {
 }
 
 TEST_F(BrellinTest, EntryChecksWhileTyping) {
-  struct Case {
-    const char *field, *text, *message;
-  };
-  const Case cases[] = {{"Edit1", "91", "0 .. 90"},         {"edtMeasDeg", "x", "0 .. 90"},
-                        {"Edit2", "60", "0 .. 59.9"},       {"edtSextant", "10.5", "-10.0 .. 10.0"},
-                        {"edtHeight", "9000", "0.0 .. 8900.0"}, {"edtObstr", "0", "0.0 .. 9999.0"},
-                        {"edtObstr", "10000", "0.0 .. 9999.0"}};
-  for (const Case& c : cases) {
-    t.platform.Clear();
-    Type(&form, c.field, c.text);
-    EXPECT_EQ(t.platform.LastMessage(), c.message) << c.field;
-    EXPECT_EQ(SelectedText(&form, c.field), c.text) << c.field;
-  }
-  t.platform.Clear();
-  Type(&form, "Edit3", "200");  // the one position component checks longitudes too
-  EXPECT_EQ(t.platform.LastMessage(), "0 .. 180");
-  t.platform.Clear();
+  // The one position component checks longitudes too.
+  ExpectEntryLimits(&form, t.platform,
+                    {{"Edit1", "90", "91", "0 .. 90"},
+                     {"Edit3", "180", "200", "0 .. 180"},
+                     {"edtMeasDeg", "90", "x", "0 .. 90"},
+                     {"Edit2", "59.9", "60", "0 .. 59.9"},
+                     {"edtSextant", "-10", "10.5", "-10.0 .. 10.0"},
+                     {"edtHeight", "8900", "8900.1", "0.0 .. 8900.0"},
+                     {"edtObstr", "0.1", "0", "0.0 .. 9999.0"},
+                     {"edtObstr", "9999", "10000", "0.0 .. 9999.0"}});
   Type(&form, "edtSextant", "-");
   Type(&form, "edtPressure", "2000");
   EXPECT_TRUE(t.platform.messages.empty());

@@ -88,11 +88,8 @@ TEST_F(NavBearTest, NoAnswerLeavesTheResults) {
 }
 
 TEST_F(NavBearTest, EntryChecks) {
-  Type(&form, "edRun", "100");
-  EXPECT_EQ(t.platform.LastMessage(), "0.0 .. 99.0");
-  Type(&form, "edBearing2", "361");
-  EXPECT_EQ(t.platform.LastMessage(), "0.0 .. 360.0");
-  EXPECT_EQ(SelectedText(&form, "edBearing2"), "361");
+  ExpectEntryLimits(&form, t.platform,
+                    {{"edRun", "99", "99.1", "0.0 .. 99.0"}, {"edBearing2", "360", "360.01", "0.0 .. 360.0"}});
 }
 
 }  // namespace

@@ -160,11 +160,11 @@ TEST(NavDisSettings, UnitIsKeptBetweenRuns) {
 }
 
 TEST_F(NavDisTest, EntryChecks) {
-  Type(&form, "edSexMin", "60");
-  EXPECT_EQ(t.platform.LastMessage(), "0.0 .. 59.9");
-  EXPECT_EQ(SelectedText(&form, "edSexMin"), "60");
-  Type(&form, "edObject", "10000");
-  EXPECT_EQ(t.platform.LastMessage(), "0.0 .. 9999.9");
+  ExpectEntryLimits(&form, t.platform,
+                    {{"edSexDeg", "90", "90.1", "0.0 .. 90.0"},
+                     {"edSexMin", "59.9", "60", "0.0 .. 59.9"},
+                     {"edEyeHeight", "999.9", "1000", "0.0 .. 999.9"},
+                     {"edObject", "9999.9", "10000", "0.0 .. 9999.9"}});
 }
 
 }  // namespace

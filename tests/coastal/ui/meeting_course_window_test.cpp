@@ -34,6 +34,7 @@ TEST_F(NavCourseTest, CourseToMeet) {
       {"180", "0", "0\u00b0", "0h 40m", "6.7 NM"},    // straight towards us
       {"0", "0", "0\u00b0", "2h 00m", "20.0 NM"},     // straight away: we overtake
       {"45", "0", "21\u00b0", "1h 43m", "17.2 NM"},   // opening
+      {"300", "45", "16\u00b0", "1h 00m", "9.9 NM"},  // each field its own value
   };
   for (const auto& c : cases) {
     Enter(c.courseOther, "5", c.direction, "10", "10");
@@ -80,10 +81,12 @@ TEST_F(NavCourseTest, ClickableLabelShowsTheHand) {
 }
 
 TEST_F(NavCourseTest, EntryChecks) {
-  Type(&form, "edDirection", "361");
-  EXPECT_EQ(t.platform.LastMessage(), "0 .. 360");
-  Type(&form, "edDistance", "1000");
-  EXPECT_EQ(t.platform.LastMessage(), "0.0 .. 999.0");
+  ExpectEntryLimits(&form, t.platform,
+                    {{"edCourseOther", "360", "361", "0 .. 360"},
+                     {"edSpeedOther", "30", "30.1", "0.0 .. 30.0"},
+                     {"edDirection", "360", "361", "0 .. 360"},
+                     {"edSpeedOwn", "30", "30.1", "0.0 .. 30.0"},
+                     {"edDistance", "999", "1000", "0.0 .. 999.0"}});
 }
 
 }  // namespace

@@ -65,10 +65,9 @@ TEST_F(NavWindTest, ApparentWindOnANewCourse) {
 }
 
 TEST_F(NavWindTest, EntryChecks) {
-  Type(&form, "edAppWindSpeed", "12.5");
-  EXPECT_EQ(t.platform.LastMessage(), "0 .. 99");
-  Type(&form, "edBoatSp", "31");
-  EXPECT_EQ(t.platform.LastMessage(), "0.0 .. 30.0");
+  ExpectEntryLimits(&form, t.platform,
+                    {{"edAppWindSpeed", "99", "12.5", "0 .. 99"}, {"edBoatSp", "30", "30.1", "0.0 .. 30.0"},
+                     {"edSailCourse", "360", "361", "0 .. 360"}, {"edAppWindDir", "360", "361", "0 .. 360"}});
 }
 
 // Enter counts the box the cursor is in; the values come back in the next session; Esc closes.

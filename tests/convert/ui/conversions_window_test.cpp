@@ -14,9 +14,9 @@ TEST(ConversionsWindow, ConvertsLiveOnTypingAndRadioClicks) {
   TestContext t;
   TConvForm form(t.ctx);
   EXPECT_EQ(form.windowTitle().toStdString(), "Conversions");
-  EXPECT_TRUE(IsChecked(&form, "rbSpeedms"));
-  EXPECT_TRUE(IsChecked(&form, "rbTemperatureCelsius"));
-  EXPECT_TRUE(IsChecked(&form, "rbAreasqinch"));
+  for (const char* first : {"rbTemperatureCelsius", "rbSpeedms", "rbPressuremb", "rbMasspounds", "rbVolumeUSgallons",
+                            "rbLengthfeet", "rbAreasqinch", "rbAngledegrees"})
+    EXPECT_TRUE(IsChecked(&form, first)) << first;
 
   Type(&form, "edtTemperature", "100");
   EXPECT_EQ(Text(&form, "edtTemperatureResult1"), "212");

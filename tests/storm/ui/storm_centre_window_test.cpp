@@ -128,31 +128,29 @@ TEST(StormCentreWindow, AdviceNearTheEquatorAndWarningsOfSpeed) {
 }
 
 TEST(StormCentreWindow, ChoicesSurviveARestart) {
-  TestContext t;
-  {
-    TStorm_CenterForm form(t.ctx);
-    // First start: North, West, wind, mb.
-    EXPECT_TRUE(IsChecked(&form, "RadioButton1"));
-    EXPECT_TRUE(IsChecked(&form, "RadioButton3"));
-    EXPECT_TRUE(IsChecked(&form, "RadioButton5"));
-    EXPECT_TRUE(IsChecked(&form, "RadioButton12"));
-    Click(&form, "RadioButton2");
-    Click(&form, "RadioButton4");
-    Click(&form, "RadioButton6");
-    Click(&form, "RadioButton13");
-    form.show();
-    Click(&form, "Close1");
+  struct Case {
+    const char *source, *direction, *unit, *baro;
+  } cases[] = {{"RadioButton6", "Cloud", "RadioButton13", "Hg"}, {"RadioButton7", "Cyclon", "RadioButton14", "IM"}};
+  for (const Case& c : cases) {
+    TestContext t;
+    {
+      TStorm_CenterForm form(t.ctx);
+      // First start: North, West, wind, mb.
+      for (const char* first : {"RadioButton1", "RadioButton3", "RadioButton5", "RadioButton12"})
+        EXPECT_TRUE(IsChecked(&form, first)) << first;
+      for (const char* choice : {"RadioButton2", "RadioButton4", c.source, c.unit}) Click(&form, choice);
+      form.show();
+      Click(&form, "Close1");
+    }
+    {
+      Settings s(t.ctx);
+      EXPECT_EQ(s.Read("Storm_CenterForm", "Direction", std::string()), c.direction);
+      EXPECT_EQ(s.Read("Storm_CenterForm", "Baro", std::string()), c.baro);
+    }
+    TStorm_CenterForm again(t.ctx);
+    for (const char* choice : {"RadioButton2", "RadioButton4", c.source, c.unit})
+      EXPECT_TRUE(IsChecked(&again, choice)) << choice;
   }
-  {
-    Settings s(t.ctx);
-    EXPECT_EQ(s.Read("Storm_CenterForm", "Direction", std::string()), "Cloud");
-    EXPECT_EQ(s.Read("Storm_CenterForm", "Baro", std::string()), "Hg");
-  }
-  TStorm_CenterForm again(t.ctx);
-  EXPECT_TRUE(IsChecked(&again, "RadioButton2"));
-  EXPECT_TRUE(IsChecked(&again, "RadioButton4"));
-  EXPECT_TRUE(IsChecked(&again, "RadioButton6"));
-  EXPECT_TRUE(IsChecked(&again, "RadioButton13"));
 }
 
 TEST(StormCentreWindow, UnknownStoredTextsChooseTheOtherSide) {
@@ -171,17 +169,12 @@ TEST(StormCentreWindow, UnknownStoredTextsChooseTheOtherSide) {
 TEST(StormCentreWindow, EntryChecksByUnit) {
   TestContext t;
   TStorm_CenterForm form(t.ctx);
-  Type(&form, "Edit8", "7.5");
-  EXPECT_THAT(t.platform.messages, ElementsAre("0.0 .. 7.0"));
-  EXPECT_EQ(SelectedText(&form, "Edit8"), "7.5");
-  t.platform.Clear();
+  ExpectEntryLimits(&form, t.platform, {{"Edit8", "7", "7.01", "0.0 .. 7.0"}});
+  Click(&form, "RadioButton13");
+  ExpectEntryLimits(&form, t.platform, {{"Edit8", "5", "5.01", "0.0 .. 5.0"}});
   Click(&form, "RadioButton14");
-  Type(&form, "Edit8", "0.2");
-  EXPECT_THAT(t.platform.messages, ElementsAre("0.0 .. 0.2"));
-  t.platform.Clear();
-  Type(&form, "Edit2", "60");
-  Type(&form, "Edit5", "361");
-  EXPECT_THAT(t.platform.messages, ElementsAre("0 .. 59.9", "0 .. 360"));
+  ExpectEntryLimits(&form, t.platform, {{"Edit8", "0.19", "0.191", "0.0 .. 0.2"}});
+  ExpectEntryLimits(&form, t.platform, {{"Edit2", "59.9", "60", "0 .. 59.9"}, {"Edit5", "360", "361", "0 .. 360"}});
 }
 
 }  // namespace

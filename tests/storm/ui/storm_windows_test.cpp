@@ -94,6 +94,9 @@ TEST(PressureWindow, AdviceForTheSituation) {
     TestContext t;
     TPressureForm form(t.ctx);
     EXPECT_FALSE(IsVisible(&form, "Memo1"));
+    // North, Backing, Falling and mb at the start.
+    for (const char* first : {"RadioButton1", "RadioButton5", "RadioButton8", "RadioButton12"})
+      EXPECT_TRUE(IsChecked(&form, first)) << first;
     form.show();
     for (const char* choice : {c.north, c.baro, c.unit, c.change}) Click(&form, choice);
     Type(&form, "Edit8", c.pressure);
