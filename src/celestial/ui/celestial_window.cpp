@@ -24,17 +24,6 @@ namespace {
 
 constexpr const char* kSection = "BrellinForm";
 
-QLineEdit* ResultEdit(QWidget* parent, const char* name, int width = 110) {
-  QLineEdit* e = NamedEdit(parent, name, width);
-  e->setReadOnly(true);
-  return e;
-}
-
-QRadioButton* Radio(QWidget* parent, const char* name, const char* caption) {
-  auto* r = new QRadioButton(caption, parent);
-  r->setObjectName(name);
-  return r;
-}
 
 void Pair(QWidget* parent, QRadioButton* a, QRadioButton* b) {
   auto* group = new QButtonGroup(parent);
@@ -139,7 +128,7 @@ void TBrellinForm::BuildControls() {
   btClock1_->setToolTip("Click to update time and date");
   connect(btClock1_, &QPushButton::clicked, this, [this] { ClockClick(); });
   row("Time utc", {edtTime_, btClock1_});
-  edtNoon_ = ResultEdit(central, "edtNoon");
+  edtNoon_ = NamedResult(central, "edtNoon", 110);
   edtNoon_->setToolTip("Click 'Noon latitude' to count");
   lblNoon_ = NamedLabel(central, "lblNoon", "Noon utc");
   inputs->addWidget(lblNoon_, r, 0);
@@ -148,8 +137,8 @@ void TBrellinForm::BuildControls() {
   edtMeasMin_ = NamedEdit(central, "edtMeasMin", 50);
   edtMeasMin_->setToolTip("Minutes");
   row("Measured height", {edtMeasDeg_, Caption(central, "\u00b0"), edtMeasMin_, Caption(central, "'")});
-  upper_ = Radio(central, "RadioButton5", "Upper");
-  lower_ = Radio(central, "RadioButton6", "Lower");
+  upper_ = NamedRadio(central, "RadioButton5", "Upper");
+  lower_ = NamedRadio(central, "RadioButton6", "Lower");
   Pair(central, upper_, lower_);
   row("Limb", {upper_, lower_});
   edtObstr_ = NamedEdit(central, "edtObstr");
@@ -209,31 +198,31 @@ void TBrellinForm::BuildControls() {
   lblPlanet_ = NamedLabel(pnlPlanet_, "lblPlanet", {});
   lblPlanet_->setFont(bold);
   planet->addWidget(lblPlanet_, 0, 0, 1, 2);
-  edtDeclination_ = ResultEdit(pnlPlanet_, "edtDeclination");
-  edtGHA_ = ResultEdit(pnlPlanet_, "edtGHA");
+  edtDeclination_ = NamedResult(pnlPlanet_, "edtDeclination", 110);
+  edtGHA_ = NamedResult(pnlPlanet_, "edtGHA", 110);
   field(planet, 1, "Declination", edtDeclination_);
   field(planet, 2, "Greenwich Hour Angle", edtGHA_);
   lblLHA_ = NamedLabel(central, "lblLHA", "Local Hour Angle");
-  edtLHA_ = ResultEdit(central, "edtLHA");
+  edtLHA_ = NamedResult(central, "edtLHA", 110);
   results->addWidget(Row(central, {lblLHA_, edtLHA_}));
 
   pnlHeight_ = panel("pnlHeight", "");
   auto* height = new QGridLayout(pnlHeight_);
-  edtHc_ = ResultEdit(pnlHeight_, "edtHc");
-  edtHcRef_ = ResultEdit(pnlHeight_, "edtHcRef");
-  edtAzimuth_ = ResultEdit(pnlHeight_, "edtAzimuth");
+  edtHc_ = NamedResult(pnlHeight_, "edtHc", 110);
+  edtHcRef_ = NamedResult(pnlHeight_, "edtHcRef", 110);
+  edtAzimuth_ = NamedResult(pnlHeight_, "edtAzimuth", 110);
   field(height, 0, "Altitude", edtHc_);
   field(height, 1, "Altitude with\natmospheric refraction", edtHcRef_);
   field(height, 2, "z Azimuth", edtAzimuth_);
 
   pnlObsHeight_ = panel("pnlObsHeight", "");
   auto* obs = new QGridLayout(pnlObsHeight_);
-  edtAltCorr_ = ResultEdit(pnlObsHeight_, "edtAltCorr");
+  edtAltCorr_ = NamedResult(pnlObsHeight_, "edtAltCorr", 110);
   lbDastrow_ = NamedLabel(pnlObsHeight_, "lbDastrow", "Dastrow");
   lbDastrow_->setStyleSheet("color: maroon");
   lbDastrow_->hide();
-  edtAppHeight_ = ResultEdit(pnlObsHeight_, "edtAppHeight");
-  edtObsHeight_ = ResultEdit(pnlObsHeight_, "edtObsHeight");
+  edtAppHeight_ = NamedResult(pnlObsHeight_, "edtAppHeight", 110);
+  edtObsHeight_ = NamedResult(pnlObsHeight_, "edtObsHeight", 110);
   obs->addWidget(new QLabel("Altitude Correction", pnlObsHeight_), 0, 0);
   obs->addWidget(Row(pnlObsHeight_, {edtAltCorr_, lbDastrow_}), 0, 1);
   field(obs, 1, "Apparent height", edtAppHeight_);
@@ -241,9 +230,9 @@ void TBrellinForm::BuildControls() {
 
   pnlDifference_ = panel("pnlDifference", "");
   auto* diff = new QGridLayout(pnlDifference_);
-  edtDifference_ = ResultEdit(pnlDifference_, "edtDifference", 70);
-  towards_ = Radio(pnlDifference_, "TowButton", "Towards");
-  away_ = Radio(pnlDifference_, "AwButton", "Away");
+  edtDifference_ = NamedResult(pnlDifference_, "edtDifference", 70);
+  towards_ = NamedRadio(pnlDifference_, "TowButton", "Towards");
+  away_ = NamedRadio(pnlDifference_, "AwButton", "Away");
   Pair(pnlDifference_, towards_, away_);
   diff->addWidget(new QLabel("Intercept", pnlDifference_), 0, 0);
   diff->addWidget(Row(pnlDifference_, {edtDifference_, new QLabel("'", pnlDifference_), towards_, away_}), 0, 1);
@@ -280,8 +269,8 @@ void TBrellinForm::BuildControls() {
   pnlPosition_ = panel("pnlPosition", "Position of  vessel");
   pnlPosition_->setFont(bold);
   auto* position = new QGridLayout(pnlPosition_);
-  edtLatitude_ = ResultEdit(pnlPosition_, "edtLatitude", 130);
-  edtLongitude_ = ResultEdit(pnlPosition_, "edtLongitude", 130);
+  edtLatitude_ = NamedResult(pnlPosition_, "edtLatitude", 130);
+  edtLongitude_ = NamedResult(pnlPosition_, "edtLongitude", 130);
   field(position, 0, "Latitude", edtLatitude_);
   field(position, 1, "Longitude", edtLongitude_);
   results->addStretch();

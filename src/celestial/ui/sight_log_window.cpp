@@ -60,17 +60,6 @@ QTableWidget* Table(QWidget* parent, const char* name, const char* const* column
 }
 
 
-QLineEdit* Result(QWidget* parent, const char* name, int width = 130) {
-  QLineEdit* e = NamedEdit(parent, name, width);
-  e->setReadOnly(true);
-  return e;
-}
-
-QRadioButton* Choice(QWidget* parent, const char* name, const char* caption) {
-  auto* r = new QRadioButton(caption, parent);
-  r->setObjectName(name);
-  return r;
-}
 
 std::string Capitalised(std::string text) {
   if (!text.empty()) text[0] = static_cast<char>(std::toupper(static_cast<unsigned char>(text[0])));
@@ -151,8 +140,8 @@ void TSightLogForm::BuildControls() {
   edPressure_ = NamedEdit(entry, "edPressure", 50);
   edTemperature_ = NamedEdit(entry, "edTemperature", 50);
   edRemark_ = NamedEdit(entry, "edRemark", 220);
-  rbLower_ = Choice(entry, "rbLower", "Lower");
-  rbUpper_ = Choice(entry, "rbUpper", "Upper");
+  rbLower_ = NamedRadio(entry, "rbLower", "Lower");
+  rbUpper_ = NamedRadio(entry, "rbUpper", "Upper");
   rbLower_->setChecked(true);
   const auto row = [&](int r, std::initializer_list<QWidget*> items) {
     auto* h = new QHBoxLayout;
@@ -189,12 +178,12 @@ void TSightLogForm::BuildControls() {
   left->addWidget(grdWork_, 2);
   auto* fixBox = new QGroupBox("Fix", central);
   auto* f = new QGridLayout(fixBox);
-  edFixLat_ = Result(fixBox, "edFixLat");
-  edFixLon_ = Result(fixBox, "edFixLon");
-  edEllipse_ = Result(fixBox, "edEllipse", 300);
-  edIterations_ = Result(fixBox, "edIterations", 40);
-  edFreeLat_ = Result(fixBox, "edFreeLat");
-  edFreeLon_ = Result(fixBox, "edFreeLon");
+  edFixLat_ = NamedResult(fixBox, "edFixLat", 130);
+  edFixLon_ = NamedResult(fixBox, "edFixLon", 130);
+  edEllipse_ = NamedResult(fixBox, "edEllipse", 300);
+  edIterations_ = NamedResult(fixBox, "edIterations", 40);
+  edFreeLat_ = NamedResult(fixBox, "edFreeLat", 130);
+  edFreeLon_ = NamedResult(fixBox, "edFreeLon", 130);
   lblBlunder_ = NamedLabel(fixBox, "lblBlunder", {});
   lblBlunder_->setStyleSheet("color: maroon");
   f->addWidget(new QLabel("Latitude", fixBox), 0, 0);
@@ -220,8 +209,8 @@ void TSightLogForm::BuildControls() {
   planBox->setObjectName("pnlPlanner");
   auto* p = new QGridLayout(planBox);
   edPlanDate_ = NamedEdit(planBox, "edPlanDate", 90);
-  rbMorning_ = Choice(planBox, "rbMorning", "Morning");
-  rbEvening_ = Choice(planBox, "rbEvening", "Evening");
+  rbMorning_ = NamedRadio(planBox, "rbMorning", "Morning");
+  rbEvening_ = NamedRadio(planBox, "rbEvening", "Evening");
   rbEvening_->setChecked(true);
   QPushButton* plan = NamedButton(planBox, "btnPlan", "Plan");
   connect(plan, &QPushButton::clicked, this, [this] { PlanClick(); });
@@ -230,17 +219,17 @@ void TSightLogForm::BuildControls() {
     planRow->addWidget(w);
   planRow->addStretch();
   p->addLayout(planRow, 0, 0, 1, 4);
-  edCivil_ = Result(planBox, "edCivil", 80);
-  edNautical_ = Result(planBox, "edNautical", 80);
-  edMiddle_ = Result(planBox, "edMiddle", 80);
+  edCivil_ = NamedResult(planBox, "edCivil", 80);
+  edNautical_ = NamedResult(planBox, "edNautical", 80);
+  edMiddle_ = NamedResult(planBox, "edMiddle", 80);
   p->addWidget(new QLabel("Civil UT", planBox), 1, 0);
   p->addWidget(edCivil_, 1, 1);
   p->addWidget(new QLabel("Nautical UT", planBox), 1, 2);
   p->addWidget(edNautical_, 1, 3);
   p->addWidget(new QLabel("Middle UT", planBox), 2, 0);
   p->addWidget(edMiddle_, 2, 1);
-  edBestThree_ = Result(planBox, "edBestThree", 300);
-  edBestFour_ = Result(planBox, "edBestFour", 300);
+  edBestThree_ = NamedResult(planBox, "edBestThree", 300);
+  edBestFour_ = NamedResult(planBox, "edBestFour", 300);
   p->addWidget(new QLabel("Best three", planBox), 3, 0);
   p->addWidget(edBestThree_, 3, 1, 1, 3);
   p->addWidget(new QLabel("Best four", planBox), 4, 0);

@@ -4,6 +4,7 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
+#include <QRadioButton>
 #include <QPushButton>
 
 namespace veltrane {
@@ -13,6 +14,18 @@ QLineEdit* NamedEdit(QWidget* parent, const char* name, int width) {
   e->setObjectName(name);
   e->setFixedWidth(width);
   return e;
+}
+
+QLineEdit* NamedResult(QWidget* parent, const char* name, int width) {
+  QLineEdit* e = NamedEdit(parent, name, width);
+  e->setReadOnly(true);
+  return e;
+}
+
+QRadioButton* NamedRadio(QWidget* parent, const char* name, const QString& caption) {
+  auto* r = new QRadioButton(caption, parent);
+  r->setObjectName(name);
+  return r;
 }
 
 QLabel* NamedLabel(QWidget* parent, const char* name, const QString& text) {

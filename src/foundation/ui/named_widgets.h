@@ -6,12 +6,16 @@ class QGridLayout;
 class QLabel;
 class QLineEdit;
 class QPushButton;
+class QRadioButton;
 class QString;
 class QWidget;
 
 namespace veltrane {
 
 QLineEdit* NamedEdit(QWidget* parent, const char* name, int width = 60);
+// A field the window fills itself: read-only.
+QLineEdit* NamedResult(QWidget* parent, const char* name, int width);
+QRadioButton* NamedRadio(QWidget* parent, const char* name, const QString& caption);
 QLabel* NamedLabel(QWidget* parent, const char* name, const QString& text);
 QPushButton* NamedButton(QWidget* parent, const char* name, const QString& caption);
 // A row of a form: caption, field and unit (none when empty).
