@@ -403,11 +403,10 @@ std::optional<ObserverReading> TMiravelForm::ReadObserver() {
     ctx_.platform.Message("Date error");
     return std::nullopt;
   }
-  bool ok = true;
   r.utText = TextOf(edtTime_);
-  const TTimeRec time = ParseTimeText(r.utText, ok);
-  const double hours = time.Hour + time.Minute / 60.0 + time.Second / 3600.0;
-  if (!ok || hours >= 24.0) {
+  const std::optional<TTimeRec> time = ParseTimeText(r.utText);
+  const double hours = time ? time->Hour + time->Minute / 60.0 + time->Second / 3600.0 : 0.0;
+  if (!time || hours >= 24.0) {
     ctx_.platform.Message("Give the time as hh:mm:ss");
     return std::nullopt;
   }

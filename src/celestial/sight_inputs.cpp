@@ -38,10 +38,8 @@ SightInputsReading ReadSightInputs(const SightFieldTexts& t) {
     r.message = kMsgSightDate;
     return r;
   }
-  bool timeOk = true;
-  ParseTimeText(t.time, timeOk);
   const double ut = TimeTextToHours(t.time);
-  if (!timeOk || ut > 24.0) {
+  if (!ParseTimeText(t.time) || ut > 24.0) {
     r.message = kMsgSightTime;
     return r;
   }

@@ -214,10 +214,8 @@ struct EqualAltitudeOptions {
 };
 
 double ClockIn(const std::string& name, const std::string& text) {
-  bool ok = true;
-  ParseTimeText(text, ok);
   const double hours = TimeTextToHours(text);
-  if (!ok || hours >= 24.0) throw UsageError(name + ": must be hh:mm:ss within the day");
+  if (!ParseTimeText(text) || hours >= 24.0) throw UsageError(name + ": must be hh:mm:ss within the day");
   return hours;
 }
 

@@ -117,7 +117,7 @@ bool IsCalendarDay(int year, int month, int day) {
   return !(year == 1582 && month == 10 && day > 4 && day < 15);
 }
 
-TTimeRec ParseTimeText(const std::string& text, bool& ok) {
+std::optional<TTimeRec> ParseTimeText(const std::string& text) {
   TTimeRec r;
   r.TimeText = text.substr(0, 10);
   std::string h = GetField(text, ':', 0), m = GetField(text, ':', 1), s = GetField(text, ':', 2);
@@ -126,10 +126,8 @@ TTimeRec ParseTimeText(const std::string& text, bool& ok) {
   const auto hv = ParseInt(h);
   const auto mv = ParseInt(m);
   const auto sv = ParseReal(s);
-  if (!hv || !mv || !sv || *hv < 0 || *hv > 24 || *mv < 0 || *mv > 60 || *sv < 0.0 || *sv > 60.0) {
-    ok = false;
-    return r;
-  }
+  if (!hv || !mv || !sv || *hv < 0 || *hv > 24 || *mv < 0 || *mv > 60 || *sv < 0.0 || *sv > 60.0)
+    return std::nullopt;
   r.Hour = *hv;
   r.Minute = *mv;
   r.Second = *sv;

@@ -1,5 +1,6 @@
 #pragma once
 // Civil dates and clock times turned into the time arguments of the astronomy engine.
+#include <optional>
 #include <string>
 
 namespace veltrane {
@@ -48,7 +49,8 @@ std::string WeekdayName(int dayOfWeek);
 // (October 5 to 14 of 1582 were never counted).
 bool IsCalendarDay(int year, int month, int day);
 
-TTimeRec ParseTimeText(const std::string& text, bool& ok);
+// "hh", "hh:mm" or "hh:mm:ss" with hours 0..24, minutes and seconds 0..60; nothing otherwise.
+std::optional<TTimeRec> ParseTimeText(const std::string& text);
 double TimeTextToHours(const std::string& text);
 std::string ShiftTimeText(const std::string& text, double offsetHours);
 std::string FmtHoursHM(double hours);  // "7h 05m"

@@ -62,16 +62,15 @@ TEST(Calendar, DaysThatExist) {
 }
 
 TEST(Calendar, TimeTexts) {
-  bool ok = true;
-  const TTimeRec t = ParseTimeText("12", ok);
-  EXPECT_TRUE(ok);
-  EXPECT_EQ(t.Hour, 12);
-  EXPECT_EQ(t.Minute, 0);
-  for (const char* bad : {"25:00", "10:61", "x", "10:5.5", "-1:00"}) {
-    ok = true;
-    ParseTimeText(bad, ok);
-    EXPECT_FALSE(ok) << bad;
-  }
+  const std::optional<TTimeRec> t = ParseTimeText("12");
+  ASSERT_TRUE(t);
+  EXPECT_EQ(t->Hour, 12);
+  EXPECT_EQ(t->Minute, 0);
+  const std::optional<TTimeRec> limits = ParseTimeText("24:60:60");
+  ASSERT_TRUE(limits);
+  EXPECT_EQ(limits->Second, 60.0);
+  for (const char* bad : {"25:00", "10:61", "10:00:60.5", "x", "10:5.5", "-1:00"})
+    EXPECT_FALSE(ParseTimeText(bad)) << bad;
   EXPECT_DOUBLE_EQ(TimeTextToHours("10:30:36"), 10.51);
   EXPECT_DOUBLE_EQ(TimeTextToHours("10:-5"), 10.0);
   EXPECT_EQ(ShiftTimeText("01:30:15", 2), "23:30:15");

@@ -160,22 +160,29 @@ void TCrossForm::FormClose() {
   settings.Write(kSection, "Var", std::string(rbVarWest_->isChecked() ? "W" : "E"));
 }
 
-std::optional<double> TCrossForm::TrueBearing(const Bearing& b, const char* missing, bool& good) {
+TCrossForm::BearingReading TCrossForm::TrueBearing(const Bearing& b, const char* missing) {
   if (IsEmpty(b.compass) && IsEmpty(b.magnetic)) {
     ctx_.platform.Message(missing);
-    return std::nullopt;
+    return {};
   }
+  BearingReading r;
+  // Unreadable text counts as 0 so that the other fields still show; the reading is erroneous.
+  const auto read = [&r](const std::optional<double>& v) {
+    if (!v) r.erroneous = true;
+    return v.value_or(0.0);
+  };
   if (!IsEmpty(b.compass)) {
-    const double compass = Norm360(ReadNumber(b.compass, good));  // a bearing of 370 is one of 10
+    const double compass = Norm360(read(ReadNumber(b.compass)));  // a bearing of 370 is one of 10
     const int deviation = CompassDeviation(ctx_, cbCompass_, compass, HeadingKind::Compass);
     b.magnetic->setText(QString::fromStdString(FmtTenths(AddAngleWrap(compass, deviation))));
   }
   // Near a magnetic pole the variation may be anything up to a half circle.
-  const double variation = ReadVariation(edVarDeg_, edVarMin_, rbVarWest_->isChecked(), 180.0, good);
-  const double trueBearing = AddAngleWrap(Norm360(ReadNumber(b.magnetic, good)), variation);
+  const double variation = read(ReadVariation(edVarDeg_, edVarMin_, rbVarWest_->isChecked(), 180.0));
+  const double trueBearing = AddAngleWrap(Norm360(read(ReadNumber(b.magnetic))), variation);
   b.real->setText(QString::fromStdString(FmtTenths(trueBearing)));
   b.angle->setText(QString::fromStdString(FmtTenths(trueBearing)));
-  return trueBearing;
+  r.bearing = trueBearing;
+  return r;
 }
 
 void TCrossForm::lbPositionClick() {
@@ -185,14 +192,13 @@ void TCrossForm::lbPositionClick() {
   std::optional<PositionRecord> a = pointA_.Read().value;
   std::optional<PositionRecord> b = pointB_.Read().value;
   if (!a || !b) return ctx_.platform.Message("Missing or erroneous value");
-  bool good = true;
-  const auto bearingA = TrueBearing(bearingA_, "Bearing A missing", good);
-  if (!bearingA) return;
-  const auto bearingB = TrueBearing(bearingB_, "Bearing B missing", good);
-  if (!bearingB) return;
-  if (!good) return ctx_.platform.Message("Missing or erroneous value");
-  a->Direction = *bearingA;
-  b->Direction = *bearingB;
+  const BearingReading bearingA = TrueBearing(bearingA_, "Bearing A missing");
+  if (!bearingA.bearing) return;
+  const BearingReading bearingB = TrueBearing(bearingB_, "Bearing B missing");
+  if (!bearingB.bearing) return;
+  if (bearingA.erroneous || bearingB.erroneous) return ctx_.platform.Message("Missing or erroneous value");
+  a->Direction = *bearingA.bearing;
+  b->Direction = *bearingB.bearing;
   const auto fix = LineCrossing(*a, *b);
   if (!fix) return ctx_.platform.Message("Lines do not cross");
   fix_.Show(*fix);

@@ -33,7 +33,13 @@ class TCrossForm : public FormBase {
   void BuildControls();
   void LoadSettings();
   // The true bearing of one object, or nothing (with its message) when no bearing is given.
-  std::optional<double> TrueBearing(const Bearing& b, const char* missing, bool& good);
+  // The true bearing from the compass or magnetic bearing and the variation; none when both
+  // fields are empty (the message `missing` shown).
+  struct BearingReading {
+    std::optional<double> bearing;
+    bool erroneous = false;  // a field's text was not a number, or the variation beyond its limit
+  };
+  BearingReading TrueBearing(const Bearing& b, const char* missing);
 
   PositionFields pointA_, pointB_, fix_;
   QComboBox* cbCompass_ = nullptr;

@@ -17,21 +17,16 @@ std::vector<std::string> CompassFolders(const AppContext& ctx) { return {ctx.Dat
 
 bool IsEmpty(const QLineEdit* edit) { return edit->text().trimmed().isEmpty(); }
 
-double ReadNumber(const QLineEdit* edit, bool& good) {
+std::optional<double> ReadNumber(const QLineEdit* edit) {
   if (IsEmpty(edit)) return 0.0;
-  const auto v = ParseReal(edit->text().toStdString());
-  if (!v) good = false;
-  return v.value_or(0.0);
+  return ParseReal(edit->text().toStdString());
 }
 
-double ReadVariation(const QLineEdit* deg, const QLineEdit* min, bool west, double limit, bool& good) {
+std::optional<double> ReadVariation(const QLineEdit* deg, const QLineEdit* min, bool west, double limit) {
   if (IsEmpty(deg)) return 0.0;
   const std::string degText = deg->text().toStdString();
   const double v = DegMinTextToDeg(degText, min->text().toStdString());
-  if (v == kNoValue || !ParseInt(degText) || std::fabs(v) > limit) {
-    good = false;
-    return 0.0;
-  }
+  if (v == kNoValue || !ParseInt(degText) || std::fabs(v) > limit) return std::nullopt;
   return west ? -v : v;
 }
 

@@ -1,6 +1,7 @@
 #pragma once
 // Field helpers shared by the Navigate and CrossBearing windows: numbers and variation, the
 // input/output colouring, and the compass tables.
+#include <optional>
 #include <string>
 
 #include "coastal/deviation.h"
@@ -12,11 +13,10 @@ class QLineEdit;
 namespace veltrane {
 
 // Variation from its degree and minute fields, east positive; 0 when the degree field is
-// empty. Text that is not a number, or a variation beyond `limit` degrees, clears `good` and
-// reads as 0.
-double ReadVariation(const QLineEdit* deg, const QLineEdit* min, bool west, double limit, bool& good);
-// The value of a number field: 0 when empty; text that is not a number clears `good`.
-double ReadNumber(const QLineEdit* edit, bool& good);
+// empty; nothing for text that is not a number or a variation beyond `limit` degrees.
+std::optional<double> ReadVariation(const QLineEdit* deg, const QLineEdit* min, bool west, double limit);
+// The value of a number field: 0 when empty; nothing for text that is not a number.
+std::optional<double> ReadNumber(const QLineEdit* edit);
 bool IsEmpty(const QLineEdit* edit);
 
 // White marks an input of the chosen task, grey an output or an unused field.

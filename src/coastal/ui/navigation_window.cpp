@@ -510,13 +510,13 @@ void TNaviForm::Say(const std::string& text) { ctx_.platform.Message(text); }
 
 std::optional<double> TNaviForm::ReadValue(const QLineEdit* edit, NavField field, NavInput& in) {
   if (IsEmpty(edit)) return std::nullopt;
-  bool good = true;
-  const double v = ReadNumber(edit, good);
+  const std::optional<double> v = ReadNumber(edit);
   // A typed value beyond the field's limit, or a fraction in a whole-number field, was refused
   // by its entry check: it is an erroneous value.
   const QVariant limit = edit->property(kLimit);
-  const bool refused = std::fabs(v) > limit.toDouble() || (edit->property(kWhole).toBool() && v != std::trunc(v));
-  if (!good || (limit.isValid() && refused)) {
+  const bool refused =
+      v && (std::fabs(*v) > limit.toDouble() || (edit->property(kWhole).toBool() && *v != std::trunc(*v)));
+  if (!v || (limit.isValid() && refused)) {
     in.erroneous.insert(field);
     return std::nullopt;
   }
@@ -537,9 +537,9 @@ NavInput TNaviForm::ReadSheet() {
   s.end = ReadPosition(endLat_, endLon_);
   s.compassHeading = ReadValue(edCompCourse_, F::CompassHeading, in);
   s.magneticHeading = ReadValue(edMgCourse_, F::MagneticHeading, in);
-  bool good = true;
-  s.variation = ReadVariation(edVarDeg_, edVarMin_, rbVarWest_->isChecked(), 100.0, good);
-  if (!good) in.erroneous.insert(F::Variation);
+  const std::optional<double> variation = ReadVariation(edVarDeg_, edVarMin_, rbVarWest_->isChecked(), 100.0);
+  s.variation = variation.value_or(0.0);
+  if (!variation) in.erroneous.insert(F::Variation);
   if (const auto leeway = ReadValue(edLeeway_, F::Leeway, in)) s.leeway = rbPort_->isChecked() ? -*leeway : *leeway;
   s.set = ReadValue(edCurrent_, F::Set, in);
   s.drift = ReadValue(edDrift_, F::Drift, in);

@@ -212,20 +212,18 @@ PressureUnit TStorm_CenterForm::Unit() const {
   return PressureUnit::Millibar;
 }
 
-std::optional<int> TStorm_CenterForm::ReadHours(bool& told) {
-  told = false;
+TStorm_CenterForm::HoursReading TStorm_CenterForm::ReadHours() {
   const std::string text = TextOf(edit17_);
-  if (TrimBlanks(text).empty()) return std::nullopt;
+  if (TrimBlanks(text).empty()) return {};
   // A part of an hour is refused with the entry limits rather than taken as something else.
   if (!CheckIntRange(text, kMaxHours, ctx_.platform)) {
-    told = true;
     edit17_->setFocus();
     edit17_->selectAll();
-    return std::nullopt;
+    return {std::nullopt, true};
   }
   const int hours = *ParseInt(text);
-  if (hours == 0) return std::nullopt;
-  return hours;
+  if (hours == 0) return {};
+  return {hours, false};
 }
 
 std::optional<double> TStorm_CenterForm::ReadFall(const QLineEdit* edit) const {
@@ -242,9 +240,9 @@ void TStorm_CenterForm::ShowEstimate(int bearing, double distance, const Positio
 }
 
 void TStorm_CenterForm::OkClick() {
-  bool told = false;
-  const std::optional<int> hours = ReadHours(told);
-  if (told) return;
+  const HoursReading reading = ReadHours();
+  if (reading.refused) return;
+  const std::optional<int> hours = reading.hours;
   const std::optional<PositionRecord> pos1 = pos1_.Read().value;
   const std::optional<int> wind = ReadDirection(TextOf(edit5_));
   const std::optional<double> fall = ReadFall(edit8_);
@@ -275,9 +273,9 @@ void TStorm_CenterForm::OkClick() {
 }
 
 void TStorm_CenterForm::CountCyclonClick() {
-  bool told = false;
-  const std::optional<int> hours = ReadHours(told);
-  if (told) return;
+  const HoursReading reading = ReadHours();
+  if (reading.refused) return;
+  const std::optional<int> hours = reading.hours;
   const std::optional<PositionRecord> pos2 = pos2_.Read().value;
   const std::optional<int> wind1 = ReadDirection(TextOf(edit5_));
   const std::optional<int> wind2 = ReadDirection(TextOf(edit13_));

@@ -43,7 +43,11 @@ class TStorm_CenterForm : public FormBase {
   BearingSource Source() const;
   PressureUnit Unit() const;
   // Hours between the observations: a whole number 1..5, or nothing after telling the user.
-  std::optional<int> ReadHours(bool& missing);
+  struct HoursReading {
+    std::optional<int> hours;  // none when empty or 0
+    bool refused = false;      // the entry check refused the text and said so
+  };
+  HoursReading ReadHours();
   // A rate of fall within the chosen unit's entry limit.
   std::optional<double> ReadFall(const QLineEdit* edit) const;
   void ShowEstimate(int bearing, double distance, const PositionRecord& centre);
