@@ -1,6 +1,7 @@
 #include "greatcircle/position_check.h"
 
 #include <cctype>
+#include <optional>
 
 #include "foundation/calendar.h"
 #include "foundation/numbers.h"
@@ -17,23 +18,18 @@ bool InRange(const std::string& part, int maxDeg) {
   return d && m && *d >= 0 && *d <= maxDeg && *m >= 0.0 && *m < 60.0;
 }
 
-// The part with the sign its letter asks for; `changed` tells whether it had to change.
-std::string FixSign(const std::string& part, char plainLetter, char minusLetter, bool& changed) {
+// The part with the sign its letter asks for, or nothing when its sign already agrees.
+std::optional<std::string> FixSign(const std::string& part, char plainLetter, char minusLetter) {
   const std::string letter = TrimBlanks(GetField(part, '_', 2));
   const char upper = letter.size() == 1 ? static_cast<char>(std::toupper(static_cast<unsigned char>(letter[0]))) : 0;
   const bool minus = !part.empty() && part.front() == '-';
-  changed = false;
   if (upper == plainLetter && minus) {
-    changed = true;
     // Every sign goes, so that "--2_0_N" is not left needing another repair.
     const size_t digits = part.find_first_not_of('-');
     return digits == std::string::npos ? std::string() : part.substr(digits);
   }
-  if (upper == minusLetter && !minus) {
-    changed = true;
-    return "-" + part;
-  }
-  return part;
+  if (upper == minusLetter && !minus) return "-" + part;
+  return std::nullopt;
 }
 
 }  // namespace
@@ -52,12 +48,11 @@ LineCheck CheckPositionLine(const std::string& line) {
   if (!InRange(lon, 180)) wrong += " longitud";
   if (!wrong.empty()) r.rangeMessage = wrong + "Erroneos Name";
 
-  bool latChanged = false, lonChanged = false;
-  const std::string fixedLat = FixSign(lat, 'N', 'S', latChanged);
-  const std::string fixedLon = FixSign(lon, 'W', 'E', lonChanged);
-  if (latChanged) r.signNotes += "Latitude Name ";
-  if (lonChanged) r.signNotes += "Longitud Name ";
-  if (!r.signNotes.empty()) r.repaired = r.name + "=" + fixedLat + "," + fixedLon + "," + rest;
+  const auto fixedLat = FixSign(lat, 'N', 'S');
+  const auto fixedLon = FixSign(lon, 'W', 'E');
+  if (fixedLat) r.signNotes += "Latitude Name ";
+  if (fixedLon) r.signNotes += "Longitud Name ";
+  if (!r.signNotes.empty()) r.repaired = r.name + "=" + fixedLat.value_or(lat) + "," + fixedLon.value_or(lon) + "," + rest;
   return r;
 }
 
