@@ -156,6 +156,8 @@ Result Fix(const FixOptions& o) {
     if (!o.lops.empty()) throw UsageError("--sights and --lop do not go together");
     return FixOfSights(o.log);
   }
+  // A dead-reckoning position or a run given here would be dropped without a word.
+  if (const auto option = SightsOnlyOptionGiven(o.log)) throw UsageError(*option + " goes with --sights, not --lop");
   if (o.lops.size() != 2) throw UsageError("--lop: give exactly two lines");
   const std::optional<PositionRecord> fix = CrossLops(LopIn(o.lops[0]), LopIn(o.lops[1]));
   if (!fix) return ErrorResult(kMsgParallelLop);

@@ -83,6 +83,16 @@ void AddSightsFixOptions(CLI::App* fix, SightsFixOptions& o) {
   AddText(fix, "--catalogue", o.catalogue, "star file (default Mstars.dat of the settings folder)");
 }
 
+std::optional<std::string> SightsOnlyOptionGiven(const SightsFixOptions& o) {
+  if (o.drGiven->count()) return "--dr";
+  if (o.fixTimeGiven->count()) return "--fix-time";
+  if (o.course) return "--course";
+  if (o.speed) return "--speed";
+  if (o.sigma) return "--sigma-arcmin";
+  if (o.catalogue) return "--catalogue";
+  return std::nullopt;
+}
+
 Result FixOfSights(const SightsFixOptions& o) {
   if (!o.drGiven->count()) throw UsageError("--dr is required with --sights");
   if (o.course.has_value() != o.speed.has_value()) throw UsageError("--course and --speed go together");

@@ -19,5 +19,7 @@ struct SightsFixOptions {
 
 void AddSightsFixOptions(CLI::App* fix, SightsFixOptions& o);
 Result FixOfSights(const SightsFixOptions& o);
+// The first option that only a fix of a sight log uses, when one was given.
+std::optional<std::string> SightsOnlyOptionGiven(const SightsFixOptions& o);
 
 }  // namespace veltrane::cli

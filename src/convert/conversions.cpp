@@ -176,10 +176,9 @@ std::optional<Quantity> QuantityFromName(const std::string& name) {
 }
 
 std::string BeaufortNumber(double knots) {
-  static constexpr int kUpper[] = {0, 3, 6, 10, 15, 21, 27, 33, 40, 47, 55, 63};
   const double n = RoundHalfEven(knots);
   for (int force = 0; force < 12; ++force)
-    if (n <= kUpper[force]) return std::to_string(force);
+    if (n <= kBeaufort[force].high) return std::to_string(force);
   return "12";
 }
 

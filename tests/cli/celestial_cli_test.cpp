@@ -61,6 +61,9 @@ TEST(CelestialCli, FixOfTwoLines) {
   const CliRun parallel = Cli({"fix", "--lop", "45,40,-30", "--lop", "225.5,41,-31"});
   EXPECT_EQ(parallel.code, 1);
   EXPECT_EQ(parallel.out, "{\"error\": \"Parallel LOP\"}");
+  const CliRun withDr = Cli({"fix", "--lop", "90,40,-30", "--lop", "0,41,-31", "--dr", "40,-30"});
+  EXPECT_EQ(withDr.code, 2);
+  EXPECT_NE(withDr.err.find("--dr goes with --sights, not --lop"), std::string::npos) << withDr.err;
 }
 
 TEST(CelestialCli, NoonTimeAndLatitude) {
@@ -109,6 +112,11 @@ TEST(CelestialCli, BadArguments) {
       {"fix", "--lop", "90,40,-30"},
       {"fix", "--lop", "90,40", "--lop", "0,41,-31"},
       {"fix", "--lop", "90,40,-30", "--lop", "0,41,x"},
+      {"fix", "--lop", "90,40,-30", "--lop", "0,41,-31", "--fix-time", "1977-03-31T13:53:24"},
+      {"fix", "--lop", "90,40,-30", "--lop", "0,41,-31", "--course", "45", "--speed", "6"},
+      {"fix", "--lop", "90,40,-30", "--lop", "0,41,-31", "--speed", "6"},
+      {"fix", "--lop", "90,40,-30", "--lop", "0,41,-31", "--sigma-arcmin", "2"},
+      {"fix", "--lop", "90,40,-30", "--lop", "0,41,-31", "--catalogue", "Mstars.dat"},
       {"equal-altitudes", "--date", "1977-06-12", "--first", "10:00", "--second", "25:00:00", "--ap", "41,-22"},
       {"noon", "--date", "1977-02-30", "--ap", "41,-22"},
   };
