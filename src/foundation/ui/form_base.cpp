@@ -36,6 +36,14 @@ void FormBase::ShowForm() {
   activateWindow();
 }
 
+// Qt fits a window never resized to its contents as it first shows it, and that fitting forgets
+// that the restored place is the frame's: the window would open a title bar's height too high
+// and creep up at every start until its title bar was off the screen.
+void FormBase::setVisible(bool visible) {
+  if (visible && !testAttribute(Qt::WA_Resized)) adjustSize();
+  QMainWindow::setVisible(visible);
+}
+
 void FormBase::PrintForm() {
   const QPixmap image = grab();
   auto printer = ctx_.platform.BeginPrint(this);

@@ -32,6 +32,8 @@ class FormBase : public QMainWindow {
   AppContext& Context() { return ctx_; }
   // Shows the window, or brings it forward when it is already open.
   void ShowForm();
+  // Fits a window that was never resized to its contents before its first showing.
+  void setVisible(bool visible) override;
   // Prints the window's image, scaled to the page, after the print dialog.
   void PrintForm();
   void OpenHelp();
