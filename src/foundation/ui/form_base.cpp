@@ -29,6 +29,23 @@ FormBase::FormBase(AppContext& ctx, const QString& objectName, const QString& ca
   connect(help, &QShortcut::activated, this, &FormBase::OpenHelp);
 }
 
+void FormBase::CreateContents() {
+  contentsPending_ = true;
+  if (!ctx_.buildOnFirstShow) EnsureBuilt();
+}
+
+void FormBase::EnsureBuilt() const {
+  if (!contentsPending_) return;
+  contentsPending_ = false;
+  // Building is the window's deferred construction, not a change a caller could see.
+  const_cast<FormBase*>(this)->BuildContents();
+}
+
+void FormBase::setVisible(bool visible) {
+  if (visible) EnsureBuilt();
+  QMainWindow::setVisible(visible);
+}
+
 void FormBase::ShowForm() {
   if (isMinimized()) showNormal();
   show();
@@ -186,9 +203,12 @@ void FormBase::SavePosition() {
 }
 
 void FormBase::closeEvent(QCloseEvent* event) {
-  FormClose();
-  SaveTypedValues();
-  SavePosition();
+  // A window never built was never shown: it has nothing new to keep.
+  if (ContentsBuilt()) {
+    FormClose();
+    SaveTypedValues();
+    SavePosition();
+  }
   event->accept();
 }
 
