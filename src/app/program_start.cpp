@@ -48,6 +48,8 @@ T* Program::Create(Links... links) {
 
 Program::Program(Platform& platform, std::string settingsFolder, std::string programFolder)
     : ctx_{platform, std::move(settingsFolder), std::move(programFolder)} {
+  // A quick start: each window is created and placed now, and built when it is first shown.
+  ctx_.buildOnFirstShow = true;
   launcher_ = Create<TVeltraneForm>();
   LauncherTargets t;
   // The rest in the program's order, each wired to the windows it reaches once both exist; a
