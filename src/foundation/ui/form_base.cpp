@@ -42,7 +42,12 @@ void FormBase::EnsureBuilt() const {
 }
 
 void FormBase::setVisible(bool visible) {
-  if (visible) EnsureBuilt();
+  if (visible) {
+    EnsureBuilt();
+    // Sized before it is first shown: a window that Qt sizes while showing it takes its restored
+    // position for the inside of its frame, and so climbs by a title bar at every start.
+    if (!testAttribute(Qt::WA_WState_Created) && !testAttribute(Qt::WA_Resized)) adjustSize();
+  }
   QMainWindow::setVisible(visible);
 }
 
