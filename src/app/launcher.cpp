@@ -13,7 +13,6 @@
 
 #include "app/launcher_picture.h"
 #include "app/readme_window.h"
-#include "foundation/text_file.h"
 #include "foundation/user_files.h"
 #include "foundation/ui/settings.h"
 
@@ -48,43 +47,39 @@ void WriteDefaultPositions(AppContext& ctx, int displayClass) {
   settings.Write(kLauncherSection, "ResFonts", std::string(ResFontsValue(displayClass)));
   for (const auto& d : kDefaultPositions)
     settings.Write(kLauncherSection, d.key, std::string(displayClass == 2 ? d.large : d.normal));
+  // NewSet goes with every rewrite of the defaults, so that the positions a user saves after the
+  // first start are not overwritten by the defaults at the second.
+  settings.Write(kLauncherSection, "NewSet", std::string("1"));
 }
 
 TVeltraneForm::TVeltraneForm(AppContext& ctx) : FormBase(ctx, "VeltraneForm", "Veltrane") {
-  PrepareSettingsFolder();
+  const bool firstStart = !QDir(QString::fromStdString(ctx.settingsFolder)).exists();
+  // The copies wait on the disk: the window is built meanwhile.
+  std::future<InstalledFiles> installing = PrepareSettingsFolder(firstStart);
   RestoreWindowPosition(ctx, this, "fVeltrane");
   ApplyDefaultPositions();
   BuildControls();
+  if (installing.valid()) ReportInstalled(installing.get(), firstStart);
 }
 
-void TVeltraneForm::PrepareSettingsFolder() {
-  const QString folder = QString::fromStdString(ctx_.settingsFolder);
-  const bool firstStart = !QDir(folder).exists();
-  if (firstStart && !QDir().mkpath(folder)) {
+std::future<InstalledFiles> TVeltraneForm::PrepareSettingsFolder(bool firstStart) {
+  if (firstStart && !QDir().mkpath(QString::fromStdString(ctx_.settingsFolder))) {
     std::string shown = ctx_.settingsFolder;
     if (shown.size() > 1 && shown.back() == '/') shown.pop_back();
     ctx_.platform.Message("The settings folder " + shown + " cannot be created");
-    return;
+    return {};
   }
-  InstallStarFile(firstStart);
-  const auto failed = InstallShippedUserFiles(ctx_.programFolder, ctx_.settingsFolder);
-  if (!failed.empty()) {
-    std::string names;
-    for (const auto& name : failed) names += (names.empty() ? "" : ", ") + name;
-    ctx_.platform.Message("Could not copy " + names + " to " + ctx_.settingsFolder);
-  }
+  // On a thread of its own when one can be had.
+  return std::async(std::launch::async | std::launch::deferred, InstallProgramFiles,
+                    QDir::currentPath().toStdString() + "/", ctx_.programFolder, ctx_.settingsFolder);
 }
 
-void TVeltraneForm::InstallStarFile(bool firstStart) {
-  // The current folder first, then the program's own folder. A copy interrupted by a crash
-  // leaves no star file, so a later start installs it again.
-  const std::string target = ctx_.settingsFolder + "Mstars.dat";
-  bool inPlace = FileExists(target);
-  for (const std::string& source : {QDir::currentPath().toStdString() + "/Mstars.dat", ctx_.programFolder + "Mstars.dat"}) {
-    if (inPlace || !FileExists(source)) continue;
-    inPlace = InstallMissingFile(source, target) != InstallResult::Failed;
-  }
-  if (firstStart && !inPlace) ctx_.platform.Message("Star file not in use");
+void TVeltraneForm::ReportInstalled(const InstalledFiles& installed, bool firstStart) {
+  if (firstStart && !installed.starFile) ctx_.platform.Message("Star file not in use");
+  if (installed.failed.empty()) return;
+  std::string names;
+  for (const auto& name : installed.failed) names += (names.empty() ? "" : ", ") + name;
+  ctx_.platform.Message("Could not copy " + names + " to " + ctx_.settingsFolder);
 }
 
 void TVeltraneForm::ApplyDefaultPositions() {
@@ -95,12 +90,7 @@ void TVeltraneForm::ApplyDefaultPositions() {
     resFonts = settings.Read(kLauncherSection, "ResFonts", std::string("-1"));
     newSet = settings.Read(kLauncherSection, "NewSet", std::string("-1"));
   }
-  // NewSet is written with every rewrite of the defaults, so that the positions a user saves
-  // after the first start are not overwritten by the defaults at the second.
-  if (resFonts != ResFontsValue(displayClass) || newSet == "-1") {
-    WriteDefaultPositions(ctx_, displayClass);
-    Settings(ctx_).Write(kLauncherSection, "NewSet", std::string("1"));
-  }
+  if (resFonts != ResFontsValue(displayClass) || newSet == "-1") WriteDefaultPositions(ctx_, displayClass);
 }
 
 void TVeltraneForm::BuildControls() {

@@ -1,8 +1,10 @@
 #pragma once
 // The launcher "Veltrane": five sub-program buttons over a picture, and the main menu.
 #include <functional>
+#include <future>
 
 #include "foundation/ui/form_base.h"
+#include "foundation/user_files.h"
 
 class QPushButton;
 
@@ -43,8 +45,10 @@ class TVeltraneForm : public FormBase {
   void closeEvent(QCloseEvent* event) override;
 
  private:
-  void PrepareSettingsFolder();
-  void InstallStarFile(bool firstStart);
+  // Makes the settings folder and starts installing the program's files there; nothing to wait
+  // for when the folder cannot be made.
+  std::future<InstalledFiles> PrepareSettingsFolder(bool firstStart);
+  void ReportInstalled(const InstalledFiles& installed, bool firstStart);
   void ApplyDefaultPositions();
   void BuildControls();
   void SaveLauncherPosition();
@@ -62,7 +66,8 @@ class TVeltraneForm : public FormBase {
 // Display class of the screen: 2 above 100 logical pixels per inch, else 1 when wider than
 // 1000 pixels, else 0.
 int DisplayClass(const ScreenMetrics& screen);
-// Writes the default window positions for a display class into the launcher section.
+// Writes the default window positions for a display class into the launcher section, with
+// "NewSet", in one save of the settings file.
 void WriteDefaultPositions(AppContext& ctx, int displayClass);
 
 }  // namespace veltrane

@@ -48,6 +48,8 @@ T* Program::Create(Links... links) {
 
 Program::Program(Platform& platform, std::string settingsFolder, std::string programFolder)
     : ctx_{platform, std::move(settingsFolder), std::move(programFolder)} {
+  // A quick start: each window is created and placed now, and built when it is first shown.
+  ctx_.buildOnFirstShow = true;
   launcher_ = Create<TVeltraneForm>();
   LauncherTargets t;
   // The rest in the program's order, each wired to the windows it reaches once both exist; a
@@ -87,7 +89,6 @@ Program::Program(Platform& platform, std::string settingsFolder, std::string pro
   for (FormBase* w : {calculators.bearings, calculators.courses, calculators.crossBearing, calculators.distances,
                       calculators.sailing, calculators.tides, calculators.winds})
     t.others.push_back(w);
-  auto* about = Create<TAboutBox>();
   auto* centre = Create<TStorm_CenterForm>();
   t.withSettings.push_back(centre);
   auto* storm = Create<TStormForm>();
@@ -123,7 +124,11 @@ Program::Program(Platform& platform, std::string settingsFolder, std::string pro
   editor->SetConfirmationDialog(dialog);
   auto* jupiter = Create<TJupiterForm>();
   t.others.push_back(jupiter);
-  t.showAbout = [about] { about->exec(); };
+  // The about box has nothing to read at start: it is made when first asked for.
+  t.showAbout = [this] {
+    if (!about_) about_ = std::make_unique<TAboutBox>(ctx_);
+    about_->exec();
+  };
   t.showUpdate = [this] {
     if (!update_) update_ = new TVerForm(ctx_);
     update_->ShowForm();

@@ -10,6 +10,7 @@
 
 namespace veltrane {
 
+class TAboutBox;
 class TVeltraneForm;
 class TVerForm;
 class VeltraneApplication;
@@ -28,6 +29,7 @@ class Program {
   TVeltraneForm* launcher_ = nullptr;
   std::vector<std::unique_ptr<QWidget>> windows_;  // in creation order
   QPointer<TVerForm> update_;  // created for each check, destroyed when it closes
+  std::unique_ptr<TAboutBox> about_;
 };
 
 // Runs the program; "--smoke" starts as a user's start would, shows the launcher, processes

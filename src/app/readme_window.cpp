@@ -6,7 +6,9 @@
 
 namespace veltrane {
 
-TReadmeForm::TReadmeForm(AppContext& ctx) : FormBase(ctx, "ReadmeForm", "Readme") {
+TReadmeForm::TReadmeForm(AppContext& ctx) : FormBase(ctx, "ReadmeForm", "Readme") { CreateContents(); }
+
+void TReadmeForm::BuildContents() {
   memo_ = new QPlainTextEdit(this);
   memo_->setObjectName("Memo1");
   memo_->setReadOnly(true);
@@ -17,6 +19,7 @@ TReadmeForm::TReadmeForm(AppContext& ctx) : FormBase(ctx, "ReadmeForm", "Readme"
 }
 
 bool TReadmeForm::LoadFile(const std::string& path) {
+  EnsureBuilt();
   const auto lines = ReadTextLines(path);
   if (!lines) return false;
   QStringList text;

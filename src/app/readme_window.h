@@ -13,6 +13,9 @@ class TReadmeForm : public FormBase {
   // Shows the window with the file's lines; false (and nothing shown) when it cannot be read.
   bool LoadFile(const std::string& path);
 
+ protected:
+  void BuildContents() override;
+
  private:
   QPlainTextEdit* memo_;
 };

@@ -39,7 +39,9 @@ QStringList DateAndTime(double jd) {
 
 }  // namespace
 
-TAlmanacForm::TAlmanacForm(AppContext& ctx) : FormBase(ctx, "AlmanacForm", "Almanac", "fAlmanac") {
+TAlmanacForm::TAlmanacForm(AppContext& ctx) : FormBase(ctx, "AlmanacForm", "Almanac", "fAlmanac") { CreateContents(); }
+
+void TAlmanacForm::BuildContents() {
   AddMenuAction("Close1", "&Close Form", [this] { close(); });
   AddMenuAction("Print1", "&Print", [this] { PrintForm(); });
   AddMenuAction("Help1", "&Help", [this] { OpenHelp(); });
@@ -106,6 +108,7 @@ TAlmanacForm::TAlmanacForm(AppContext& ctx) : FormBase(ctx, "AlmanacForm", "Alma
 }
 
 void TAlmanacForm::SetYear(int year, bool beforeChrist) {
+  EnsureBuilt();
   edYear_->setText(QString::number(year));
   beforeChrist_ = beforeChrist;
   lbBChr_->setVisible(beforeChrist);

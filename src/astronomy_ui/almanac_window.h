@@ -28,6 +28,9 @@ class TAlmanacForm : public FormBase {
   // A nautical almanac's daily pages from edFirstDay for edDays days, saved as a PDF and shown.
   void btnDailyPagesClick();
 
+ protected:
+  void BuildContents() override;
+
  private:
   double Zone() const;
 

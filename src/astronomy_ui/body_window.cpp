@@ -58,6 +58,10 @@ std::string Title(const std::string& label) {
 }  // namespace
 
 TPlanetForm::TPlanetForm(AppContext& ctx) : FormBase(ctx, "PlanetForm", "Celestial Body", "fPlanet") {
+  CreateContents();
+}
+
+void TPlanetForm::BuildContents() {
   AddMenuAction("Close1", "&Close Form", [this] { close(); });
   AddMenuAction("Print1", "&Print", [this] { PrintForm(); });
   AddMenuAction("Help1", "&Help", [this] { OpenHelp(); });
@@ -161,6 +165,7 @@ QLineEdit* TPlanetForm::Result(const char* name) {
 }
 
 bool TPlanetForm::ShowBody(const std::string& label) {
+  EnsureBuilt();
   const std::optional<SkyBody> body = BodyOfLabel(label);
   if (!body) return false;
   return Compute(*body, Title(label));
@@ -168,6 +173,7 @@ bool TPlanetForm::ShowBody(const std::string& label) {
 
 bool TPlanetForm::ShowStar(const std::string& name, const std::string& ra, const std::string& dec,
                            const std::string& prpA, const std::string& prpD, const std::string& magnitude) {
+  EnsureBuilt();
   SkyBody body;
   body.kind = BodyKind::Star;
   body.star = ReadStarCatalogueData(ra, dec, prpA, prpD);

@@ -37,6 +37,9 @@ class TPlanetForm : public FormBase, public StarTaker {
   void TakeStar(const ChosenStar& star) override;
   void btnSatellitClick();
 
+ protected:
+  void BuildContents() override;
+
  private:
   bool Compute(const SkyBody& body, const std::string& title);
   void Show(const BodySummary& s, double zoneHours);

@@ -26,6 +26,10 @@ constexpr const char* kMeasureMessage = "Give the measured height in degrees and
 }  // namespace
 
 TIdentifyForm::TIdentifyForm(AppContext& ctx) : FormBase(ctx, "IdentifyForm", "Identify", "fIdentify") {
+  CreateContents();
+}
+
+void TIdentifyForm::BuildContents() {
   AddMenuAction("Close1", "&Close Form", [this] { close(); });
   AddMenuAction("Print1", "&Print", [this] { PrintForm(); });
   AddMenuAction("Help1", "&Help", [this] { OpenHelp(); });

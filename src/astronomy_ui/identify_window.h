@@ -17,6 +17,9 @@ class TIdentifyForm : public FormBase {
   void SetObserverSource(ObserverSource* source) { observer_ = source; }
   void btnIdentifyClick();
 
+ protected:
+  void BuildContents() override;
+
  private:
   QLineEdit* Result(const char* name, int width = 90);
 

@@ -55,6 +55,10 @@ class JupiterPicture : public QWidget {
 
 TJupiterForm::TJupiterForm(AppContext& ctx)
     : FormBase(ctx, "JupiterForm", "The 4 Satellites of Jupiter", "fJupiter") {
+  CreateContents();
+}
+
+void TJupiterForm::BuildContents() {
   AddMenuAction("Close1", "&Close", [this] { close(); });
   AddMenuAction("Print1", "&Print", [this] { PrintForm(); });
   AddMenuAction("Help1", "&Help", [this] { OpenHelp(); });
@@ -108,6 +112,7 @@ TJupiterForm::TJupiterForm(AppContext& ctx)
 }
 
 void TJupiterForm::ShowSatellites(double jd0, double hours) {
+  EnsureBuilt();
   moons_ = JupiterSatellites(jd0, hours);
   QStringList legend;
   for (const char* line : kJupiterLegend) legend << QString::fromUtf8(line);

@@ -29,6 +29,9 @@ class TJupiterForm : public FormBase {
   // The date and local time labels follow the main window.
   void RefreshTimeLabels();
 
+ protected:
+  void BuildContents() override;
+
  private:
   ObserverSource* observer_ = nullptr;
   std::optional<JupiterMoons> moons_;

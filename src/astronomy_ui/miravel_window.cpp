@@ -62,6 +62,16 @@ QLineEdit* Field(QWidget* parent, const char* name, int width, const char* hint 
 }  // namespace
 
 TMiravelForm::TMiravelForm(AppContext& ctx) : FormBase(ctx, "MiravelForm", "Miravel", "fMiravel") {
+  // The clock runs from the start, shown or not: the celestial navigation window shows it too.
+  timer1_ = new QTimer(this);
+  timer1_->setObjectName("Timer1");
+  timer1_->setInterval(1000);
+  connect(timer1_, &QTimer::timeout, this, [this] { Timer1Timer(); });
+  timer1_->start();
+  CreateContents();
+}
+
+void TMiravelForm::BuildContents() {
   BuildControls();
   Platform& p = ctx_.platform;
   edtTime_->setText(p.NowUtc().toString("hh:mm:ss"));
@@ -71,11 +81,6 @@ TMiravelForm::TMiravelForm(AppContext& ctx) : FormBase(ctx, "MiravelForm", "Mira
   dateTimePicker1_->setDate(p.NowUtc().date());
   DateChanged();
   LoadPlaceNames(false);
-  timer1_ = new QTimer(this);
-  timer1_->setObjectName("Timer1");
-  timer1_->setInterval(1000);
-  connect(timer1_, &QTimer::timeout, this, [this] { Timer1Timer(); });
-  timer1_->start();
   Timer1Timer();
 }
 
@@ -285,7 +290,9 @@ void TMiravelForm::LoadPlaceNames(bool reportMissing) {
   cbxPlace_->setEditText(typed);
 }
 
-void TMiravelForm::PlaceFileChanged() { LoadPlaceNames(false); }
+void TMiravelForm::PlaceFileChanged() {
+  if (ContentsBuilt()) LoadPlaceNames(false);  // else the list is read when the window is built
+}
 
 void TMiravelForm::ApplyPlace(const std::string& name) {
   const std::optional<std::vector<std::string>> lines = ReadTextLines(PlaceFile());
@@ -336,6 +343,7 @@ void TMiravelForm::UpdateLocalTime() {
 }
 
 std::optional<double> TMiravelForm::ZoneHours() {
+  EnsureBuilt();
   const std::optional<double> zone = ParseReal(TrimBlanks(TextOf(edit5_)));
   if (!zone || *zone < -14.0 || *zone > 14.0) return std::nullopt;
   return zone;
@@ -377,11 +385,12 @@ void TMiravelForm::rbOthTimeClick() {
 
 void TMiravelForm::Timer1Timer() {
   const std::string now = ctx_.platform.NowUtc().toString("hh:mm:ss").toStdString();
-  btClock1_->setText(Q(now));
+  if (ContentsBuilt()) btClock1_->setText(Q(now));
   if (links_.clock) links_.clock->ShowUtc(now);
 }
 
 std::optional<ObserverReading> TMiravelForm::ReadObserver() {
+  EnsureBuilt();
   ObserverReading r;
   const PositionReading place = position_.Read();
   const std::optional<double> height = ParseReal(TextOf(edtHeight_));

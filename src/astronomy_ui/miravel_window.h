@@ -65,6 +65,7 @@ class TMiravelForm : public FormBase, public ObserverSource, public PlaceFileLis
   void PlaceFileChanged() override;
 
  protected:
+  void BuildContents() override;
   void showEvent(QShowEvent* event) override;
   void FormClose() override;
 

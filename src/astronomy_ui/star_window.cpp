@@ -48,7 +48,9 @@ std::vector<StarListLine> StarListLayout(const std::vector<bool>& rowHasRa, int 
   return lines;
 }
 
-TStarForm::TStarForm(AppContext& ctx) : FormBase(ctx, "StarForm", "Star", "fStar") {
+TStarForm::TStarForm(AppContext& ctx) : FormBase(ctx, "StarForm", "Star", "fStar") { CreateContents(); }
+
+void TStarForm::BuildContents() {
   BuildControls();
   AddMenuAction("Close1", "&Close Form", [this] { close(); });
   AddMenuAction("PrintForm1", "&Print Form", [this] { PrintForm(); });
@@ -123,6 +125,7 @@ void TStarForm::BuildControls() {
 }
 
 void TStarForm::PickStar(StarUse use, StarTaker* taker) {
+  EnsureBuilt();
   use_ = use;
   taker_ = taker;
   ShowForm();

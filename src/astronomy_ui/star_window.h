@@ -21,6 +21,7 @@ class TStarForm : public FormBase, public StarPicker {
   void PickStar(StarUse use, StarTaker* taker) override;
 
  protected:
+  void BuildContents() override;
   void showEvent(QShowEvent* event) override;
 
  private:

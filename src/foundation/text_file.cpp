@@ -140,8 +140,9 @@ InstallResult InstallMissingFile(const std::string& source, const std::string& t
     // A file system without hard links gets the plain rename.
     if (taken || ::rename(tmp->c_str(), to.c_str()) != 0) result = taken ? InstallResult::Present : InstallResult::Failed;
   }
+  // The new name is left for the system to write out: lost in a crash, the file is simply
+  // installed again at the next start, and a first start waits on one disk flush less per file.
   ::unlink(tmp->c_str());
-  if (result == InstallResult::Installed) SyncFolder(to);
   return result;
 }
 

@@ -19,7 +19,8 @@ bool WriteFileAtomically(const std::string& path, const std::string& bytes);
 
 enum class InstallResult { Installed, Present, Failed };
 // Copies the source to the target only when the target is missing, atomically: the target
-// appears whole or not at all, and a file already there is never replaced.
+// appears whole or not at all, and a file already there is never replaced. The contents are on
+// disk before the name appears; the name itself may be lost in a crash (and installed again).
 InstallResult InstallMissingFile(const std::string& source, const std::string& target);
 
 bool IsValidUtf8(const std::string& bytes);

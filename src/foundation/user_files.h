@@ -6,8 +6,16 @@
 
 namespace veltrane {
 
-// Copies each shipped file the settings folder lacks into it, never over a file already
-// there; the names that could not be copied.
-std::vector<std::string> InstallShippedUserFiles(const std::string& programFolder, const std::string& settingsFolder);
+// What a start installed into the settings folder.
+struct InstalledFiles {
+  bool starFile = false;            // "Mstars.dat" is there, copied now or before
+  std::vector<std::string> failed;  // the user files that could not be copied
+};
+
+// The star file "Mstars.dat", from the current folder first, then the program folder, and the
+// shipped user files, each only when the settings folder lacks it and never over a file there.
+// Folders end with '/'.
+InstalledFiles InstallProgramFiles(const std::string& currentFolder, const std::string& programFolder,
+                                   const std::string& settingsFolder);
 
 }  // namespace veltrane

@@ -4,12 +4,14 @@
 
 #include <sys/stat.h>
 
+#include <QApplication>
 #include <QFile>
 #include <QProcess>
 #include <filesystem>
 #include <map>
 
 #include "app/launcher.h"
+#include "foundation/ui/form_base.h"
 #include "foundation/ini_file.h"
 #include "foundation/text_file.h"
 #include "support/ui_driver.h"
@@ -98,6 +100,33 @@ TEST_F(ProgramStart, EarlierVersionWithoutNewSetGetsDefaultsOnce) {
   Put("fNavi", "0,500,500");
   { Program p(platform, Settings(), program.Path()); }
   EXPECT_EQ(Entry("fNavi"), "0,500,500");
+}
+
+// A quick start: every window but the launcher is created and placed, and built when first
+// shown.
+TEST_F(ProgramStart, WindowsArePlacedAtStartAndBuiltWhenFirstShown) {
+  { Program p(platform, Settings(), program.Path()); }
+  Put("fNavi", "0,210,320");
+  Program p(platform, Settings(), program.Path());
+  EXPECT_TRUE(p.Launcher().ContentsBuilt());
+  FormBase* navigate = nullptr;
+  std::vector<std::string> built;
+  for (QWidget* w : QApplication::topLevelWidgets()) {
+    auto* form = qobject_cast<FormBase*>(w);
+    if (!form || &form->Context() != &p.Context() || form == &p.Launcher()) continue;
+    if (form->objectName() == "NaviForm") navigate = form;
+    if (form->ContentsBuilt()) built.push_back(form->objectName().toStdString());
+  }
+  EXPECT_EQ(built, std::vector<std::string>{});
+  ASSERT_TRUE(navigate);
+  EXPECT_EQ(navigate->y(), 210);
+  EXPECT_EQ(navigate->x(), 320);
+  EXPECT_EQ(navigate->findChild<QWidget*>("edLatDeg1"), nullptr);
+  Click(&p.Launcher(), "btnNavigate");
+  EXPECT_TRUE(navigate->isVisible());
+  EXPECT_NE(navigate->findChild<QWidget*>("edLatDeg1"), nullptr);
+  EXPECT_EQ(navigate->y(), 210);
+  EXPECT_EQ(navigate->x(), 320);
 }
 
 TEST_F(ProgramStart, LauncherRestoresItsSavedPosition) {

@@ -2,12 +2,14 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <filesystem>
 #include <fstream>
 
 #include "foundation/ini_file.h"
 #include "foundation/paths.h"
 #include "foundation/text_file.h"
+#include "foundation/user_files.h"
 
 namespace veltrane {
 namespace {
@@ -172,6 +174,39 @@ TEST_F(Files, InstallCopiesOnlyWhatIsMissing) {
   for (const auto& e : std::filesystem::directory_iterator(dir_))
     temporaries += e.path().filename().string().find(".tmp") != std::string::npos;
   EXPECT_EQ(temporaries, 0);
+}
+
+TEST_F(Files, StarFileFromTheCurrentFolderFirstAndUserFilesOnlyWhenMissing) {
+  for (const char* folder : {"current", "program", "settings"}) std::filesystem::create_directories(Path(folder));
+  const auto install = [this](const std::string& settings) {
+    return InstallProgramFiles(Path("current/"), Path("program/"), Path(settings));
+  };
+  Put("current/Mstars.dat", "current stars");
+  Put("program/Mstars.dat", "shipped stars");
+  Put("program/Position.txt", "Oulu=65_1_N,25_28_E\n");
+  Put("program/Kurssi.cmp", "0 3");
+  Put("program/notes.txt", "not for the user");
+  Put("settings/Kurssi.cmp", "mine");
+  InstalledFiles done = install("settings/");
+  EXPECT_TRUE(done.starFile);
+  EXPECT_TRUE(done.failed.empty());
+  EXPECT_EQ(*ReadFileBytes(Path("settings/Mstars.dat")), "current stars");
+  EXPECT_EQ(*ReadFileBytes(Path("settings/Position.txt")), "Oulu=65_1_N,25_28_E\n");
+  EXPECT_EQ(*ReadFileBytes(Path("settings/Kurssi.cmp")), "mine");
+  EXPECT_FALSE(FileExists(Path("settings/notes.txt")));
+
+  std::filesystem::remove(Path("current/Mstars.dat"));
+  std::filesystem::remove(Path("settings/Mstars.dat"));
+  EXPECT_TRUE(install("settings/").starFile);
+  EXPECT_EQ(*ReadFileBytes(Path("settings/Mstars.dat")), "shipped stars");
+  std::filesystem::remove(Path("program/Mstars.dat"));
+  EXPECT_TRUE(install("settings/").starFile) << "the one installed before";
+  std::filesystem::remove(Path("settings/Mstars.dat"));
+  EXPECT_FALSE(install("settings/").starFile);
+
+  done = install("missing/");
+  std::sort(done.failed.begin(), done.failed.end());
+  EXPECT_EQ(done.failed, (std::vector<std::string>{"Kurssi.cmp", "Position.txt"}));
 }
 
 TEST_F(Files, UnreadableIniIsKeptAsBadBeforeItIsReplaced) {

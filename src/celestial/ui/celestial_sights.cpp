@@ -200,6 +200,7 @@ void TBrellinForm::StarsClick() {
 }
 
 void TBrellinForm::TakeStar(const ChosenStar& star) {
+  EnsureBuilt();
   star_ = star;
   body_ = NavBody::Star;
   ShowForm();

@@ -46,6 +46,10 @@ QLabel* Caption(QWidget* parent, const char* text) { return new QLabel(text, par
 
 TBrellinForm::TBrellinForm(AppContext& ctx, NavigateLink* navigate, StarPicker* stars)
     : FormBase(ctx, "BrellinForm", "DazizIze", "fBrellin"), navigate_(navigate), stars_(stars) {
+  CreateContents();
+}
+
+void TBrellinForm::BuildContents() {
   BuildControls();
   BuildMenu();
   setWindowFlags(Qt::Window | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowMinimizeButtonHint |
@@ -53,10 +57,10 @@ TBrellinForm::TBrellinForm(AppContext& ctx, NavigateLink* navigate, StarPicker* 
   ClearLopDisplay();
   CloseFix();
   pnlPosition_->hide();
-  const QDateTime now = ctx.platform.NowUtc();
+  const QDateTime now = ctx_.platform.NowUtc();
   edtTime_->setText(now.time().toString("hh:mm:ss"));
   btClock1_->setText(now.time().toString("hh:mm:ss") + " UT");
-  edtDif_->setText(QString::fromStdString(ZoneDifferenceText(ctx.platform)));
+  edtDif_->setText(QString::fromStdString(ZoneDifferenceText(ctx_.platform)));
   LoadSettings();
   edtPressure_->setText("1010");
   edtTemperature_->setText("+10");

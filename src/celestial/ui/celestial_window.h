@@ -35,6 +35,7 @@ class TBrellinForm : public FormBase, public StarTaker, public UtcClockFace {
   void ShowUtc(const std::string& hhmmss) override;
 
  protected:
+  void BuildContents() override;
   void FormClose() override;
 
  private:

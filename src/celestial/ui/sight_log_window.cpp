@@ -71,11 +71,15 @@ std::string Capitalised(std::string text) {
 
 TSightLogForm::TSightLogForm(AppContext& ctx, NavigateLink* navigate)
     : FormBase(ctx, "SightLogForm", "Sight log", "fSightLog"), navigate_(navigate) {
+  CreateContents();
+}
+
+void TSightLogForm::BuildContents() {
   BuildControls();
   BuildMenu();
-  WatchEntries(dr_.EntryChecks(ctx.platform));
+  WatchEntries(dr_.EntryChecks(ctx_.platform));
   LoadSettings();
-  const QDate today = ctx.platform.NowUtc().date();
+  const QDate today = ctx_.platform.NowUtc().date();
   edDate_->setText(today.toString("yyyy-MM-dd"));
   edPlanDate_->setText(today.toString("yyyy-MM-dd"));
   LoadLog();

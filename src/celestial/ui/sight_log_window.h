@@ -31,6 +31,7 @@ class TSightLogForm : public FormBase {
   const std::vector<LoggedSight>& Sights() const { return sights_; }
 
  protected:
+  void BuildContents() override;
   void FormClose() override;
 
  private:

@@ -39,7 +39,9 @@ std::string Miles(double x) { return Str(RoundToScale(x, 100.0), 2); }
 
 }  // namespace
 
-TNavBearForm::TNavBearForm(AppContext& ctx) : FormBase(ctx, "NavBearForm", "Bearings") {
+TNavBearForm::TNavBearForm(AppContext& ctx) : FormBase(ctx, "NavBearForm", "Bearings") { CreateContents(); }
+
+void TNavBearForm::BuildContents() {
   BuildControls();
   AddMenuAction("Close1", "&Close Form", [this] { close(); });
   AddMenuAction("Print1", "&Print", [this] { PrintForm(); });

@@ -11,6 +11,9 @@ class TNavBearForm : public FormBase {
  public:
   explicit TNavBearForm(AppContext& ctx);
 
+ protected:
+  void BuildContents() override;
+
  private:
   void BuildControls();
   void ChooseMethod(int method);

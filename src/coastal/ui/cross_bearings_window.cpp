@@ -23,7 +23,9 @@ constexpr const char* kSection = "CrossForm";
 
 }  // namespace
 
-TCrossForm::TCrossForm(AppContext& ctx) : FormBase(ctx, "CrossForm", "CrossBearing") {
+TCrossForm::TCrossForm(AppContext& ctx) : FormBase(ctx, "CrossForm", "CrossBearing") { CreateContents(); }
+
+void TCrossForm::BuildContents() {
   BuildControls();
   AddMenuAction("Close1", "&Close Form", [this] { close(); });
   AddMenuAction("Print1", "&Print", [this] { PrintForm(); });

@@ -20,6 +20,7 @@ class TCrossForm : public FormBase {
   void lbPositionClick();
 
  protected:
+  void BuildContents() override;
   void FormClose() override;
 
  private:

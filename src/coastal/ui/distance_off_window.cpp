@@ -26,14 +26,16 @@ constexpr const char* kSection = "NavDisForm";
 
 }  // namespace
 
-TNavDisForm::TNavDisForm(AppContext& ctx) : FormBase(ctx, "NavDisForm", "Distances") {
+TNavDisForm::TNavDisForm(AppContext& ctx) : FormBase(ctx, "NavDisForm", "Distances") { CreateContents(); }
+
+void TNavDisForm::BuildContents() {
   BuildControls();
   AddMenuAction("Close1", "&Close Form", [this] { close(); });
   AddMenuAction("Print1", "&Print", [this] { PrintForm(); });
   AddMenuAction("Help1", "&Help", [this] { OpenHelp(); });
 
   SetUnit(true);
-  if (Settings(ctx).Read(kSection, "Unit", std::string("-1")) == "feet") SetUnit(false);
+  if (Settings(ctx_).Read(kSection, "Unit", std::string("-1")) == "feet") SetUnit(false);
   lbMode_->clear();
   edIndex_->setText("0");
   // Enter counts the chosen function, as its sub-label would.

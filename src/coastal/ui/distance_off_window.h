@@ -17,6 +17,7 @@ class TNavDisForm : public FormBase {
   explicit TNavDisForm(AppContext& ctx);
 
  protected:
+  void BuildContents() override;
   void FormClose() override;
 
  private:

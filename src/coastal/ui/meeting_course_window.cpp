@@ -15,7 +15,9 @@
 
 namespace veltrane {
 
-TNavCourseForm::TNavCourseForm(AppContext& ctx) : FormBase(ctx, "NavCourseForm", "Courses") {
+TNavCourseForm::TNavCourseForm(AppContext& ctx) : FormBase(ctx, "NavCourseForm", "Courses") { CreateContents(); }
+
+void TNavCourseForm::BuildContents() {
   auto* central = new QWidget(this);
   auto* grid = new QGridLayout(central);
   auto* meet = new ClickLabel("lbMeet", "Meet Another Boat", central);

@@ -11,6 +11,9 @@ class TNavCourseForm : public FormBase {
  public:
   explicit TNavCourseForm(AppContext& ctx);
 
+ protected:
+  void BuildContents() override;
+
  private:
   void lbMeetClick();
 

@@ -46,7 +46,9 @@ class Writing {
 
 }  // namespace
 
-TNaviForm::TNaviForm(AppContext& ctx) : FormBase(ctx, "NaviForm", "Navigate", "fNavi") {
+TNaviForm::TNaviForm(AppContext& ctx) : FormBase(ctx, "NaviForm", "Navigate", "fNavi") { CreateContents(); }
+
+void TNaviForm::BuildContents() {
   BuildControls();
   // The hints are long explanations: they stay up for ten seconds.
   for (QWidget* w : findChildren<QWidget*>())
@@ -243,7 +245,7 @@ void TNaviForm::BuildMenu() {
     QAction* a = AddMenuAction(options_, item.name, item.caption, [this, window = item.window] {
       if (FormBase* w = calculators_.*window) w->ShowForm();
     });
-    a->setEnabled(false);
+    a->setEnabled(calculators_.*item.window != nullptr);
     calculatorItems_.emplace_back(a, item.window);
   }
   QMenu* demos = AddMenu("Demos1", "&Demos");

@@ -47,6 +47,7 @@ class TNaviForm : public FormBase, public NavigateLink {
   void StartFrom(const PositionText& start) override;
 
  protected:
+  void BuildContents() override;
   void FormClose() override;
 
  private:

@@ -6,18 +6,30 @@
 
 namespace veltrane {
 
-PositionText TNaviForm::EndPosition() const { return {endLat_.Text(), endLon_.Text()}; }
+PositionText TNaviForm::EndPosition() const {
+  EnsureBuilt();
+  return {endLat_.Text(), endLon_.Text()};
+}
 
-std::string TNaviForm::RunCourse() const { return TextOf(edTrCourse_); }
-std::string TNaviForm::RunDistance() const { return TextOf(edTrDistance_); }
+std::string TNaviForm::RunCourse() const {
+  EnsureBuilt();
+  return TextOf(edTrCourse_);
+}
+
+std::string TNaviForm::RunDistance() const {
+  EnsureBuilt();
+  return TextOf(edTrDistance_);
+}
 
 void TNaviForm::ClearForNewSight() {
+  EnsureBuilt();
   for (QLineEdit* e : {edCompCourse_, edLeeway_, edCurrent_, edDrift_, edBoatSpeed_, edLogDistance_, edTimeHours_,
                        edTimeMins_, endLat_.deg, endLat_.min, endLon_.deg, endLon_.min})
     e->clear();
 }
 
 void TNaviForm::StartFrom(const PositionText& start) {
+  EnsureBuilt();
   ChooseTask(NavTask::Position);
   startLat_.SetText(start.lat);
   startLon_.SetText(start.lon);

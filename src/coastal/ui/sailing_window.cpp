@@ -30,7 +30,9 @@ QLabel* ResultLabel(QWidget* parent, const std::string& name) {
 
 }  // namespace
 
-TNavSailForm::TNavSailForm(AppContext& ctx) : FormBase(ctx, "NavSailForm", "Sailing") {
+TNavSailForm::TNavSailForm(AppContext& ctx) : FormBase(ctx, "NavSailForm", "Sailing") { CreateContents(); }
+
+void TNavSailForm::BuildContents() {
   auto* central = new QWidget(this);
   auto* column = new QVBoxLayout(central);
   column->addWidget(BuildUpwind(central));

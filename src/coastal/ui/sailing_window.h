@@ -15,6 +15,9 @@ class TNavSailForm : public FormBase {
  public:
   explicit TNavSailForm(AppContext& ctx);
 
+ protected:
+  void BuildContents() override;
+
  private:
   // One row of the downwind table: the speed typed and the five results.
   struct DownwindRow {

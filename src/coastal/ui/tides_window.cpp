@@ -25,7 +25,9 @@ QLineEdit* TimeEdit(QWidget* parent, const char* name) {
 
 }  // namespace
 
-TNavTideForm::TNavTideForm(AppContext& ctx) : FormBase(ctx, "NavTideForm", "h") {
+TNavTideForm::TNavTideForm(AppContext& ctx) : FormBase(ctx, "NavTideForm", "h") { CreateContents(); }
+
+void TNavTideForm::BuildContents() {
   BuildControls();
   AddMenuAction("Close1", "&Close Form", [this] { close(); });
   AddMenuAction("Emptyall1", "&Empty all", [this] { Emptyall1Click(); });

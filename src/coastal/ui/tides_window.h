@@ -16,6 +16,7 @@ class TNavTideForm : public FormBase {
   explicit TNavTideForm(AppContext& ctx);
 
  protected:
+  void BuildContents() override;
   void showEvent(QShowEvent* event) override;
 
  private:

@@ -17,7 +17,9 @@
 
 namespace veltrane {
 
-TNavWindForm::TNavWindForm(AppContext& ctx) : FormBase(ctx, "NavWindForm", "Winds") {
+TNavWindForm::TNavWindForm(AppContext& ctx) : FormBase(ctx, "NavWindForm", "Winds") { CreateContents(); }
+
+void TNavWindForm::BuildContents() {
   auto* central = new QWidget(this);
   auto* row = new QHBoxLayout(central);
   row->addWidget(BuildTrueWind(central));

@@ -12,6 +12,9 @@ class TNavWindForm : public FormBase {
  public:
   explicit TNavWindForm(AppContext& ctx);
 
+ protected:
+  void BuildContents() override;
+
  private:
   QWidget* BuildTrueWind(QWidget* parent);
   QWidget* BuildApparentWind(QWidget* parent);

@@ -36,7 +36,9 @@ QString RadioName(const char* title, const std::string& unit) {
 
 }  // namespace
 
-TConvForm::TConvForm(AppContext& ctx) : FormBase(ctx, "ConvForm", "Conversions") {
+TConvForm::TConvForm(AppContext& ctx) : FormBase(ctx, "ConvForm", "Conversions") { CreateContents(); }
+
+void TConvForm::BuildContents() {
   auto* central = new QWidget(this);
   auto* grid = new QGridLayout(central);
   for (size_t i = 0; i < converters_.size(); ++i) {

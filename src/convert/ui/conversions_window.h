@@ -18,6 +18,9 @@ class TConvForm : public FormBase {
  public:
   explicit TConvForm(AppContext& ctx);
 
+ protected:
+  void BuildContents() override;
+
  private:
   struct Converter {
     Quantity quantity;

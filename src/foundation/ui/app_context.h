@@ -10,6 +10,10 @@
 // creates the windows in the program's order and then wires them together; a test hands a
 // window a fake of just the link it needs. A window never includes another area's window
 // header. A window that only opens another takes it as a FormBase*.
+//
+// For a quick start the program has a window build its components when it is first shown: the
+// constructor ends with FormBase::CreateContents() and the components are made in
+// BuildContents(). A link method that reads or writes them starts with EnsureBuilt().
 #include <QDateTime>
 #include <cstdint>
 #include <functional>
@@ -86,6 +90,10 @@ struct AppContext {
   Platform& platform;
   std::string settingsFolder;  // ends with '/'
   std::string programFolder;   // ends with '/'
+  // Set by the program for a quick start: a window builds its components when first shown (its
+  // position is still read when it is created). Tests leave it off, so a window is complete
+  // right after construction.
+  bool buildOnFirstShow = false;
 
   std::string SettingsFile() const { return settingsFolder + "Settings.ini"; }
   // Folder of the user's files ("Position.txt", "SETS.INI", "*.cmp", "Readme.txt"): the

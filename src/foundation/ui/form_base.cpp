@@ -29,19 +29,33 @@ FormBase::FormBase(AppContext& ctx, const QString& objectName, const QString& ca
   connect(help, &QShortcut::activated, this, &FormBase::OpenHelp);
 }
 
+void FormBase::CreateContents() {
+  contentsPending_ = true;
+  if (!ctx_.buildOnFirstShow) EnsureBuilt();
+}
+
+void FormBase::EnsureBuilt() const {
+  if (!contentsPending_) return;
+  contentsPending_ = false;
+  // Building is the window's deferred construction, not a change a caller could see.
+  const_cast<FormBase*>(this)->BuildContents();
+}
+
+void FormBase::setVisible(bool visible) {
+  if (visible) {
+    EnsureBuilt();
+    // Sized before it is first shown: a window that Qt sizes while showing it takes its restored
+    // position for the inside of its frame, and so climbs by a title bar at every start.
+    if (!testAttribute(Qt::WA_WState_Created) && !testAttribute(Qt::WA_Resized)) adjustSize();
+  }
+  QMainWindow::setVisible(visible);
+}
+
 void FormBase::ShowForm() {
   if (isMinimized()) showNormal();
   show();
   raise();
   activateWindow();
-}
-
-// Qt fits a window never resized to its contents as it first shows it, and that fitting forgets
-// that the restored place is the frame's: the window would open a title bar's height too high
-// and creep up at every start until its title bar was off the screen.
-void FormBase::setVisible(bool visible) {
-  if (visible && !testAttribute(Qt::WA_Resized)) adjustSize();
-  QMainWindow::setVisible(visible);
 }
 
 void FormBase::PrintForm() {
@@ -194,9 +208,12 @@ void FormBase::SavePosition() {
 }
 
 void FormBase::closeEvent(QCloseEvent* event) {
-  FormClose();
-  SaveTypedValues();
-  SavePosition();
+  // A window never built was never shown: it has nothing new to keep.
+  if (ContentsBuilt()) {
+    FormClose();
+    SaveTypedValues();
+    SavePosition();
+  }
   event->accept();
 }
 

@@ -30,10 +30,15 @@ class FormBase : public QMainWindow {
            QWidget* parent = nullptr);
 
   AppContext& Context() { return ctx_; }
+  // Builds the window's components if that was put off until it is needed. A method that other
+  // windows call through a link starts with it.
+  void EnsureBuilt() const;
+  // Whether the components exist (a link that only refreshes what is shown may skip its work).
+  bool ContentsBuilt() const { return !contentsPending_; }
+  // Showing the window builds it first.
+  void setVisible(bool visible) override;
   // Shows the window, or brings it forward when it is already open.
   void ShowForm();
-  // Fits a window that was never resized to its contents before its first showing.
-  void setVisible(bool visible) override;
   // Prints the window's image, scaled to the page, after the print dialog.
   void PrintForm();
   void OpenHelp();
@@ -42,6 +47,12 @@ class FormBase : public QMainWindow {
   virtual void SaveSettings() {}
 
  protected:
+  // The last step of a window's constructor: builds the components (BuildContents) at once, or
+  // at the first showing when the program puts that off for a quick start.
+  void CreateContents();
+  // Makes the components, menus and entry checks, and reads the window's own section.
+  virtual void BuildContents() {}
+
   // A menu-bar item that acts when clicked ("&Close Form" named Close1 and the like).
   QAction* AddMenuAction(const QString& objectName, const QString& caption, std::function<void()> handler);
   QMenu* AddMenu(const QString& objectName, const QString& caption);
@@ -81,6 +92,7 @@ class FormBase : public QMainWindow {
   std::vector<std::pair<QWidget*, std::function<void()>>> enterActions_;
   bool closeOnEscape_ = false;
   bool keepsTypedValues_ = false;
+  mutable bool contentsPending_ = false;
 };
 
 // Text of a line edit as UTF-8.

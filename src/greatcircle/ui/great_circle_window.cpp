@@ -64,6 +64,10 @@ QPushButton* NewButton(QWidget* parent, const char* name, const QString& caption
 }  // namespace
 
 TGreatForm::TGreatForm(AppContext& ctx) : FormBase(ctx, "GreatForm", "Great Circle Count ", "fGreat") {
+  CreateContents();
+}
+
+void TGreatForm::BuildContents() {
   auto* central = new QWidget(this);
   auto* layout = new QVBoxLayout(central);
   auto* points = new QHBoxLayout;
@@ -241,7 +245,9 @@ void TGreatForm::LoadPlaceNames(bool reportMissing) {
   }
 }
 
-void TGreatForm::PlaceFileChanged() { LoadPlaceNames(false); }
+void TGreatForm::PlaceFileChanged() {
+  if (ContentsBuilt()) LoadPlaceNames(false);  // else the lists are read when the window is shown
+}
 
 void TGreatForm::PlaceChosen(PointFields& p, const std::string& name) {
   const auto lines = ReadTextLines(PositionFile());

@@ -36,6 +36,7 @@ class TGreatForm : public FormBase, public PlaceFileListener {
   void SetEditor(FormBase* editor) { editor_ = editor; }
 
  protected:
+  void BuildContents() override;
   void showEvent(QShowEvent* event) override;
 
  private:

@@ -25,7 +25,9 @@ namespace {
 constexpr const char* kPositionKey = "fEdi";
 }
 
-TEdiForm::TEdiForm(AppContext& ctx) : FormBase(ctx, "EdiForm", "Editor") {
+TEdiForm::TEdiForm(AppContext& ctx) : FormBase(ctx, "EdiForm", "Editor") { CreateContents(); }
+
+void TEdiForm::BuildContents() {
   auto* central = new QWidget(this);
   auto* layout = new QVBoxLayout(central);
   panel1_ = new QWidget(central);

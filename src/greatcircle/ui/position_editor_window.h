@@ -33,6 +33,7 @@ class TEdiForm : public FormBase {
   void btCheckClick();
 
  protected:
+  void BuildContents() override;
   void showEvent(QShowEvent* event) override;
   void FormClose() override;
 

@@ -77,6 +77,10 @@ class AvoidancePlotView : public QWidget {
 };
 
 TAvoidgrafForm::TAvoidgrafForm(AppContext& ctx) : FormBase(ctx, "AvoidgrafForm", "Storm Avoidance Situation") {
+  CreateContents();
+}
+
+void TAvoidgrafForm::BuildContents() {
   auto* central = new QWidget(this);
   auto* layout = new QHBoxLayout(central);
   auto* plotColumn = new QVBoxLayout;
@@ -96,6 +100,7 @@ TAvoidgrafForm::TAvoidgrafForm(AppContext& ctx) : FormBase(ctx, "AvoidgrafForm",
 }
 
 void TAvoidgrafForm::Draw(AvoidancePlotInput in) {
+  EnsureBuilt();
   in.width = paintBox_->UsableWidth();
   in.height = paintBox_->UsableHeight();
   const AvoidancePlot plot = PlanAvoidancePlot(in);

@@ -19,6 +19,9 @@ class TAvoidgrafForm : public FormBase {
   // Plans the plot for the paint area's size, draws it and lists its figures.
   void Draw(AvoidancePlotInput in);
 
+ protected:
+  void BuildContents() override;
+
  private:
   AvoidancePlotView* paintBox_;
   QPlainTextEdit* memo_;

@@ -36,6 +36,10 @@ std::string PositionLine(const PositionRecord& p) {
 }  // namespace
 
 TAvoidanceForm::TAvoidanceForm(AppContext& ctx) : FormBase(ctx, "AvoidanceForm", "Storm Avoidance") {
+  CreateContents();
+}
+
+void TAvoidanceForm::BuildContents() {
   BuildControls();
   panel5_->hide();
   memo_->hide();
@@ -145,6 +149,7 @@ void TAvoidanceForm::ClearResults() {
 void TAvoidanceForm::AddLine(const std::string& line) { memo_->appendPlainText(Text(line)); }
 
 void TAvoidanceForm::Transfer1Click() {
+  EnsureBuilt();
   if (!centre_) return;
   const std::optional<TStorm_CenterForm::Handover> h = centre_->Results();
   if (!h) return;

@@ -31,6 +31,9 @@ class TAvoidanceForm : public FormBase {
   // Takes over the storm-centre window's results, when it has any.
   void Transfer1Click();
 
+ protected:
+  void BuildContents() override;
+
  private:
   void BuildControls();
   void AddLine(const std::string& line);

@@ -8,6 +8,10 @@
 namespace veltrane {
 
 TIndicationsForm::TIndicationsForm(AppContext& ctx) : FormBase(ctx, "IndicationForm", "Early Indications") {
+  CreateContents();
+}
+
+void TIndicationsForm::BuildContents() {
   QPlainTextEdit* memo = ReadOnlyMemo(this);
   // A fixed-pitch font keeps the continuation lines under their item.
   memo->setFont(QFontDatabase::systemFont(QFontDatabase::FixedFont));

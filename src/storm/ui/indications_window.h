@@ -8,6 +8,9 @@ class TIndicationsForm : public FormBase {
   Q_OBJECT
  public:
   explicit TIndicationsForm(AppContext& ctx);
+
+ protected:
+  void BuildContents() override;
 };
 
 }  // namespace veltrane

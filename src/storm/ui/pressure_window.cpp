@@ -92,6 +92,10 @@ class PressurePictureView : public QWidget {
 };
 
 TPressureForm::TPressureForm(AppContext& ctx) : FormBase(ctx, "PressureForm", "Approaching Pressure Center") {
+  CreateContents();
+}
+
+void TPressureForm::BuildContents() {
   auto* central = new QWidget(this);
   auto* grid = new QGridLayout(central);
   const auto choice = [](QWidget* parent, QLayout* layout, QButtonGroup* group, const char* name, const char* caption) {

@@ -17,6 +17,9 @@ class TPressureForm : public FormBase {
   explicit TPressureForm(AppContext& ctx);
   void OkClick();
 
+ protected:
+  void BuildContents() override;
+
  private:
   QLineEdit *edit5_, *edit6_, *edit8_;
   QRadioButton *rbNorth_, *rbSouth_, *rbMb_, *rbMmHg_, *rbIM_, *rbFalling_, *rbRising_, *rbSteady_, *rbBacking_,

@@ -45,6 +45,10 @@ QString Text(const std::string& s) { return QString::fromStdString(s); }
 }  // namespace
 
 TStorm_CenterForm::TStorm_CenterForm(AppContext& ctx) : FormBase(ctx, "Storm_CenterForm", "Storm Center") {
+  CreateContents();
+}
+
+void TStorm_CenterForm::BuildContents() {
   BuildControls();
   ReadSettings();
   panelPos2_->hide();
@@ -333,6 +337,7 @@ void TStorm_CenterForm::Demo1Click() {
 }
 
 std::optional<TStorm_CenterForm::Handover> TStorm_CenterForm::Results() const {
+  if (!ContentsBuilt()) return std::nullopt;  // never shown: no centre estimated
   if (centre_.lat.IsEmpty()) return std::nullopt;
   return Handover{&pos2_, &centre_, edit14_->text(), edit18_->text(), edit15_->text(), edit16_->text(),
                   edit6_->text()};

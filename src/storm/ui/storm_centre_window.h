@@ -36,6 +36,9 @@ class TStorm_CenterForm : public FormBase {
   };
   std::optional<Handover> Results() const;
 
+ protected:
+  void BuildContents() override;
+
  private:
   void BuildControls();
   void ReadSettings();

@@ -21,6 +21,10 @@ constexpr const char* kInvalid = "Use whole number degrees, minutes allowed with
 
 TPositionForm::TPositionForm(AppContext& ctx)
     : FormBase(ctx, "PositionForm", "Count Positions Distances and Courses") {
+  CreateContents();
+}
+
+void TPositionForm::BuildContents() {
   auto* central = new QWidget(this);
   auto* grid = new QGridLayout(central);
   auto* startBox = new QGroupBox("Start Position", central);

@@ -11,6 +11,9 @@ class TPositionForm : public FormBase {
   explicit TPositionForm(AppContext& ctx);
   void CountPositionClick();
 
+ protected:
+  void BuildContents() override;
+
  private:
   PositionFields start_, end_;
   QLineEdit *edit9_, *edit10_;

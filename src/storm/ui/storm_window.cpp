@@ -42,7 +42,9 @@ QPixmap CyclonePicture() {
 
 }  // namespace
 
-TStormForm::TStormForm(AppContext& ctx) : FormBase(ctx, "StormForm", "Storm") {
+TStormForm::TStormForm(AppContext& ctx) : FormBase(ctx, "StormForm", "Storm") { CreateContents(); }
+
+void TStormForm::BuildContents() {
   auto* central = new QWidget(this);
   auto* layout = new QHBoxLayout(central);
   auto* buttons = new QVBoxLayout;

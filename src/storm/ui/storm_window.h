@@ -18,6 +18,9 @@ class TStormForm : public FormBase {
   explicit TStormForm(AppContext& ctx);
   void SetTools(const StormTools& tools) { tools_ = tools; }
 
+ protected:
+  void BuildContents() override;
+
  private:
   StormTools tools_;
 };

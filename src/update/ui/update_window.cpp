@@ -26,6 +26,10 @@ TVerForm::TVerForm(AppContext& ctx, DownloadLimits limits)
       limits_(limits),
       servers_(ConfiguredUpdateServers(ctx.SettingsFile())) {
   setAttribute(Qt::WA_DeleteOnClose);
+  CreateContents();
+}
+
+void TVerForm::BuildContents() {
   BuildControls();
   FormCreate();
 }

@@ -26,6 +26,7 @@ class TVerForm : public FormBase {
   ~TVerForm() override;
 
  protected:
+  void BuildContents() override;
   void FormClose() override;
 
  private:

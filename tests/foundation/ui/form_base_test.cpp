@@ -53,6 +53,72 @@ void WriteEntry(TestContext& t, const std::string& key, const std::string& value
   ASSERT_TRUE(ini.Commit());
 }
 
+// Its components wait for CreateContents; Course() stands for a method another window reaches
+// through a link.
+class DeferredForm : public FormBase {
+ public:
+  explicit DeferredForm(AppContext& ctx) : FormBase(ctx, "DeferredForm", "Deferred", "fDeferred") { CreateContents(); }
+  std::string Course() const {
+    EnsureBuilt();
+    return TextOf(findChild<QLineEdit*>("edCourse"));
+  }
+  int builds = 0;
+  int closes = 0;
+
+ protected:
+  void BuildContents() override {
+    ++builds;
+    auto* edit = new QLineEdit("090", this);
+    edit->setObjectName("edCourse");
+    setCentralWidget(edit);
+  }
+  void FormClose() override { ++closes; }
+};
+
+TEST(FormBase, WindowIsBuiltAtConstructionUnlessTheProgramPutsItOff) {
+  TestContext t;
+  DeferredForm built(t.ctx);
+  EXPECT_EQ(built.builds, 1);
+  EXPECT_TRUE(built.ContentsBuilt());
+  EXPECT_NE(built.findChild<QLineEdit*>("edCourse"), nullptr);
+
+  t.ctx.buildOnFirstShow = true;
+  WriteEntry(t, "fDeferred", "0,110,220");
+  DeferredForm form(t.ctx);
+  EXPECT_EQ(form.builds, 0);
+  EXPECT_FALSE(form.ContentsBuilt());
+  EXPECT_EQ(form.findChild<QLineEdit*>("edCourse"), nullptr);
+  EXPECT_EQ(form.y(), 110) << "placed when created";
+  EXPECT_EQ(form.x(), 220);
+  form.close();
+  EXPECT_EQ(form.closes, 0) << "never shown: nothing to keep";
+  form.ShowForm();
+  EXPECT_TRUE(form.isVisible());
+  EXPECT_EQ(form.builds, 1);
+  EXPECT_EQ(Text(&form, "edCourse"), "090");
+  form.hide();
+  form.show();
+  EXPECT_EQ(form.builds, 1);
+  form.close();
+  EXPECT_EQ(form.closes, 1);
+}
+
+TEST(FormBase, LinkCallBuildsAWindowNotYetShownWithoutShowingIt) {
+  TestContext t;
+  t.ctx.buildOnFirstShow = true;
+  WriteEntry(t, "fDeferred", "0,110,220");
+  DeferredForm form(t.ctx);
+  EXPECT_EQ(form.Course(), "090");
+  EXPECT_EQ(form.builds, 1);
+  EXPECT_FALSE(form.isVisible());
+  form.show();
+  EXPECT_EQ(form.builds, 1);
+  form.close();
+  EXPECT_EQ(form.closes, 1);
+  EXPECT_EQ(IniFile(t.ctx.SettingsFile()).Read("VeltraneForm", "fDeferred", ""),
+            "0," + std::to_string(form.y()) + "," + std::to_string(form.x()));
+}
+
 TEST(FormBase, EntryCheckBeepsSaysAndSelectsTheText) {
   TestContext t;
   SampleForm form(t.ctx);
