@@ -82,7 +82,8 @@ TEST(DailyPagesTest, SunAndHighLatitudeMoonAgreeWithAnIndependentEphemeris) {
   };
   for (const auto& m : moons) {
     SCOPED_TRACE(testing::Message() << m.month << "-" << m.day << " at " << m.lat);
-    const LatitudeRow& row = RowAt(DailyPages(2026, m.month, m.day, 1).days.at(0), m.lat);
+    const DailyPage page = DailyPages(2026, m.month, m.day, 1).days.at(0);
+    const LatitudeRow& row = RowAt(page, m.lat);
     ASSERT_TRUE(row.moonrise.hours && row.moonset.hours);
     EXPECT_NEAR(*row.moonrise.hours, m.rise, 0.25 * kMinute);
     EXPECT_NEAR(*row.moonset.hours, m.set, 0.25 * kMinute);
@@ -163,7 +164,8 @@ TEST(DailyPagesTest, PolarDaysAndNightsHaveNoTimes) {
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(testing::Message() << c.month << "-" << c.day << " at " << c.lat);
-    const LatitudeRow& row = RowAt(DailyPages(2026, c.month, c.day, 1).days.at(0), c.lat);
+    const DailyPage page = DailyPages(2026, c.month, c.day, 1).days.at(0);
+    const LatitudeRow& row = RowAt(page, c.lat);
     EXPECT_EQ(row.sunrise.status, c.sunrise);
     EXPECT_EQ(row.sunset.status, c.sunrise);
     EXPECT_EQ(row.sunrise.hours.has_value(), c.sunrise == HorizonStatus::Crosses);
