@@ -2,7 +2,7 @@
 
 #include "astro/moon.h"
 #include "astro/star_place.h"
-#include "astro/sun.h"
+#include "astro/sun_precise.h"
 #include "foundation/calendar.h"
 
 namespace veltrane {
@@ -14,6 +14,11 @@ double RiseSetAltitude(RiseSetBody body) {
     case RiseSetBody::Star: return kStarRiseSetAltitude;
   }
   return kStarRiseSetAltitude;
+}
+
+EquatorialPlace SunPlaceForRiseSet(double t) {
+  const SunPrecisePlace sun = SunApparentPrecise(t);
+  return {sun.ra, sun.dec};
 }
 
 RiseTransitSetResult RiseTransitSetFor(const PlaceAtTime& placeAt, double h0, const RiseSetDay& day) {
@@ -37,10 +42,7 @@ RiseTransitSetResult RiseTransitSetFor(const PlaceAtTime& placeAt, double h0, co
 RiseTransitSetResult RiseTransitSetFor(RiseSetBody body, const RiseSetDay& day,
                                        const StarCatalogueData& star) {
   const PlaceAtTime placeAt = [body, &star](double t) -> EquatorialPlace {
-    if (body == RiseSetBody::Sun) {
-      const SunApparentResult s = SunApparent(t);
-      return {s.ra, s.dec};
-    }
+    if (body == RiseSetBody::Sun) return SunPlaceForRiseSet(t);
     if (body == RiseSetBody::Moon) {
       const MoonPositionResult m = MoonPosition(t);
       return {m.ra, m.dec};

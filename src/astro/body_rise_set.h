@@ -29,6 +29,10 @@ struct RiseSetDay {
 
 double RiseSetAltitude(RiseSetBody body);
 
+// The Sun's apparent place for its rising, setting and twilight, from the planetary theory: it
+// costs little there, where a search needs only three places.
+EquatorialPlace SunPlaceForRiseSet(double t);
+
 // The body's apparent place at t Julian centuries from J2000.0 in dynamical time.
 using PlaceAtTime = std::function<EquatorialPlace(double t)>;
 // h0: the altitude of the centre that counts as rising and setting, degrees.

@@ -79,6 +79,7 @@ double StandardAltitude(BodyKind kind) {
 RiseTransitSetResult RiseTransitSetFor(const SkyBody& body, const SkyObserver& observer, const SkyInstant& day,
                                        double zoneHours) {
   const auto placeAt = [&body](double t) -> EquatorialPlace {
+    if (body.kind == BodyKind::Sun) return SunPlaceForRiseSet(t);
     const ApparentBody place = ApparentPlaceOf(body, t);
     return {place.ra, place.dec};
   };

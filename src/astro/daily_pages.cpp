@@ -6,6 +6,7 @@
 #include <tuple>
 
 #include "astro/almanac_calendar.h"
+#include "astro/body_rise_set.h"
 #include "astro/body_summary.h"
 #include "astro/moon.h"
 #include "astro/moon_phase.h"
@@ -14,6 +15,7 @@
 #include "astro/sidereal_time.h"
 #include "astro/star_place.h"
 #include "astro/sun.h"
+#include "astro/sun_precise.h"
 #include "astro/twilight.h"
 #include "foundation/angles.h"
 #include "foundation/calendar.h"
@@ -22,9 +24,10 @@ namespace veltrane {
 namespace {
 
 constexpr double kSecondsPerCentury = 86400.0 * 36525.0;
-// An event is believed when the body is seen to cross within this many hours of it; a time
-// carried over from the day before or after fails the test.
-constexpr double kEventCheckHours = 10.0 / 60.0;
+// A meridian passage is believed when the body is seen to cross within this many hours of it.
+constexpr double kTransitCheckHours = 10.0 / 60.0;
+constexpr int kPassageSamples = 4;
+constexpr double kPassageSampleHours = 5.0 / 60.0;
 
 constexpr std::array<PagePlanet, kPagePlanetCount> kPlanets = {PagePlanet::Venus, PagePlanet::Mars,
                                                               PagePlanet::Jupiter, PagePlanet::Saturn};
@@ -50,7 +53,6 @@ struct Day {
   double Centuries(double hours) const {
     return (jd0 + hours / 24.0 - 2451545.0) / 36525.0 + deltaT / kSecondsPerCentury;
   }
-  SkyInstant Instant() const { return {jd0, 0.0, deltaT}; }
 };
 
 struct HourPlace {
@@ -58,80 +60,102 @@ struct HourPlace {
   ApparentBody body;
 };
 
+// The Sun from the planetary theory: the short solar theory strays by up to half a minute of
+// arc, more than the pages may.
+ApparentBody PagePlaceOf(const SkyBody& body, double t) {
+  if (body.kind != BodyKind::Sun) return ApparentPlaceOf(body, t);
+  const SunPrecisePlace sun = SunApparentPrecise(t);
+  ApparentBody b;
+  b.ra = sun.ra, b.dec = sun.dec;
+  b.parallax = SunHorizontalParallax(sun.radiusVector);
+  b.distanceAu = sun.radiusVector;
+  return b;
+}
+
 HourPlace PlaceAtHour(const SkyBody& body, const Day& day, double hours) {
   HourPlace p;
-  p.body = ApparentPlaceOf(body, day.Centuries(hours));
+  p.body = PagePlaceOf(body, day.Centuries(hours));
   p.gha = HourAngleD(SiderealTime(day.jd0, hours).apparent, p.body.ra);
   p.dec = p.body.dec;
   return p;
 }
 
-// Local hour angle, -180..180, and altitude of the centre for an observer at an hour of the day.
-struct Seen {
-  double lha = 0.0, altitude = 0.0;
-};
-Seen SeenFrom(const SkyBody& body, const SkyObserver& at, const Day& day, double hours) {
-  const HourPlace p = PlaceAtHour(body, day, hours);
-  const double lha = Wrap180(p.gha - at.lonWest);
-  return {lha, ArcSinD(SinD(at.latitude) * SinD(p.dec) + CosD(at.latitude) * CosD(p.dec) * CosD(lha))};
+// Upper meridian passage over a longitude, hours of UT.
+double TransitHours(const SkyBody& body, const Day& day, double lonWest) {
+  const PlaceAtTime placeAt = [&body](double t) {
+    const ApparentBody p = PagePlaceOf(body, t);
+    return EquatorialPlace{p.ra, p.dec};
+  };
+  return 24.0 * RiseTransitSetFor(placeAt, 0.0, {day.jd0, day.deltaT, 0.0, lonWest, 0.0}).transit;
 }
 
-enum class Crossing { Rise, Transit, Set };
-
-// The event's hours when the body really crosses there; none for a time that belongs to the
-// day before or after.
-std::optional<double> Checked(const SkyBody& body, const SkyObserver& at, const Day& day, double hours,
-                              Crossing crossing, double altitude) {
-  const Seen before = SeenFrom(body, at, day, hours - kEventCheckHours);
-  const Seen after = SeenFrom(body, at, day, hours + kEventCheckHours);
-  bool ok = false;
-  switch (crossing) {
-    case Crossing::Transit: ok = before.lha < 0.0 && after.lha >= 0.0 && after.lha - before.lha < 90.0; break;
-    case Crossing::Rise: ok = before.altitude < altitude && after.altitude >= altitude; break;
-    case Crossing::Set: ok = before.altitude >= altitude && after.altitude < altitude; break;
-  }
-  return ok ? std::optional<double>(hours) : std::nullopt;
-}
-
-SkyObserver At(double latitude, double lonWest = 0.0) {
-  SkyObserver o;
-  o.latitude = latitude;
-  o.lonWest = lonWest;
-  return o;
-}
-
+// The passage when the body really passes there that day: none for a time carried over from
+// the day before or after.
 std::optional<double> Transit(const SkyBody& body, const Day& day, double lonWest = 0.0) {
-  const SkyObserver at = At(0.0, lonWest);
-  const RiseTransitSetResult r = RiseTransitSetFor(body, at, day.Instant(), 0.0);
-  return Checked(body, at, day, 24.0 * r.transit, Crossing::Transit, 0.0);
+  const double hours = TransitHours(body, day, lonWest);
+  const double before = Wrap180(PlaceAtHour(body, day, hours - kTransitCheckHours).gha - lonWest);
+  const double after = Wrap180(PlaceAtHour(body, day, hours + kTransitCheckHours).gha - lonWest);
+  if (before < 0.0 && after >= 0.0 && after - before < 90.0) return hours;
+  return std::nullopt;
 }
 
-// Morning and evening passage of the Sun through an altitude.
-std::pair<PageTime, PageTime> SunPassages(const SkyObserver& at, const Day& day, double altitude) {
-  const SunCrossings c = SunAltitudeCrossings(at, day.Instant(), altitude, 0.0);
-  if (c.status != HorizonStatus::Crosses) return {{std::nullopt, c.status}, {std::nullopt, c.status}};
-  const SkyBody sun = BodyOf(BodyKind::Sun);
-  return {{Checked(sun, at, day, *c.morning, Crossing::Rise, altitude)},
-          {Checked(sun, at, day, *c.evening, Crossing::Set, altitude)}};
+// What the rising and setting of a body at every latitude start from.
+struct DayOfBody {
+  std::vector<PlaceSample> samples;
+  GhaDecAt placeAt;
+};
+
+// The place between the hours by cubic interpolation through the four hourly places around it.
+// The Sun's hour angle and declination are smooth enough for this to stay far below a second of
+// arc, and the planetary theory is too dear to run at every trial time of every latitude.
+GhaDec BetweenTheHours(const std::vector<HourPlace>& hourly, double hours) {
+  const int first = std::clamp(static_cast<int>(std::floor(hours)) - 1, 0, static_cast<int>(hourly.size()) - 4);
+  double gha = 0.0, dec = 0.0, unwrapped = hourly[first].gha;
+  for (int j = 0; j < 4; ++j) {
+    if (j > 0) unwrapped += Wrap180(hourly[first + j].gha - hourly[first + j - 1].gha);
+    double weight = 1.0;
+    for (int k = 0; k < 4; ++k)
+      if (k != j) weight *= (hours - (first + k)) / (j - k);
+    gha += weight * unwrapped;
+    dec += weight * hourly[first + j].dec;
+  }
+  return {Norm360(gha), dec};
 }
 
-LatitudeRow LatitudeRowOf(double latitude, const Day& day) {
+// The hourly places, and places every five minutes for twenty minutes either side of each
+// meridian passage, in order of time. A body is highest and lowest near its passages; the Moon,
+// its declination changing fast, up to a quarter of an hour from them at 72 degrees. A Moon
+// that shows for a few minutes only is caught there.
+DayOfBody DayOf(const GhaDecAt& placeAt, const std::vector<HourPlace>& hourly,
+                const std::vector<std::optional<double>>& passages) {
+  DayOfBody d;
+  d.placeAt = placeAt;
+  for (std::size_t h = 0; h < hourly.size(); ++h)
+    d.samples.push_back({static_cast<double>(h), {hourly[h].gha, hourly[h].dec}});
+  for (const std::optional<double>& passage : passages) {
+    if (!passage) continue;
+    for (int k = -kPassageSamples; k <= kPassageSamples; ++k) {
+      const double hours = *passage + k * kPassageSampleHours;
+      if (hours > 0.0 && hours < 24.0) d.samples.push_back({hours, d.placeAt(hours)});
+    }
+  }
+  std::sort(d.samples.begin(), d.samples.end(),
+            [](const PlaceSample& a, const PlaceSample& b) { return a.hours < b.hours; });
+  return d;
+}
+
+std::pair<PageTime, PageTime> Passages(const DayOfBody& body, double latitude, double altitude) {
+  const DayCrossings c = CrossingsOfDay(body.samples, body.placeAt, latitude, 0.0, altitude);
+  return {{c.rise, c.status}, {c.set, c.status}};
+}
+
+LatitudeRow LatitudeRowOf(double latitude, const DayOfBody& sun, const DayOfBody& moon) {
   LatitudeRow row;
   row.latitude = latitude;
-  const SkyObserver at = At(latitude);
-  std::tie(row.nauticalMorning, row.nauticalEvening) = SunPassages(at, day, kNauticalTwilight);
-  std::tie(row.civilMorning, row.civilEvening) = SunPassages(at, day, kCivilTwilight);
-  std::tie(row.sunrise, row.sunset) = SunPassages(at, day, StandardAltitude(BodyKind::Sun));
-
-  const SkyBody moon = BodyOf(BodyKind::Moon);
-  const RiseTransitSetResult r = RiseTransitSetFor(moon, at, day.Instant(), 0.0);
-  if (r.status != HorizonStatus::Crosses) {
-    row.moonrise = row.moonset = {std::nullopt, r.status};
-  } else {
-    const double h0 = StandardAltitude(BodyKind::Moon);
-    row.moonrise = {Checked(moon, at, day, 24.0 * r.rise, Crossing::Rise, h0)};
-    row.moonset = {Checked(moon, at, day, 24.0 * r.set, Crossing::Set, h0)};
-  }
+  std::tie(row.nauticalMorning, row.nauticalEvening) = Passages(sun, latitude, kNauticalTwilight);
+  std::tie(row.civilMorning, row.civilEvening) = Passages(sun, latitude, kCivilTwilight);
+  std::tie(row.sunrise, row.sunset) = Passages(sun, latitude, StandardAltitude(BodyKind::Sun));
+  std::tie(row.moonrise, row.moonset) = Passages(moon, latitude, StandardAltitude(BodyKind::Moon));
   return row;
 }
 
@@ -204,7 +228,7 @@ DailyPage DailyPageOf(double jd0) {
 
   page.sun.eot00 = EquationOfTime(sunAt[0].gha, 0.0);
   page.sun.eot12 = EquationOfTime(sunAt[12].gha, 12.0);
-  page.sun.merPass = 24.0 * RiseTransitSetFor(sun, At(0.0), day.Instant(), 0.0).transit;
+  page.sun.merPass = TransitHours(sun, day, 0.0);
   page.sun.sd = SemidiameterAt(kSunSemidiameter1Au, sunAt[12].body.distanceAu.value_or(1.0)) / 60.0;
   page.sun.d = 60.0 * (sunAt[24].dec - sunAt[0].dec) / 24.0;
 
@@ -222,7 +246,17 @@ DailyPage DailyPageOf(double jd0) {
     of.d = 60.0 * (planetAt[i][24].dec - planetAt[i][0].dec) / 24.0;
   }
 
-  for (double latitude : StandardLatitudes()) page.latitudes.push_back(LatitudeRowOf(latitude, day));
+  // The Sun is lowest half a day from its passage, near enough for finding a short night.
+  const double sunLower = page.sun.merPass < 12.0 ? page.sun.merPass + 12.0 : page.sun.merPass - 12.0;
+  const DayOfBody sunDay = DayOf([&sunAt](double hours) { return BetweenTheHours(sunAt, hours); }, sunAt,
+                                 {page.sun.merPass, sunLower});
+  const DayOfBody moonDay = DayOf(
+      [&moon, &day](double hours) {
+        const HourPlace p = PlaceAtHour(moon, day, hours);
+        return GhaDec{p.gha, p.dec};
+      },
+      moonAt, {page.moon.merPassUpper, page.moon.merPassLower});
+  for (double latitude : StandardLatitudes()) page.latitudes.push_back(LatitudeRowOf(latitude, sunDay, moonDay));
   return page;
 }
 

@@ -8,7 +8,7 @@
 #include <string>
 #include <vector>
 
-#include "astro/rise_transit_set.h"
+#include "astro/day_crossings.h"
 
 namespace veltrane {
 
@@ -17,11 +17,6 @@ inline constexpr int kDailyPagesLastYear = 4000;
 inline constexpr int kDailyPagesMaxDays = 366;
 // The Moon's v is its hourly excess over this rate of Greenwich hour angle, minutes of arc.
 inline constexpr double kMoonBaseRatePerHour = 14.0 * 60.0 + 19.0;
-
-struct GhaDec {
-  double gha = 0.0;  // degrees 0..360
-  double dec = 0.0;  // degrees, north positive
-};
 
 struct MoonHour {
   double gha = 0.0, dec = 0.0;  // degrees

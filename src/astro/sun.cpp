@@ -8,6 +8,8 @@
 
 namespace veltrane {
 
+double SunHorizontalParallax(double radiusVector) { return 8.794 / (3600.0 * radiusVector); }
+
 SunPositionResult SunPosition(double t, Listing* listing) {
   const double l0 = Norm360(280.46645 + 36000.76983 * t + 0.0003032 * t * t);
   const double m = SunMeanAnomaly(t);
@@ -37,7 +39,7 @@ SunApparentResult SunApparent(double t, Listing* listing) {
   const double eps = eps0 + 0.00256 * CosD(omega);
 
   SunApparentResult r;
-  r.parallax = 8.794 / (3600.0 * sun.radiusVector);
+  r.parallax = SunHorizontalParallax(sun.radiusVector);
   r.dec = ArcSinD(SinD(eps) * SinD(lambda));
   r.ra = DirectionD(CosD(eps) * SinD(lambda), CosD(lambda));
   if (listing) {

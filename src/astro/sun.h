@@ -18,6 +18,9 @@ struct SunApparentResult {
 // Semidiameter of the Sun at 1 AU, seconds of arc.
 inline constexpr double kSunSemidiameter1Au = 959.63;
 
+// Equatorial horizontal parallax of the Sun, degrees, at a distance in AU.
+double SunHorizontalParallax(double radiusVector);
+
 // t: Julian centuries from 2000 January 1.5 (dynamical time when the caller adds Delta T).
 SunPositionResult SunPosition(double t, Listing* listing = nullptr);
 SunApparentResult SunApparent(double t, Listing* listing = nullptr);

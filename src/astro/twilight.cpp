@@ -1,18 +1,13 @@
 #include "astro/twilight.h"
 
 #include "astro/body_rise_set.h"
-#include "astro/sun.h"
 
 namespace veltrane {
 
 SunCrossings SunAltitudeCrossings(const SkyObserver& observer, const SkyInstant& day, double altitude,
                                   double zoneHours) {
-  const auto sunAt = [](double t) -> EquatorialPlace {
-    const SunApparentResult sun = SunApparent(t);
-    return {sun.ra, sun.dec};
-  };
   const RiseTransitSetResult r = RiseTransitSetFor(
-      sunAt, altitude, {day.jd0, day.deltaT, observer.latitude, observer.lonWest, zoneHours});
+      SunPlaceForRiseSet, altitude, {day.jd0, day.deltaT, observer.latitude, observer.lonWest, zoneHours});
   if (r.status != HorizonStatus::Crosses) return {std::nullopt, std::nullopt, r.status};
   return {24.0 * r.rise, 24.0 * r.set};
 }

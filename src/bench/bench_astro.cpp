@@ -5,6 +5,7 @@
 #include "astro/moon.h"
 #include "astro/star_place.h"
 #include "astro/sun.h"
+#include "astro/sun_precise.h"
 
 namespace veltrane {
 namespace {
@@ -17,6 +18,15 @@ void BM_SunApparent(benchmark::State& state) {
   }
 }
 BENCHMARK(BM_SunApparent);
+
+void BM_SunApparentPrecise(benchmark::State& state) {
+  double t = 0.24;
+  for (auto _ : state) {
+    benchmark::DoNotOptimize(SunApparentPrecise(t));
+    t += 1e-9;
+  }
+}
+BENCHMARK(BM_SunApparentPrecise);
 
 void BM_MoonPosition(benchmark::State& state) {
   double t = 0.24;
