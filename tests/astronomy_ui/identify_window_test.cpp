@@ -6,8 +6,8 @@
 #include "astronomy_ui/fake_observer.h"
 #include "astronomy_ui/identify_window.h"
 #include "coastal/distance_off.h"
-#include "foundation/formats.h"
 #include "foundation/numbers.h"
+#include "foundation/position_text.h"
 #include "foundation/text_file.h"
 #include "support/ui_driver.h"
 
@@ -41,7 +41,7 @@ struct IdentifyWindow : ::testing::Test {
     body.star = StarCatalogueDataOf(star);
     const BodySummary s = SummarizeBody(body, observer.reading.observer, observer.reading.instant, 0.0);
     const double hs = s.refractedAltitude + DipDeg(4.0 * kFeetPerMetre);
-    const DegMinTexts hm = FmtDegMinParts(hs);
+    const AngleText hm = AngleTextOf(hs);
     Type(&form, "edHmDeg", hm.deg);
     Type(&form, "edHmMin", hm.min);
     Type(&form, "edZn", std::to_string(static_cast<int>(s.azimuth + 0.5)));
