@@ -53,4 +53,11 @@ struct TestContext {
   AppContext ctx{platform, settings.Path(), program.Path()};
 };
 
+// A fixture of one window over a fresh context.
+template <class Form>
+struct WindowTest : ::testing::Test {
+  TestContext t;
+  Form form{t.ctx};
+};
+
 }  // namespace veltrane::test
