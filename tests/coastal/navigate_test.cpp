@@ -115,50 +115,6 @@ TEST(Navigate, PositionLaysOffTheRunFromTheStart) {
   EXPECT_FALSE(r.sheet.end);
 }
 
-// The two worked examples of the Demos menu.
-struct Demo {
-  const char* name;
-  NavSheet sheet;
-  double endLat, endLon, track, sog;
-};
-
-std::vector<Demo> Demos() {
-  NavSheet west;
-  west.start = At(DegMin(55, 41), DegMin(5, 0.5));
-  west.compassHeading = 92, west.variation = -2, west.leeway = 3;
-  west.set = 225, west.drift = 2, west.boatSpeed = 9, west.time = 7.1;
-  NavSheet east;
-  east.start = At(DegMin(58, 9), -DegMin(16, 59));
-  east.compassHeading = 85, east.variation = 2, east.leeway = 5;
-  east.set = 233, east.drift = 3, east.boatSpeed = 10, east.logDistance = 35;
-  return {{"West", west, DegMin(55, 27.6), DegMin(3, 25.6), 103.6, 7.8},
-          {"East", east, DegMin(58, 1), -DegMin(17, 50), 106.5, 7.9}};
-}
-
-TEST(Navigate, DemosReproduceTheirWorkedExamples) {
-  for (const Demo& d : Demos()) {
-    const NavResult r = SolveSheet(NavTask::Position, d.sheet, Kurssi());
-    EXPECT_TRUE(r.messages.empty()) << d.name;
-    ExpectNear(r.sheet.track, d.track, 0.6, d.name);
-    ExpectNear(r.sheet.groundSpeed, d.sog, 0.05, d.name);
-    ASSERT_TRUE(r.sheet.end) << d.name;
-    EXPECT_NEAR(r.sheet.end->Lat, d.endLat, 1.0 / 60) << d.name;
-    EXPECT_NEAR(r.sheet.end->Lon, d.endLon, 1.0 / 60) << d.name;
-
-    // SpeedComp for the track and speed made good steers back to the demo's compass heading.
-    NavSheet back = d.sheet;
-    back.compassHeading.reset();
-    back.boatSpeed.reset();
-    back.logDistance.reset();
-    back.track = r.sheet.track;
-    back.groundSpeed = r.sheet.groundSpeed;
-    const NavResult steer = SolveSheet(NavTask::SpeedComp, back, Kurssi());
-    EXPECT_TRUE(steer.messages.empty()) << d.name;
-    ExpectNear(steer.sheet.compassHeading, *d.sheet.compassHeading, 1.0, d.name);
-    ExpectNear(steer.sheet.boatSpeed, *d.sheet.boatSpeed, 1e-9, d.name);
-  }
-}
-
 TEST(Navigate, DistHeadFindsTheCourseToSteer) {
   NavSheet s;
   s.start = At(60, 10);

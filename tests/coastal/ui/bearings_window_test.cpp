@@ -7,10 +7,7 @@
 namespace veltrane::test {
 namespace {
 
-struct NavBearTest : ::testing::Test {
-  TestContext t;
-  TNavBearForm form{t.ctx};
-
+struct NavBearTest : WindowTest<TNavBearForm> {
   void Enter(const char* b1, const char* run, const char* b2 = "", const char* b3 = "") {
     Type(&form, "edBearing1", b1);
     Type(&form, "edRun", run);
