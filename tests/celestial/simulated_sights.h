@@ -5,11 +5,11 @@
 #include <string>
 #include <vector>
 
-#include "astro/star_record.h"
 #include "celestial/sight_reduction.h"
 #include "foundation/angles.h"
 #include "foundation/calendar.h"
 #include "foundation/text_file.h"
+#include "support/star_file.h"
 #include "support/test_data.h"
 
 namespace veltrane::test {
@@ -25,13 +25,6 @@ inline std::vector<StarRecord> ShippedStars() {
                      GetField(l, ',', 4), GetField(l, ',', 5), GetField(l, ',', 6)});
   }
   return stars;
-}
-
-// The stars as the program's star file "Mstars.dat" holds them.
-inline std::string StarFileBytes(const std::vector<StarRecord>& stars) {
-  std::string bytes;
-  for (const StarRecord& star : stars) bytes += EncodeStarRecord(star);
-  return bytes;
 }
 
 // The logged star sight whose Ho at `truth` is the true altitude plus errorArcmin.

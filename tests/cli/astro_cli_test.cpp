@@ -4,8 +4,8 @@
 #include <cmath>
 
 #include "astro/moon.h"
-#include "astro/star_record.h"
 #include "cli/cli_run.h"
+#include "support/star_file.h"
 #include "support/temp_folder.h"
 
 namespace veltrane::cli {
@@ -75,10 +75,9 @@ TEST(AstroCli, RisingAndSetting) {
 class AstroCliStars : public ::testing::Test {
  protected:
   void SetUp() override {
-    folder_.Write("stars.dat",
-                  EncodeStarRecord({"Name", "RAscension", "Declination", "PrpA", "PrpD", "SAO", "Vmagn"}) +
-                      EncodeStarRecord({"Sirius", "06:45:08.9", "-16:42:58", "-0.0385", "-1.205", "151881", "-1.46"}) +
-                      EncodeStarRecord({"Mintaka", "05:32:00.4", "-00:17:57", "+0.0001", "-0.001", "132220", "2.23"}));
+    folder_.Write("stars.dat", test::StarFileBytes({test::kTitleRecord, test::kSiriusRecord,
+                                                    {"Mintaka", "05:32:00.4", "-00:17:57", "+0.0001", "-0.001",
+                                                     "132220", "2.23"}}));
   }
   const test::TempFolder folder_;
   const std::string path_ = folder_.File("stars.dat");

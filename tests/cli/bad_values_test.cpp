@@ -11,8 +11,8 @@
 
 #include <nlohmann/json.hpp>
 
-#include "astro/star_record.h"
 #include "cli/isolated_run.h"
+#include "support/star_file.h"
 #include "support/temp_folder.h"
 
 namespace veltrane::cli {
@@ -108,9 +108,7 @@ class BadValues : public ::testing::Test {
  protected:
   void SetUp() override {
     folder_.Write("table.cmp", "0 2\n90 4\n180 -1\n270 0\n");
-    folder_.Write("stars.dat",
-                  EncodeStarRecord({"Name", "RAscension", "Declination", "PrpA", "PrpD", "SAO", "Vmagn"}) +
-                      EncodeStarRecord({"Sirius", "06:45:08.9", "-16:42:58", "-0.0385", "-1.205", "151881", "-1.46"}));
+    folder_.Write("stars.dat", test::StarFileBytes({test::kTitleRecord, test::kSiriusRecord}));
   }
   const test::TempFolder folder_;
   const std::string table_ = folder_.File("table.cmp"), stars_ = folder_.File("stars.dat");
