@@ -63,8 +63,7 @@ TEST(SightLog, EmptyFieldsTakeTheStandardValues) {
 
 TEST(SightLog, EachBadLineIsNamedAndTheRestKept) {
   struct Case {
-    std::string row;
-    std::string message;
+    std::string row, message;
   };
   const Case cases[] = {
       {"comet,,2026-01-02T03:04:05,40,0,0,1010,10,lower,", "the body must be sun, moon, venus, mars, jupiter, saturn or star"},

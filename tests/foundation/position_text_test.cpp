@@ -48,8 +48,7 @@ TEST(ReadAngleText, TakesWhatTheTypingChecksTakeAndSaysWhyNot) {
 TEST(AngleTextOf, UnsignedDegreesTenthsOfMinutesAndTheHemisphere) {
   struct Case {
     double x;
-    const char* deg;
-    const char* min;
+    const char *deg, *min;
     bool minus;
   } cases[] = {
       {16.6, "16", "36.0", false},    {-60.5, "60", "30.0", true},   {3.0, "3", "00.0", false},

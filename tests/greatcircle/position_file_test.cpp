@@ -127,10 +127,7 @@ TEST_F(Folder, AppendPlaceKeepsOldLinesAndRefusesKnownNames) {
 
 TEST(CheckPositionLine, FindsAndRepairs) {
   struct Case {
-    const char* line;
-    const char* range;
-    const char* notes;
-    const char* repaired;
+    const char *line, *range, *notes, *repaired;
   };
   const Case cases[] = {
       {"Sydney=33_51.7_S,151_12.7_E", "", "Latitude Name Longitud Name ", "Sydney=-33_51.7_S,-151_12.7_E,"},

@@ -86,8 +86,7 @@ TEST(Avoidance, CycloneAtTheBoatArrivesAtOnce) {
 TEST(ArrivalIn, TensOfMinutes) {
   struct Case {
     double hours;
-    const char* h;
-    const char* m;
+    const char *h, *m;
   } cases[] = {{4.77, "4", "50"}, {2.0, "2", "0.0"}, {2.05, "2", "0.0"}, {2.25, "2", "20"},  // 1.5 tens to even
                {2.95, "3", "0.0"}};  // 57 minutes round up to the next hour, not "60 min"
   for (const Case& c : cases) {

@@ -38,10 +38,7 @@ void SelectCombo(QObject* root, const char* name, const std::string& itemText);
 // One entry check at its limit: `limit` is taken without a message, `beyond` is refused with
 // `message` and left selected for retyping.
 struct EntryLimit {
-  const char* field;
-  const char* limit;
-  const char* beyond;
-  const char* message;
+  const char *field, *limit, *beyond, *message;
 };
 void ExpectEntryLimits(QObject* root, FakePlatform& platform, std::initializer_list<EntryLimit> limits);
 

@@ -151,9 +151,7 @@ TEST_F(SightLogWindowTest, EditDeleteAndEntryMessages) {
   Click(&form, "btnEdit");
   EXPECT_EQ(form.Sights()[0].remark, "horizon hazy");
   struct Case {
-    const char* field;
-    const char* text;
-    const char* message;
+    const char *field, *text, *message;
   };
   const Case cases[] = {
       {"edTime", "25:00:00", "The time must be UT as YYYY-MM-DDThh:mm:ss"},

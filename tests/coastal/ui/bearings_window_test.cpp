@@ -57,12 +57,7 @@ TEST_F(NavBearTest, CountWithoutAMethodDoesNothing) {
 
 TEST_F(NavBearTest, NoAnswerLeavesTheResults) {
   struct Case {
-    const char* method;
-    const char* b1;
-    const char* b2;
-    const char* b3;
-    const char* result;
-    const char* message;
+    const char *method, *b1, *b2, *b3, *result, *message;
   } cases[] = {
       {"lbMethod1", "90", "", "", "Label14", "No answer: bearing I is abeam"},
       {"lbMethod2", "40", "40", "", "Label15", "No answer: the bearings are equal"},

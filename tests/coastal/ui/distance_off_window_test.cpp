@@ -66,10 +66,7 @@ TEST_F(NavDisTest, ResultsOfTheSightFunctions) {
 
 TEST_F(NavDisTest, MissingValuesLeaveTheResultAsItWas) {
   struct Case {
-    const char* field;
-    const char* subLabel;
-    const char* result;
-    const char* message;
+    const char *field, *subLabel, *result, *message;
   } cases[] = {
       {"edEyeHeight", "Label12", "lbDistance", "Eye height missing"},
       {"edEyeHeight", "Label20", "lbDisByAngle", "Sextant angle or eye height missing"},
@@ -118,11 +115,7 @@ TEST_F(NavDisTest, DistanceTimeSpeed) {
   EXPECT_EQ(Text(&form, "edSpeed"), "4.3");
 
   struct Case {
-    const char* distance;
-    const char* speed;
-    const char* time;
-    const char* button;
-    const char* message;
+    const char *distance, *speed, *time, *button, *message;
   } cases[] = {
       {"10", "0", "02:30", "btTime", "Speed is zero"},
       {"10", "4", "", "btSpeed", "Time is zero"},

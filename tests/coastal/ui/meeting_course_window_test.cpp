@@ -20,11 +20,7 @@ struct NavCourseTest : WindowTest<TNavCourseForm> {
 
 TEST_F(NavCourseTest, CourseToMeet) {
   struct Case {
-    const char* courseOther;
-    const char* direction;
-    const char* course;
-    const char* time;
-    const char* distance;
+    const char *courseOther, *direction, *course, *time, *distance;
   } cases[] = {
       {"90", "0", "30\u00b0", "1h 09m", "11.5 NM"},
       {"180", "0", "0\u00b0", "0h 40m", "6.7 NM"},    // straight towards us
@@ -42,11 +38,7 @@ TEST_F(NavCourseTest, CourseToMeet) {
 
 TEST_F(NavCourseTest, NoMeetingLeavesTheResults) {
   struct Case {
-    const char* courseOther;
-    const char* speedOther;
-    const char* speedOwn;
-    const char* distance;
-    const char* message;
+    const char *courseOther, *speedOther, *speedOwn, *distance, *message;
   } cases[] = {
       {"90", "0", "10", "10", "Zero speed"},
       {"90", "5", "", "10", "Zero speed"},

@@ -67,15 +67,9 @@ class Navigate : public ::testing::Test {
 
 TEST_F(Navigate, PositionTaskRunsTheHeadingChainAndTheCurrentTriangle) {
   struct Case {
-    const char* compass;
-    const char* heading;
-    const char* varDeg;
+    const char *compass, *heading, *varDeg;
     bool varWest;
-    const char* current;
-    const char* drift;
-    const char* boat;
-    const char* hours;
-    const char* mins;
+    const char *current, *drift, *boat, *hours, *mins;
     const char* trueHeading, *track, *sog, *log;
   };
   const Case cases[] = {

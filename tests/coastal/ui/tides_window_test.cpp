@@ -48,12 +48,7 @@ TEST_F(NavTideTest, TideOverMidnight) {
 
 TEST_F(NavTideTest, NoAnswerLeavesTheFields) {
   struct Case {
-    const char* highTime;
-    const char* lowTime;
-    const char* high;
-    const char* newHeight;
-    const char* button;
-    const char* message;
+    const char *highTime, *lowTime, *high, *newHeight, *button, *message;
   } cases[] = {
       {"06:00", "06:00", "4.0", "2.0", "btHeight", "No answer: high and low water times are equal"},
       {"12:00", "06:00", "4.0", "5.0", "btTime", "No answer: the height is not between low and high water"},
@@ -72,10 +67,7 @@ TEST_F(NavTideTest, NoAnswerLeavesTheFields) {
 
 TEST_F(NavTideTest, TimesThatAreNotClockTimesAreRefused) {
   struct Case {
-    const char* highTime;
-    const char* lowTime;
-    const char* newTime;
-    const char* button;
+    const char *highTime, *lowTime, *newTime, *button;
   } cases[] = {
       {"25:00", "06:00", "09:00", "btHeight"}, {"12:00", "06:75", "09:00", "btTime"},
       {"12:00", "06:00", "", "btHeight"},

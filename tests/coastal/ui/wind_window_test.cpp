@@ -12,11 +12,7 @@ using NavWindTest = WindowTest<TNavWindForm>;
 TEST_F(NavWindTest, TrueWind) {
   EXPECT_TRUE(IsChecked(&form, "RadioButton2"));
   struct Case {
-    const char* angle;
-    const char* speed;
-    const char* side;
-    const char* direction;
-    const char* knots;
+    const char *angle, *speed, *side, *direction, *knots;
   } cases[] = {
       {"30", "10", "RadioButton2", "54\u00b0", "6  kn"},
       {"30", "10", "RadioButton1", "306\u00b0", "6  kn"},

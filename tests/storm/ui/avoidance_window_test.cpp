@@ -170,8 +170,7 @@ TEST(AvoidanceWindow, AFasterBoatIsToldToRunAway) {
 
 TEST(AvoidanceWindow, MissingOrBadValuesGiveOneMessage) {
   struct Case {
-    const char* field;
-    const char* text;
+    const char *field, *text;
   } cases[] = {{"Edit1", ""}, {"Edit6", "x"}, {"Edit12", "0"}, {"Edit12", "61"}, {"Edit11", "12.5"},
                {"Edit14", ""}, {"Edit13", "-5"}};
   for (const Case& c : cases) {
@@ -187,10 +186,7 @@ TEST(AvoidanceWindow, MissingOrBadValuesGiveOneMessage) {
 
 TEST(AvoidanceWindow, NoNumberGoesWrongAtTheEdges) {
   struct Case {
-    const char* speed;
-    const char* distance;
-    const char* course;
-    const char* arrival;
+    const char *speed, *distance, *course, *arrival;
   } cases[] = {
       {"0", "170", "128", "5 h  30 min"},  // a boat lying still
       {"7", "0", "114", "0 h  0.0 min"},   // the cyclone on the boat: a tie takes the second course

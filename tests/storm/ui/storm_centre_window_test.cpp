@@ -62,9 +62,7 @@ void TypeObservation(TStorm_CenterForm& form, const char* lat = "20") {
 }
 
 struct BadInput {
-  const char* field;
-  const char* text;
-  const char* message;
+  const char *field, *text, *message;
 };
 
 TEST(StormCentreWindow, BadInputStopsWithOneMessage) {
