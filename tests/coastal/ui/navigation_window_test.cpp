@@ -224,51 +224,35 @@ TEST_F(Navigate, DistHeadLeewayAndCurrentFromTwoPositions) {
 }
 
 TEST_F(Navigate, TasksThatCannotRunSayWhy) {
+  const std::string kWrong = "Missing or erroneous value", kEnds = "Give proper start and end point values";
   struct Case {
     const char* task;
-    std::function<void()> fill;
-    const char* message;
+    std::vector<std::pair<const char*, const char*>> typed;
+    std::string message;
   };
   const Case cases[] = {
-      {"btnPosition", [&] { Type(w(), "edLatDeg1", "10"); Type(w(), "edCompCourse", "5"); }, "Give proper start values"},
-      {"btnCourDist", [&] { Position("0", "0", false, "0", "0", false); }, "Give proper start and end point values"},
-      {"btnSpeed", [&] { Type(w(), "edLatDeg2", "10"); }, "Give proper end point values"},
-      {"btnTrCourSp", [&] { Type(w(), "edCompCourse", "1e"); }, "Missing or erroneous value"},
+      {"btnPosition", {{"edLatDeg1", "10"}, {"edCompCourse", "5"}}, "Give proper start values"},
+      {"btnCourDist", {{"edLatDeg1", "0"}, {"edLatMin1", "0"}, {"edLonDeg1", "0"}, {"edLonMin1", "0"}}, kEnds},
+      {"btnSpeed", {{"edLatDeg2", "10"}}, "Give proper end point values"},
+      {"btnTrCourSp", {{"edCompCourse", "1e"}}, kWrong},
       // Values their entry checks refused are not used as they stand.
-      {"btnPosition",
-       [&] {
-         Position("95", "0", false, "0", "0", false);
-         Type(w(), "edCompCourse", "5");
-       },
-       "Give proper start values"},
-      {"btnCourDist",
-       [&] {
-         Position("10", "0", false, "0", "0", false);
-         Position("10", "1e300", false, "0", "0", false, 2);
-       },
-       "Give proper start and end point values"},
-      {"btnTrCourSp", [&] { Type(w(), "edCompCourse", "5"); Type(w(), "edBoatSpeed", "1e300"); },
-       "Missing or erroneous value"},
-      {"btnTrCourSp", [&] { Type(w(), "edCompCourse", "-400"); }, "Missing or erroneous value"},
-      {"btnTrCourSp",
-       [&] {
-         Type(w(), "edCompCourse", "5");
-         Type(w(), "edBoatSpeed", "5");
-         Type(w(), "edTimeHours", "2.5");
-       },
-       "Missing or erroneous value"},
-      {"btnTrCourSp", [&] { Type(w(), "edCompCourse", "5"); Type(w(), "edVarDeg", "150"); },
-       "Missing or erroneous value"},
+      {"btnPosition", {{"edLatDeg1", "95"}, {"edLonDeg1", "0"}, {"edCompCourse", "5"}}, "Give proper start values"},
+      {"btnCourDist", {{"edLatDeg1", "10"}, {"edLonDeg1", "0"}, {"edLatDeg2", "10"}, {"edLatMin2", "1e300"},
+                       {"edLonDeg2", "0"}}, kEnds},
+      {"btnTrCourSp", {{"edCompCourse", "5"}, {"edBoatSpeed", "1e300"}}, kWrong},
+      {"btnTrCourSp", {{"edCompCourse", "-400"}}, kWrong},
+      {"btnTrCourSp", {{"edCompCourse", "5"}, {"edBoatSpeed", "5"}, {"edTimeHours", "2.5"}}, kWrong},
+      {"btnTrCourSp", {{"edCompCourse", "5"}, {"edVarDeg", "150"}}, kWrong},
   };
   for (const Case& c : cases) {
     Click(w(), "btnInit");
     Click(w(), c.task);
-    c.fill();
+    for (const auto& [field, text] : c.typed) Type(w(), field, text);
     t.platform.Clear();
     Click(w(), "btnCalculate");
     EXPECT_EQ(t.platform.messages, std::vector<std::string>{c.message}) << c.task;
     // An erroneous value stops the run before any result is shown.
-    if (c.message == std::string("Missing or erroneous value")) {
+    if (c.message == kWrong) {
       EXPECT_EQ(Text(w(), "edRealCourse"), "") << c.task;
     }
   }
