@@ -14,7 +14,8 @@ constexpr double kNoSpeed = 1e-9;
 
 double DirectionOf(double east, double north) { return Norm360(std::atan2(east, north) * kRadToDeg); }
 
-bool IsMeridian(double course) { return course == 0.0 || course == 180.0 || course == 360.0; }
+// The course has been through Forward: 0 <= course < 360, so north is 0 alone.
+bool IsMeridian(double course) { return course == 0.0 || course == 180.0; }
 
 // A negative run is the same run on the reciprocal course.
 void Forward(double& distance, double& course) {

@@ -7,10 +7,7 @@
 namespace veltrane {
 namespace {
 
-bool g_checkFlag = true;
-
 bool Report(bool ok, const std::string& message, MessageSink& sink) {
-  g_checkFlag = ok;
   if (!ok) sink.Message(message);
   return ok;
 }
@@ -20,8 +17,6 @@ bool Report(const std::optional<std::string>& problem, MessageSink& sink) {
 }
 
 }  // namespace
-
-bool CheckFlag() { return g_checkFlag; }
 
 std::optional<std::string> IntRangeProblem(const std::string& text, int max) {
   const auto v = ParseInt(text);

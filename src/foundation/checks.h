@@ -1,6 +1,6 @@
 #pragma once
 // Field checks with their fixed messages. A failed check beeps and shows its message through
-// the sink (the platform's message box) and clears the shared check flag.
+// the sink (the platform's message box).
 #include <optional>
 #include <string>
 
@@ -15,9 +15,6 @@ struct MessageSink {
 // The fastest a boat this program is made for sails, knots (a planing motor boat; a yacht
 // rarely passes 10): the limit of every boat-speed field and command-line option.
 constexpr double kMaxBoatSpeed = 30.0;
-
-// Result of the last check; windows that run several checks in a row read it afterwards.
-bool CheckFlag();
 
 // The message a check would show for the text, nothing when it passes; the checks below show it.
 std::optional<std::string> IntRangeProblem(const std::string& text, int max);

@@ -30,17 +30,9 @@ std::string FmtTenths(double x) {
   return Str(RoundToScale(x, 10.0), 1);
 }
 
-std::string FmtSmallAngle(double x) {
-  if (x == 0.0) return "0";
-  if (x <= 0.2) return Str(RoundToScale(x, 100.0), 2);
-  return Str(RoundToScale(x, 10.0), 1);
-}
-
 std::string FmtDegMin(double x) {
   return IntStr(x) + kDegreeSign + " " + MinutesOrZero(x, "0.00") + "'";
 }
-
-DegMinTexts FmtDegMinParts(double x) { return {IntStr(std::fabs(x)), MinutesOrZero(x, "00.0")}; }
 
 std::string FmtDegMinAbs(double x) {
   return IntStr(std::fabs(x)) + kDegreeSign + " " + MinutesText(FracAbs(x) * 60.0) + "'";
@@ -70,22 +62,6 @@ std::string FmtHMS(double hours) {
   if (h >= 24) h -= 24;
   if (h < 0) h += 24;
   return std::to_string(h) + " h " + TwoDigits(mm) + " m " + TwoDigits(ss) + " s";
-}
-
-std::string FmtZoneHM(double ut, double zoneHours) {
-  if (!std::isfinite(ut) || !std::isfinite(zoneHours)) return "";
-  double local = std::fmod(ut - zoneHours, 24.0);
-  if (local < 0.0) local += 24.0;
-  long h = static_cast<long>(std::trunc(local));
-  const double minutes = (local - static_cast<double>(h)) * 60.0;
-  long mm = static_cast<long>(std::trunc(minutes));
-  if ((minutes - static_cast<double>(mm)) * 60.0 >= 30.0) ++mm;
-  if (mm >= 60) {
-    mm -= 60;
-    ++h;
-  }
-  if (h >= 25) h -= 24;
-  return (h < 10 ? " " : "") + std::to_string(h) + " h " + TwoDigits(mm) + " m";
 }
 
 }  // namespace veltrane

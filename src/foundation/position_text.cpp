@@ -48,6 +48,4 @@ PositionReading ReadPositionText(const PositionText& text) {
   return {PositionRecord{0.0, *lat.value, *lon.value}, {}};
 }
 
-PositionText PositionTextOf(const PositionRecord& p) { return {AngleTextOf(p.Lat), AngleTextOf(p.Lon)}; }
-
 }  // namespace veltrane

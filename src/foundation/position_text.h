@@ -55,6 +55,5 @@ struct PositionReading {
 };
 
 PositionReading ReadPositionText(const PositionText& text);
-PositionText PositionTextOf(const PositionRecord& p);
 
 }  // namespace veltrane

@@ -62,8 +62,7 @@ TEST_F(ProgramStart, DefaultsFollowTheDisplayClass) {
   struct Case {
     int width;
     double dpi;
-    const char* resFonts;
-    const char* great;
+    const char *resFonts, *great;
   };
   const Case cases[] = {{1280, 96, "1", "0,7,119"}, {800, 96, "1", "0,7,119"}, {1280, 120, "2", "0,2,140"}};
   for (const auto& c : cases) {
@@ -217,8 +216,7 @@ TEST(UnattendedStart, SaysWhatIsWrongOnStandardErrorAndEnds) {
   home.Write("blocker", "a file");
   std::filesystem::create_directories(home.Path() + "folder/Settings.ini");
   struct Case {
-    std::string settings;
-    std::string says;
+    std::string settings, says;
   };
   const Case cases[] = {
       {home.Path() + "blocker/Veltrane", "The settings folder " + home.Path() + "blocker/Veltrane cannot be created"},

@@ -2,13 +2,12 @@
 #include <gtest/gtest.h>
 
 #include "astro/body_summary.h"
-#include "astro/star_record.h"
 #include "astronomy_ui/fake_observer.h"
 #include "astronomy_ui/identify_window.h"
 #include "coastal/distance_off.h"
-#include "foundation/formats.h"
 #include "foundation/numbers.h"
-#include "foundation/text_file.h"
+#include "foundation/position_text.h"
+#include "support/star_file.h"
 #include "support/ui_driver.h"
 
 namespace veltrane::test {
@@ -19,7 +18,7 @@ const std::vector<StarRecord> kStars = {
     {"Rigel", "05:14:32.3", "-08:12:06", "+0.0000", "-0.001", "131907", "0.12"},
     {"Capella", "05:16:41.4", "+45:59:53", "+0.0073", "-0.425", "40186", "0.08"},
     {"Betelgeuse", "05:55:10.3", "+07:24:25", "+0.0017", "+0.009", "113271", "0.50"},
-    {"Sirius", "06:45:08.9", "-16:42:58", "-0.0385", "-1.205", "151881", "-1.46"},
+    kSiriusRecord,
 };
 
 struct IdentifyWindow : ::testing::Test {
@@ -30,9 +29,7 @@ struct IdentifyWindow : ::testing::Test {
     form.SetObserverSource(&observer);
     observer.At(2026, 1, 15, 22.0);
     observer.reading.observer.height = 4.0;
-    std::string bytes;
-    for (const StarRecord& s : kStars) bytes += EncodeStarRecord(s);
-    ASSERT_TRUE(WriteFileAtomically(t.ctx.settingsFolder + "Mstars.dat", bytes));
+    t.settings.Write("Mstars.dat", StarFileBytes(kStars));
   }
   // Types the height and bearing at which the star stands, as the sextant would read them.
   void Measure(const StarRecord& star) {
@@ -41,7 +38,7 @@ struct IdentifyWindow : ::testing::Test {
     body.star = StarCatalogueDataOf(star);
     const BodySummary s = SummarizeBody(body, observer.reading.observer, observer.reading.instant, 0.0);
     const double hs = s.refractedAltitude + DipDeg(4.0 * kFeetPerMetre);
-    const DegMinTexts hm = FmtDegMinParts(hs);
+    const AngleText hm = AngleTextOf(hs);
     Type(&form, "edHmDeg", hm.deg);
     Type(&form, "edHmMin", hm.min);
     Type(&form, "edZn", std::to_string(static_cast<int>(s.azimuth + 0.5)));

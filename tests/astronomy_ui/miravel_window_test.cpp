@@ -148,9 +148,7 @@ TEST_F(Miravel, ReadingThePlaceAndTime) {
   EXPECT_DOUBLE_EQ(r->zoneHours, -2.0);
   EXPECT_EQ(r->weekday, "Monday");
   const struct {
-    const char* field;
-    const char* text;
-    const char* message;
+    const char *field, *text, *message;
   } bad[] = {
       {"edtTime", "25:00:00", "Give the time as hh:mm:ss"},
       {"edtPressure", "x", "Give the location in degrees and minutes; height, pressure and temperature in integers"},

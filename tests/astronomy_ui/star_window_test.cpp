@@ -3,9 +3,8 @@
 #include <gtest/gtest.h>
 
 #include <QTableWidget>
-#include <fstream>
 
-#include "astro/star_record.h"
+#include "support/star_file.h"
 #include "support/ui_driver.h"
 
 namespace veltrane::test {
@@ -22,16 +21,14 @@ struct StarWindowTest : ::testing::Test {
   Taker taker;
 
   void WriteFile(const std::vector<StarRecord>& stars, const std::string& tail = {}) {
-    std::ofstream out(t.ctx.settingsFolder + "Mstars.dat", std::ios::binary);
-    for (const StarRecord& s : stars) out << EncodeStarRecord(s);
-    out << tail;
+    t.settings.Write("Mstars.dat", StarFileBytes(stars) + tail);
   }
   QTableWidget* Grid() { return Find<QTableWidget>(&form, "StringGrid1"); }
   void ClickRow(int row) { Grid()->setCurrentCell(row, 0); }
 };
 
 const StarRecord kTitle{"Name", "", "", "", "", "", ""};
-const StarRecord kSirius{"Sirius", "06:45:08.9", "-16:42:58", "-0.0385", "-1.205", "151881", "-1.46"};
+const StarRecord kSirius = kSiriusRecord;
 const StarRecord kLong{"Alpha Centaurii", "14:39:36.50", "-60:50:02.3", "-0.49386", "+0.6996", "252838", "-0.01"};
 
 TEST_F(StarWindowTest, ListsTheFileEachTimeItIsShown) {

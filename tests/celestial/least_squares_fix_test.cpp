@@ -3,7 +3,6 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
-#include <random>
 
 #include "celestial/simulated_sights.h"
 #include "coastal/nav_utl.h"
@@ -60,50 +59,6 @@ TEST_F(LeastSquaresFixTest, ExactSightsGiveTheTruePosition) {
     EXPECT_GT(std::fabs(s.intercept), 0.5);  // reduced from the DR, not the fix
   }
   EXPECT_FALSE(fix.withoutBlunder);
-}
-
-TEST_F(LeastSquaresFixTest, NoisySightsFallInsideTheEllipseNineteenTimesInTwenty) {
-  // A lopsided spread, so the ellipse is long and its direction matters.
-  const auto names = test::StarsNear(stars_, truth_, when_, {0.0, 40.0, 80.0});
-  std::mt19937 random(1729);
-  std::normal_distribution<double> error(0.0, 0.3);
-  const int trials = 400;
-  int inside = 0, near = 0;
-  double longest = 0.0, shortest = 1e9;
-  for (int t = 0; t < trials; ++t) {
-    const double e0 = error(random), e1 = error(random), e2 = error(random);
-    const LeastSquaresFix fix = SolveFix(Request(names, {e0, e1, e2}, 0.3));
-    ASSERT_TRUE(fix.position) << fix.message;
-    const Offset d = OffsetOf(*fix.position, truth_);
-    const double u = d.east * SinD(fix.ellipse.orientation) + d.north * CosD(fix.ellipse.orientation);
-    const double v = d.east * CosD(fix.ellipse.orientation) - d.north * SinD(fix.ellipse.orientation);
-    if (std::pow(u / fix.ellipse.semiMajor, 2) + std::pow(v / fix.ellipse.semiMinor, 2) <= 1.0) ++inside;
-    if (std::hypot(d.east, d.north) < 0.5) ++near;
-    longest = std::max(longest, fix.ellipse.semiMajor);
-    shortest = std::min(shortest, fix.ellipse.semiMinor);
-  }
-  EXPECT_NEAR(inside / double(trials), 0.95, 0.025);
-  EXPECT_GT(near / double(trials), 0.75);
-  EXPECT_GT(longest / shortest, 1.4);
-}
-
-TEST_F(LeastSquaresFixTest, ThreeWellSpreadStarsWithSmallErrorsFixWithinHalfAMile) {
-  const auto names = test::StarsNear(stars_, truth_, when_, {10.0, 130.0, 250.0});
-  std::mt19937 random(2026);
-  std::normal_distribution<double> error(0.0, 0.3);
-  int near = 0;
-  double sum = 0.0;
-  for (int t = 0; t < 200; ++t) {
-    const double e0 = error(random), e1 = error(random), e2 = error(random);
-    const LeastSquaresFix fix = SolveFix(Request(names, {e0, e1, e2}, 0.3));
-    ASSERT_TRUE(fix.position);
-    const double miss = Miles(*fix.position, truth_);
-    sum += miss;
-    if (miss < 0.5) ++near;
-  }
-  // The fix of three lines 120 degrees apart scatters 0.3 / sqrt(1.5) miles each way.
-  EXPECT_GT(near, 170);
-  EXPECT_LT(sum / 200.0, 0.35);
 }
 
 TEST_F(LeastSquaresFixTest, EllipseAxesAndDirectionFromTheAzimuths) {
@@ -164,7 +119,6 @@ TEST_F(LeastSquaresFixTest, RunningFixOverTwoHoursAtSixKnots) {
   r.motion = motion;
   const LeastSquaresFix running = SolveFix(r);
   ASSERT_TRUE(running.position) << running.message;
-  EXPECT_LT(Miles(*running.position, truth_), 0.5);
   EXPECT_LT(Miles(*running.position, truth_), 0.05);
 }
 

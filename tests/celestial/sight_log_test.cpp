@@ -1,10 +1,9 @@
 #include "celestial/sight_log.h"
 
 #include <gtest/gtest.h>
-#include <unistd.h>
 
 #include "foundation/text_file.h"
-#include <filesystem>
+#include "support/temp_folder.h"
 
 namespace veltrane {
 namespace {
@@ -64,8 +63,7 @@ TEST(SightLog, EmptyFieldsTakeTheStandardValues) {
 
 TEST(SightLog, EachBadLineIsNamedAndTheRestKept) {
   struct Case {
-    std::string row;
-    std::string message;
+    std::string row, message;
   };
   const Case cases[] = {
       {"comet,,2026-01-02T03:04:05,40,0,0,1010,10,lower,", "the body must be sun, moon, venus, mars, jupiter, saturn or star"},
@@ -124,10 +122,8 @@ TEST(SightLog, DamagedFilesNeverLoseTheGoodLines) {
 }
 
 TEST(SightLog, FilesMissingAndSaved) {
-  namespace fs = std::filesystem;
-  const fs::path folder = fs::temp_directory_path() / ("sightlog_test_" + std::to_string(::getpid()));
-  fs::create_directories(folder);
-  const std::string path = (folder / kSightLogFileName).string();
+  const test::TempFolder folder;
+  const std::string path = folder.File(kSightLogFileName);
   const SightLogReading none = LoadSightLog(path);
   EXPECT_TRUE(none.sights.empty());
   EXPECT_TRUE(none.problems.empty());
@@ -137,9 +133,7 @@ TEST(SightLog, FilesMissingAndSaved) {
   ASSERT_TRUE(SaveSightLog(path, {s, s}));
   EXPECT_EQ(LoadSightLog(path).sights.size(), 2u);
   EXPECT_EQ(*ReadTextFile(path), SightLogText({s, s}));
-  const SightLogReading folderItself = LoadSightLog(folder.string());
-  EXPECT_EQ(folderItself.problems.size(), 1u);
-  fs::remove_all(folder);
+  EXPECT_EQ(LoadSightLog(folder.Path()).problems.size(), 1u);  // a folder is no log
 }
 
 TEST(SightLog, UtcTexts) {

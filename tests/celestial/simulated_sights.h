@@ -9,6 +9,7 @@
 #include "foundation/angles.h"
 #include "foundation/calendar.h"
 #include "foundation/text_file.h"
+#include "support/star_file.h"
 #include "support/test_data.h"
 
 namespace veltrane::test {

@@ -4,8 +4,6 @@
 #include <gtest/gtest.h>
 
 #include <chrono>
-#include <filesystem>
-#include <fstream>
 #include <map>
 #include <set>
 #include <string>
@@ -13,8 +11,9 @@
 
 #include <nlohmann/json.hpp>
 
-#include "astro/star_record.h"
 #include "cli/isolated_run.h"
+#include "support/star_file.h"
+#include "support/temp_folder.h"
 
 namespace veltrane::cli {
 namespace {
@@ -108,19 +107,11 @@ std::string Broken(const IsolatedRun& r) {
 class BadValues : public ::testing::Test {
  protected:
   void SetUp() override {
-    const std::string dir = ::testing::TempDir();
-    table_ = dir + "bad_values_test.cmp";
-    std::ofstream(table_) << "0 2\n90 4\n180 -1\n270 0\n";
-    stars_ = dir + "bad_values_test_stars.dat";
-    std::ofstream(stars_, std::ios::binary)
-        << EncodeStarRecord({"Name", "RAscension", "Declination", "PrpA", "PrpD", "SAO", "Vmagn"})
-        << EncodeStarRecord({"Sirius", "06:45:08.9", "-16:42:58", "-0.0385", "-1.205", "151881", "-1.46"});
+    folder_.Write("table.cmp", "0 2\n90 4\n180 -1\n270 0\n");
+    folder_.Write("stars.dat", test::StarFileBytes({test::kTitleRecord, test::kSiriusRecord}));
   }
-  void TearDown() override {
-    std::filesystem::remove(table_);
-    std::filesystem::remove(stars_);
-  }
-  std::string table_, stars_;
+  const test::TempFolder folder_;
+  const std::string table_ = folder_.File("table.cmp"), stars_ = folder_.File("stars.dat");
 };
 
 TEST_F(BadValues, EveryCommandHasABaselineThatAnswers) {

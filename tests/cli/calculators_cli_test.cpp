@@ -1,80 +1,80 @@
 // The small calculators on the command line: the figures the windows show, and refusals.
 #include <gtest/gtest.h>
 
-#include <cmath>
-#include <cstdlib>
-
 #include "cli/cli_run.h"
 
 namespace veltrane::cli {
 namespace {
 
-TEST(CalculatorsCli, Tide) {
-  const std::vector<std::string> tides = {"tide", "--high", "4", "--high-time", "12:00", "--low", "1",
-                                          "--low-time", "06:00", "--low-first"};
-  auto args = tides;
-  args.insert(args.end(), {"--time", "09:00"});
-  CliRun r = Cli(args);
-  ASSERT_EQ(r.code, 0) << r.err;
-  EXPECT_NEAR(JsonNumber(r.out, "height"), 2.5, 1e-9);
-  args = tides;
-  args.insert(args.end(), {"--height", "2.5"});
-  r = Cli(args);
-  EXPECT_NE(r.out.find("\"time\": \"09:00\""), std::string::npos) << r.out;
-  // High water first by default: the low water at 05:00 is the next morning.
-  r = Cli({"tide", "--high", "5", "--high-time", "23:00", "--low", "1", "--low-time", "05:00", "--height", "2"});
-  EXPECT_NE(r.out.find("\"time\": \"03:00\""), std::string::npos) << r.out;
+const std::vector<std::string> kTides = {"tide", "--high", "4", "--high-time", "12:00", "--low", "1", "--low-time",
+                                         "06:00"};
+
+std::vector<std::string> With(std::vector<std::string> args, const std::vector<std::string>& more) {
+  args.insert(args.end(), more.begin(), more.end());
+  return args;
 }
 
-TEST(CalculatorsCli, Wind) {
-  const CliRun r = Cli({"wind", "--heading", "0", "--boat-speed", "5", "--apparent-angle", "30", "--apparent-speed",
-                     "10", "--side", "starboard"});
-  ASSERT_EQ(r.code, 0) << r.err;
-  EXPECT_EQ(JsonNumber(r.out, "true_direction_deg"), 54.0);
-  EXPECT_NEAR(JsonNumber(r.out, "true_speed_kn"), 6.2, 0.01);
-}
-
-TEST(CalculatorsCli, Meet) {
-  CliRun r = Cli({"meet", "--course-other", "90", "--speed-other", "5", "--direction", "0", "--speed-own", "10",
-               "--distance", "10"});
-  ASSERT_EQ(r.code, 0) << r.err;
-  EXPECT_NEAR(JsonNumber(r.out, "course_deg"), 30.0, 1e-9);
-  EXPECT_NEAR(JsonNumber(r.out, "time_h"), 1.1547, 1e-4);
-  EXPECT_NEAR(JsonNumber(r.out, "distance_nm"), 11.547, 1e-3);
-  r = Cli({"meet", "--course-other", "90", "--speed-other", "15", "--direction", "0", "--speed-own", "10",
-           "--distance", "10"});
-  EXPECT_EQ(r.code, 1);
-  EXPECT_NE(r.out.find("No meeting: the other boat is too fast"), std::string::npos) << r.out;
-}
-
-TEST(CalculatorsCli, Refusals) {
-  struct Case {
+TEST(CalculatorsCli, Answers) {
+  const struct {
     std::vector<std::string> args;
-    int code;
+    const char* key;
+    double value;
+    const char* text;  // a text the answer holds
   } cases[] = {
-      {{"tide", "--high", "4", "--high-time", "12:00", "--low", "1", "--low-time", "06:00"}, 2},
-      {{"tide", "--high", "4", "--high-time", "12:00", "--low", "1", "--low-time", "06:00", "--time", "9:00",
-        "--height", "2"},
-       2},
-      {{"tide", "--high", "4", "--high-time", "6:00", "--low", "1", "--low-time", "06:00", "--time", "9:00"}, 1},
-      {{"tide", "--high", "4", "--high-time", "25:00", "--low", "1", "--low-time", "06:00", "--time", "9:00"}, 2},
-      {{"tide", "--high", "4", "--high-time", "12:00", "--low", "1", "--low-time", "24:00", "--time", "9:00"}, 2},
-      {{"tide", "--high", "4", "--high-time", "12:00", "--low", "1", "--low-time", "06:00", "--time", "9:60"}, 2},
+      {With(kTides, {"--low-first", "--time", "09:00"}), "height", 2.5, ""},
+      {With(kTides, {"--low-first", "--height", "2.5"}), "", 0, "\"time\": \"09:00\""},
+      // High water first by default: the low water at 05:00 is the next morning.
+      {{"tide", "--high", "5", "--high-time", "23:00", "--low", "1", "--low-time", "05:00", "--height", "2"}, "", 0,
+       "\"time\": \"03:00\""},
       {{"wind", "--heading", "0", "--boat-speed", "5", "--apparent-angle", "30", "--apparent-speed", "10", "--side",
-        "left"},
-       2},
-      {{"wind", "--heading", "0", "--boat-speed", "5", "--apparent-angle", "0", "--apparent-speed", "5", "--side",
-        "port"},
-       1},
-      {{"meet", "--course-other", "90", "--speed-other", "0", "--direction", "0", "--speed-own", "10",
-        "--distance", "10"},
-       1},
+        "starboard"},
+       "true_direction_deg", 54.0, "\"true_speed_kn\": 6.19"},
+      {{"meet", "--course-other", "90", "--speed-other", "5", "--direction", "0", "--speed-own", "10", "--distance",
+        "10"},
+       "course_deg", 30.0, "\"time_h\": 1.1547"},
   };
   for (const auto& c : cases) {
     const CliRun r = Cli(c.args);
-    EXPECT_EQ(r.code, c.code) << r.out << r.err;
-    EXPECT_FALSE(r.out.find("null") != std::string::npos) << r.out;
+    ASSERT_EQ(r.code, 0) << c.args[0] << " " << r.err;
+    if (*c.key) {
+      EXPECT_NEAR(JsonNumber(r.out, c.key), c.value, 1e-9) << r.out;
+    }
+    EXPECT_TRUE(HasText(r.out, c.text)) << r.out;
   }
+  EXPECT_NEAR(JsonNumber(Cli(cases[4].args).out, "distance_nm"), 11.547, 1e-3);
+}
+
+TEST(CalculatorsCli, Refusals) {
+  const struct {
+    std::vector<std::string> args;
+    const char* error;
+  } cases[] = {
+      {{"tide", "--high", "4", "--high-time", "6:00", "--low", "1", "--low-time", "06:00", "--time", "9:00"},
+       "No answer: high and low water times are equal"},
+      {{"wind", "--heading", "0", "--boat-speed", "5", "--apparent-angle", "0", "--apparent-speed", "5", "--side",
+        "port"},
+       "No answer: the true wind is calm"},
+      {{"meet", "--course-other", "90", "--speed-other", "15", "--direction", "0", "--speed-own", "10", "--distance",
+        "10"},
+       "No meeting: the other boat is too fast"},
+      {{"meet", "--course-other", "90", "--speed-other", "0", "--direction", "0", "--speed-own", "10", "--distance",
+        "10"},
+       "Zero speed"},
+  };
+  for (const auto& c : cases) {
+    const CliRun r = Cli(c.args);
+    EXPECT_EQ(r.code, 1) << r.err;
+    EXPECT_EQ(r.out, std::string("{\"error\": \"") + c.error + "\"}");
+  }
+  ExpectUsageErrors({
+      kTides,
+      With(kTides, {"--time", "9:00", "--height", "2"}),
+      {"tide", "--high", "4", "--high-time", "25:00", "--low", "1", "--low-time", "06:00", "--time", "9:00"},
+      {"tide", "--high", "4", "--high-time", "12:00", "--low", "1", "--low-time", "24:00", "--time", "9:00"},
+      With(kTides, {"--time", "9:60"}),
+      {"wind", "--heading", "0", "--boat-speed", "5", "--apparent-angle", "30", "--apparent-speed", "10", "--side",
+       "left"},
+  });
 }
 
 }  // namespace

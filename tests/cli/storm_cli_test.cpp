@@ -44,7 +44,7 @@ TEST(StormCli, FasterBoatOutrunsTheCyclone) {
 }
 
 TEST(StormCli, BadArgumentsAreUsageErrors) {
-  const std::vector<std::vector<std::string>> cases = {
+  ExpectUsageErrors({
       {"storm-centre", "--lat", "20", "--lon", "-60", "--wind", "90.5", "--fall", "1"},
       {"storm-centre", "--lat", "20", "--lon", "-60", "--wind", "90", "--fall", "-1"},
       {"storm-centre", "--lat", "20", "--lon", "-60", "--wind", "90", "--fall", "0.191", "--unit", "IM"},  // as the windows
@@ -53,23 +53,14 @@ TEST(StormCli, BadArgumentsAreUsageErrors) {
       {"storm-centre", "--lat", "95", "--lon", "-60", "--wind", "90", "--fall", "1"},
       {"storm-avoid", "--boat", "20,-60", "--boat-speed", "7", "--cyclone", "18,-60", "--heading", "0", "--speed", "0"},
       {"storm-avoid", "--boat", "20,-60", "--boat-speed", "-1", "--cyclone", "18,-60", "--heading", "0", "--speed", "9"},
-  };
-  for (const auto& args : cases) {
-    const CliRun r = Cli(args);
-    EXPECT_EQ(r.code, 2) << args[0] << " " << r.out;
-    EXPECT_FALSE(r.err.empty());
-  }
+  });
 }
 
 TEST(StormCli, AcrossTheDateLine) {
-  // The demonstration moved to 179 W: the centre lies in east longitude, the avoidance unchanged.
+  // The demonstration moved to 179 W: the centre lies in east longitude.
   const CliRun centre = Cli({"storm-centre", "--lat", "20", "--lon", "-179", "--wind", "90", "--fall", "1"});
   ASSERT_EQ(centre.code, 0) << centre.err;
   EXPECT_NEAR(JsonNumber(centre.out, "lon"), 179 + 33.2 / 60, 0.002);
-  const CliRun avoid = Cli({"storm-avoid", "--boat", "20.116667,-179.215", "--boat-speed", "7", "--cyclone",
-                            "17.345,-179.836667", "--heading", "38", "--speed", "28"});
-  ASSERT_EQ(avoid.code, 0) << avoid.err;
-  EXPECT_NEAR(JsonNumber(avoid.out, "course_deg"), 322, 0.5);
   const CliRun across = Cli({"storm-avoid", "--boat", "20,179.9", "--boat-speed", "7", "--cyclone", "18,-179.9",
                              "--heading", "0", "--speed", "20"});
   ASSERT_EQ(across.code, 0) << across.err;
@@ -79,7 +70,7 @@ TEST(StormCli, AcrossTheDateLine) {
 TEST(StormCli, CentreBeyondThePoleIsAnError) {
   const CliRun r = Cli({"storm-centre", "--lat", "89", "--lon", "0", "--wind", "248", "--fall", "0"});
   EXPECT_EQ(r.code, 1);
-  EXPECT_NE(r.out.find("The position would pass a pole"), std::string::npos) << r.out;
+  EXPECT_EQ(r.out, "{\"error\": \"The position would pass a pole\"}");
 }
 
 }  // namespace

@@ -3,32 +3,13 @@
 #include <gtest/gtest.h>
 
 #include <cstdlib>
-#include <filesystem>
-#include <fstream>
 
 #include "foundation/text_file.h"
+#include "support/temp_folder.h"
 #include "support/test_data.h"
 
 namespace veltrane {
 namespace {
-
-namespace fs = std::filesystem;
-
-// A fresh folder of compass tables for one test.
-class CompassFolder : public ::testing::Test {
- protected:
-  void SetUp() override {
-    dir_ = fs::temp_directory_path() / ("veltrane-cmp-" + std::to_string(::getpid()) + "-" +
-                                        ::testing::UnitTest::GetInstance()->current_test_info()->name());
-    fs::create_directories(dir_);
-  }
-  void TearDown() override { fs::remove_all(dir_); }
-  void Write(const std::string& name, const std::string& text) {
-    std::ofstream(dir_ / name, std::ios::binary) << text;
-  }
-  std::vector<std::string> Folders() const { return {dir_.string() + "/"}; }
-  fs::path dir_;
-};
 
 TEST(DeviationTable, InterpolatesAcrossNorth) {
   const struct { const char* text; int heading, deviation; } cases[] = {
@@ -80,13 +61,15 @@ TEST(DeviationTable, CompassToMagneticAndBackReturnsTheHeading) {
   }
 }
 
-TEST_F(CompassFolder, ListsNonEmptyTablesAndLooksThemUp) {
-  Write("Kurssi.cmp", "0 3 90 -1");
-  Write("Empty.cmp", "");
-  Write("Notes.txt", "0 5");
-  Write("A name that is far too long for the list.cmp", "0 1");
-  Write("Ideal.cmp", "0 9");
-  EXPECT_EQ(CompassNames(Folders()), std::vector<std::string>{"Kurssi"});
+TEST(CompassFolder, ListsNonEmptyTablesAndLooksThemUp) {
+  const test::TempFolder folder;
+  folder.Write("Kurssi.cmp", "0 3 90 -1");
+  folder.Write("Empty.cmp", "");
+  folder.Write("Notes.txt", "0 5");
+  folder.Write("A name that is far too long for the list.cmp", "0 1");
+  folder.Write("Ideal.cmp", "0 9");
+  const std::vector<std::string> folders = {folder.Path()};
+  EXPECT_EQ(CompassNames(folders), std::vector<std::string>{"Kurssi"});
   EXPECT_TRUE(CompassNames({"/no/such/folder/"}).empty());
 
   const struct { const char* compass; double heading; HeadingKind kind; int deviation; std::string message; } cases[] = {
@@ -101,7 +84,7 @@ TEST_F(CompassFolder, ListsNonEmptyTablesAndLooksThemUp) {
       {"Kurssi", -10, HeadingKind::Compass, 3, ""},  // same as 350
   };
   for (const auto& c : cases) {
-    const CompassTable r = FindCompassTable(Folders(), c.compass);
+    const CompassTable r = FindCompassTable(folders, c.compass);
     EXPECT_EQ(r.table ? DeviationAtHeading(*r.table, c.heading, c.kind) : 0, c.deviation) << c.compass << " " << c.heading;
     EXPECT_EQ(r.message, c.message) << c.compass;
   }

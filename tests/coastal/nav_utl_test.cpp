@@ -144,31 +144,34 @@ TEST(DeadReckoning, EachSailingReturnsToTheCourseAndDistanceItRan) {
 }
 
 TEST(DeadReckoning, EdgeCases) {
-  // Due east keeps the latitude exactly; the longitude decreases (west positive).
-  auto r = MercatorPosition({0, 60, 0}, 60, 90);
-  ASSERT_TRUE(r);
-  EXPECT_EQ(r->Lat, 60);
-  EXPECT_NEAR(r->Lon, -2, 1e-9);
-  r = MidLatitudePosition({0, 60, 0}, 60, 270);
-  ASSERT_TRUE(r);
-  EXPECT_NEAR(r->Lat, 60, 1e-12);
-  EXPECT_NEAR(r->Lon, 2, 1e-9);
-  // Due north leaves the longitude alone.
-  r = MercatorPosition({0, 10, 3}, 60, 360);
-  ASSERT_TRUE(r);
-  EXPECT_EQ(r->Lon, 3);
-  EXPECT_NEAR(r->Lat, 11, 1e-12);
-  // A negative run goes the reciprocal way.
-  r = MercatorPosition({0, 10, 3}, -60, 0);
-  ASSERT_TRUE(r);
-  EXPECT_NEAR(r->Lat, 9, 1e-12);
-  // Runs that reach or pass a pole have no longitude.
-  EXPECT_FALSE(MercatorPosition({0, 89, 0}, 120, 45));
-  EXPECT_FALSE(MercatorPosition({0, 89.5, 0}, 60, 20));
-  EXPECT_FALSE(MidLatitudePosition({0, -89.5, 0}, 60, 180));
-  r = MercatorPosition({0, 89, 0}, 60, 0);  // along a meridian the pole itself is reached
-  ASSERT_TRUE(r);
-  EXPECT_NEAR(r->Lat, 90, 1e-12);
+  using Sailing = std::optional<PositionRecord> (*)(const PositionRecord&, double, double);
+  struct Case {
+    const char* what;
+    Sailing sail;
+    PositionRecord start;
+    double distance, course;
+    std::optional<double> lat, lon;  // none: the run reaches or passes a pole, no longitude
+  };
+  const Case cases[] = {
+      {"due east keeps the latitude, the longitude decreases", MercatorPosition, {0, 60, 0}, 60, 90, 60, -2},
+      {"due west by mid-latitude", MidLatitudePosition, {0, 60, 0}, 60, 270, 60, 2},
+      // A meridian course leaves the longitude exactly alone, whichever way north is written.
+      {"due north", MercatorPosition, {0, 10, 0}, 60, 0, 11, 0},
+      {"due south", MercatorPosition, {0, 10, 0}, 60, 180, 9, 0},
+      {"due north as 360", MercatorPosition, {0, 10, 0}, 60, 360, 11, 0},
+      {"a negative run goes the reciprocal way", MercatorPosition, {0, 10, 3}, -60, 0, 9, 3},
+      {"along a meridian the pole itself is reached", MercatorPosition, {0, 89, 0}, 60, 0, 90, 0},
+      {"past the pole", MercatorPosition, {0, 89, 0}, 120, 45, {}, {}},
+      {"to the pole off a meridian", MercatorPosition, {0, 89.5, 0}, 60, 20, {}, {}},
+      {"past the south pole", MidLatitudePosition, {0, -89.5, 0}, 60, 180, {}, {}},
+  };
+  for (const Case& c : cases) {
+    const auto r = c.sail(c.start, c.distance, c.course);
+    ASSERT_EQ(r.has_value(), c.lat.has_value()) << c.what;
+    if (!r) continue;
+    EXPECT_EQ(r->Lat, *c.lat) << c.what;
+    EXPECT_NEAR(r->Lon, *c.lon, c.course == 90 || c.course == 270 ? 1e-9 : 0.0) << c.what;
+  }
 }
 
 TEST(LineCrossing, FixesAndNearParallelLines) {

@@ -16,8 +16,7 @@ Results Converted(Quantity q, const std::string& unit, const std::string& text) 
 TEST(Conversions, ProgramRoundingConstants) {
   struct Case {
     Quantity q;
-    const char* unit;
-    const char* text;
+    const char *unit, *text;
     Results expected;
   };
   const Case cases[] = {

@@ -20,22 +20,8 @@ TEST(Formats, DegreeMinuteTexts) {
       {FmtDegMinSec, 5.5125, "5° 30' 45.00''"}, {FmtHMS, 13.5125, "13 h 30 m 45 s"},
       {FmtHMS, 23.99999, "0 h 00 m 00 s"}, {FmtHMS, 1.0 + 1.0 / 3600, "1 h 00 m 01 s"},
       {FmtTenths, 0.0, "0"},             {FmtTenths, 2.25, "2.2"},        {FmtTenths, 2.35, "2.4"},
-      {FmtSmallAngle, 0.0, "0"},          {FmtSmallAngle, 0.15, "0.15"},   {FmtSmallAngle, -3.0, "-3.00"},
-      {FmtSmallAngle, 0.25, "0.2"},
   };
   for (const auto& c : cases) EXPECT_EQ(c.fn(c.in), c.out) << c.in;
-}
-
-TEST(Formats, PartsKeepZeroMinutesAsTwoDigits) {
-  EXPECT_EQ(FmtDegMinParts(3.0).min, "00.0");
-  EXPECT_EQ(FmtDegMinParts(-3.5).deg, "3");
-}
-
-TEST(Formats, LocalClockText) {
-  EXPECT_EQ(FmtZoneHM(7.25, 0), " 7 h 15 m");
-  EXPECT_EQ(FmtZoneHM(1.0, 2), "23 h 00 m");
-  EXPECT_EQ(FmtZoneHM(10.0 + 59.5 / 60, 0), "11 h 00 m");
-  EXPECT_EQ(FmtZoneHM(10.0, -2), "12 h 00 m");
 }
 
 TEST(Numbers, ConversionAcceptsDecimalTextOnly) {

@@ -8,8 +8,7 @@ namespace {
 struct PlacementCase {
   const char* what;
   ScreenRect frame;
-  int left;
-  int top;
+  int left, top;
 };
 
 // One 1920x1050 screen (a 30-pixel panel at the bottom) and a second one to its right.

@@ -41,30 +41,6 @@ TEST(PrepareRoute, DirectionAndWorkingLongitudes) {
   }
 }
 
-TEST(SailGreatLon, SanFranciscoToSydneyInSixDegreeSteps) {
-  const auto t = Sail(At(37 + 47.5 / 60, 122 + 27.8 / 60), At(-(33 + 51.7 / 60), -(151 + 12.7 / 60)), 6);
-  ASSERT_EQ(t.rows.size(), 16u);
-  EXPECT_NEAR(t.total, 6447.0, 0.05);
-  EXPECT_NEAR(t.rows.front().heading, 240.3, 0.05);
-  EXPECT_TRUE(t.rows[14].hasLeg);
-  EXPECT_FALSE(t.rows.back().hasLeg);
-  EXPECT_EQ(LatitudeText(t.rows.back().lat), "33° 51.7'  S");
-  EXPECT_EQ(LongitudeText(t.rows.back().lon), "151° 12.7'  E");
-  EXPECT_NEAR(t.rows[14].total, t.total, 1e-9);
-  // Past the date line the longitudes read east.
-  EXPECT_EQ(LongitudeText(t.rows[10].lon), "177° 32.2'  E");
-}
-
-TEST(SailGreatLon, EastwardLatitudes) {
-  const auto t = Sail(At(40.7, 74.0), At(38.7, 9.1), 10);
-  // Two decimals as a navigator's table gives them (14° W is 40.2746 on the circle).
-  const double expected[] = {40.70, 42.95, 44.22, 44.59, 44.09, 42.67, 40.28, 38.70};
-  ASSERT_EQ(t.rows.size(), std::size(expected));
-  for (size_t i = 0; i < t.rows.size(); ++i) EXPECT_NEAR(t.rows[i].lat, expected[i], 0.006) << "row " << i;
-  EXPECT_NEAR(t.rows[6].lon, 14.0, 1e-9);
-  EXPECT_NEAR(t.rows[7].lon, 9.1, 1e-9);
-}
-
 TEST(SailGreatLon, HeadingArrivesWhileDistanceLeaves) {
   const auto t = Sail(At(40.7, 74.0), At(38.7, 9.1), 10);
   for (size_t i = 1; i + 1 < t.rows.size(); ++i) {

@@ -2,39 +2,16 @@
 
 #include <gtest/gtest.h>
 
-#include <cstdlib>
-#include <filesystem>
-#include <fstream>
-#include <sstream>
-
 #include "foundation/text_file.h"
 #include "greatcircle/file_backup.h"
 #include "greatcircle/position_check.h"
+#include "support/temp_folder.h"
 #include "support/test_data.h"
 
 namespace veltrane {
 namespace {
 
-namespace fs = std::filesystem;
-
-class Folder : public ::testing::Test {
- protected:
-  void SetUp() override {
-    char name[] = "/tmp/great_test_XXXXXX";
-    ASSERT_NE(::mkdtemp(name), nullptr);
-    dir_ = name;
-  }
-  void TearDown() override { fs::remove_all(dir_); }
-  std::string File(const std::string& name) const { return dir_ + "/" + name; }
-  void Write(const std::string& name, const std::string& bytes) const { std::ofstream(File(name), std::ios::binary) << bytes; }
-  std::string Read(const std::string& name) const {
-    std::ifstream in(File(name), std::ios::binary);
-    std::stringstream s;
-    s << in.rdbuf();
-    return s.str();
-  }
-  std::string dir_;
-};
+class Folder : public ::testing::Test, protected test::TempFolder {};
 
 TEST(ParsePositionLine, SoundAndUnsoundLines) {
   struct Case {
@@ -60,34 +37,6 @@ TEST(ParsePositionLine, SoundAndUnsoundLines) {
   for (const auto& c : cases) EXPECT_EQ(ParsePositionLine(c.line).has_value(), c.sound) << c.line;
 }
 
-TEST(ParsePositionLine, FieldsAndLetters) {
-  const auto p = ParsePositionLine(" Hobart =-42_53_S,-147_19.5_E,harbour");
-  ASSERT_TRUE(p);
-  EXPECT_EQ(p->name, "Hobart");
-  EXPECT_EQ(p->latDeg, "42");
-  EXPECT_EQ(p->latMin, "53");
-  EXPECT_FALSE(p->north);
-  EXPECT_EQ(p->lonDeg, "147");
-  EXPECT_EQ(p->lonMin, "19.5");
-  EXPECT_FALSE(p->west);
-  // Any letter but N is south, any but W is east; the case of the letter does not matter.
-  struct Case {
-    const char* line;
-    bool north, west;
-  };
-  const Case letters[] = {
-      {"X=1_0_q,2_0_z", false, false},
-      {"Oslo=59_55_n,-10_45_e", true, false},
-      {"Rio=-22_54_s,43_10_w", false, true},
-  };
-  for (const auto& c : letters) {
-    const auto q = ParsePositionLine(c.line);
-    ASSERT_TRUE(q) << c.line;
-    EXPECT_EQ(q->north, c.north) << c.line;
-    EXPECT_EQ(q->west, c.west) << c.line;
-  }
-}
-
 TEST(PlaceLookup, NamesKeysAndCase) {
   const std::vector<std::string> lines = {"Lisbon=38_42_N,9_8_W", "broken line", "Cape Town=-33_55_S,-18_25_E",
                                           std::string(5000, 'x') + "=1_0_N,1_0_W"};
@@ -104,33 +53,44 @@ TEST(PlaceLookup, NamesKeysAndCase) {
 }
 
 TEST(FormatPositionLine, WritesTheCheckersForm) {
-  NamedPosition p{"Sydney", "33", "51.7", false, "151", "", false};
-  EXPECT_EQ(FormatPositionLine(p), "Sydney=-33_51.7_S,-151_0_E");
-  p.north = p.west = true;
-  EXPECT_EQ(FormatPositionLine(p), "Sydney=33_51.7_N,151_0_W");
-  EXPECT_TRUE(CheckPositionLine(FormatPositionLine(p)).signNotes.empty());
+  const std::pair<NamedPosition, const char*> cases[] = {
+      {{"Sydney", "33", "51.7", false, "151", "", false}, "Sydney=-33_51.7_S,-151_0_E"},
+      {{"Sydney", "33", "51.7", true, "151", "", true}, "Sydney=33_51.7_N,151_0_W"},
+      {{"Helsinki", "60", "9.7", true, "24", "57.3", false, "-2"}, "Helsinki=60_9.7_N,-24_57.3_E,-2"},
+  };
+  for (const auto& [place, line] : cases) {
+    EXPECT_EQ(FormatPositionLine(place), line);
+    const LineCheck check = CheckPositionLine(line);
+    EXPECT_TRUE(check.signNotes.empty() && check.rangeMessage.empty()) << line;
+  }
 }
 
-TEST(ParsePositionLine, BlankFormAndZoneReadLikeTheUnderscoreForm) {
+// Parts written with blanks and the zone read like the underscore form; any letter but N is
+// south and any but W is east, whatever its case.
+TEST(ParsePositionLine, FieldsLettersBlankFormAndZone) {
   struct Case {
-    const char* line;
-    const char *latDeg, *latMin;
+    const char *line, *name, *latDeg, *latMin;
     bool north;
     const char *lonDeg, *lonMin;
     bool west;
     const char* zone;
   };
   const Case cases[] = {
-      {"Helsinki=60 9.7 N,24 57.3 E,-2", "60", "9.7", true, "24", "57.3", false, "-2"},
-      {"Helsinki=60_9.7_N,-24_57.3_E,-2", "60", "9.7", true, "24", "57.3", false, "-2"},
-      {"Quito= 0  13.0  S , 78 31.0 W ,5 hours", "0", "13.0", false, "78", "31.0", true, "5"},
-      {"Lima=12_3_S,77_2_W", "12", "3", false, "77", "2", true, ""},
-      {"Apia=13 50 S,171 45 W,", "13", "50", false, "171", "45", true, ""},
+      {" Hobart =-42_53_S,-147_19.5_E,harbour", "Hobart", "42", "53", false, "147", "19.5", false, "harbour"},
+      {"X=1_0_q,2_0_z", "X", "1", "0", false, "2", "0", false, ""},
+      {"Oslo=59_55_n,-10_45_e", "Oslo", "59", "55", true, "10", "45", false, ""},
+      {"Rio=-22_54_s,43_10_w", "Rio", "22", "54", false, "43", "10", true, ""},
+      {"Helsinki=60 9.7 N,24 57.3 E,-2", "Helsinki", "60", "9.7", true, "24", "57.3", false, "-2"},
+      {"Helsinki=60_9.7_N,-24_57.3_E,-2", "Helsinki", "60", "9.7", true, "24", "57.3", false, "-2"},
+      {"Quito= 0  13.0  S , 78 31.0 W ,5 hours", "Quito", "0", "13.0", false, "78", "31.0", true, "5"},
+      {"Lima=12_3_S,77_2_W", "Lima", "12", "3", false, "77", "2", true, ""},
+      {"Apia=13 50 S,171 45 W,", "Apia", "13", "50", false, "171", "45", true, ""},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.line);
     const auto p = ParsePositionLine(c.line);
     ASSERT_TRUE(p);
+    EXPECT_EQ(p->name, c.name);
     EXPECT_EQ(p->latDeg, c.latDeg);
     EXPECT_EQ(p->latMin, c.latMin);
     EXPECT_EQ(p->north, c.north);
@@ -140,10 +100,6 @@ TEST(ParsePositionLine, BlankFormAndZoneReadLikeTheUnderscoreForm) {
     EXPECT_EQ(p->zone, c.zone);
   }
   EXPECT_FALSE(ParsePositionLine("Odd=60 9.7,24 57.3 E"));  // no hemisphere letter
-  NamedPosition helsinki{"Helsinki", "60", "9.7", true, "24", "57.3", false, "-2"};
-  EXPECT_EQ(FormatPositionLine(helsinki), "Helsinki=60_9.7_N,-24_57.3_E,-2");
-  EXPECT_TRUE(CheckPositionLine(FormatPositionLine(helsinki)).signNotes.empty());
-  EXPECT_TRUE(CheckPositionLine(FormatPositionLine(helsinki)).rangeMessage.empty());
 }
 
 TEST(IsPlaceName, RefusesWhatWouldBreakTheLine) {
@@ -171,10 +127,7 @@ TEST_F(Folder, AppendPlaceKeepsOldLinesAndRefusesKnownNames) {
 
 TEST(CheckPositionLine, FindsAndRepairs) {
   struct Case {
-    const char* line;
-    const char* range;
-    const char* notes;
-    const char* repaired;
+    const char *line, *range, *notes, *repaired;
   };
   const Case cases[] = {
       {"Sydney=33_51.7_S,151_12.7_E", "", "Latitude Name Longitud Name ", "Sydney=-33_51.7_S,-151_12.7_E,"},

@@ -11,6 +11,13 @@
 namespace veltrane {
 namespace {
 
+// The picture of a solved situation on a paint area of the given size.
+AvoidancePlot PlotOf(const AvoidanceInput& a, int width, int height) {
+  const AvoidanceSolution s = SolveAvoidance(a);
+  return PlanAvoidancePlot({width, height, a.bearing, a.distance, s.course, s.timeToCpa, a.boatSpeed, a.heading,
+                            a.cycloneSpeed});
+}
+
 AvoidanceInput Demo() {
   AvoidanceInput in;
   in.bearing = 192;
@@ -79,8 +86,7 @@ TEST(Avoidance, CycloneAtTheBoatArrivesAtOnce) {
 TEST(ArrivalIn, TensOfMinutes) {
   struct Case {
     double hours;
-    const char* h;
-    const char* m;
+    const char *h, *m;
   } cases[] = {{4.77, "4", "50"}, {2.0, "2", "0.0"}, {2.05, "2", "0.0"}, {2.25, "2", "20"},  // 1.5 tens to even
                {2.95, "3", "0.0"}};  // 57 minutes round up to the next hour, not "60 min"
   for (const Case& c : cases) {
@@ -92,17 +98,7 @@ TEST(ArrivalIn, TensOfMinutes) {
 
 TEST(AvoidancePlot, DemonstrationToScale) {
   const AvoidanceSolution s = SolveAvoidance(Demo());
-  AvoidancePlotInput in;
-  in.width = 400;
-  in.height = 300;
-  in.bearing = 192;
-  in.distance = 170;
-  in.course = s.course;
-  in.timeToCpa = s.timeToCpa;
-  in.boatSpeed = 7;
-  in.heading = 38;
-  in.cycloneSpeed = 28;
-  const AvoidancePlot p = PlanAvoidancePlot(in);
+  const AvoidancePlot p = PlotOf(Demo(), 400, 300);
   EXPECT_NEAR(p.scale, 300 / (s.timeToCpa * 7 + 170), 1e-12);
   // The start of the boat lies above the cyclone's; the frame starts at x 50, y 10.
   EXPECT_LT(p.boat1.y, p.cyclone1.y);
@@ -126,21 +122,10 @@ TEST(AvoidancePlot, EveryPointStaysOnThePaintArea) {
     a.bearing = c.bearing;
     a.heading = c.heading;
     a.distance = c.distance;
-    const AvoidanceSolution s = SolveAvoidance(a);
-    AvoidancePlotInput in;
-    in.width = 510;
-    in.height = 410;
-    in.bearing = c.bearing;
-    in.distance = c.distance;
-    in.course = s.course;
-    in.timeToCpa = s.timeToCpa;
-    in.boatSpeed = 7;
-    in.heading = c.heading;
-    in.cycloneSpeed = 28;
-    const AvoidancePlot p = PlanAvoidancePlot(in);
+    const AvoidancePlot p = PlotOf(a, 510, 410);
     for (const PixelPoint& q : {p.boat1, p.boat2, p.cyclone1, p.cyclone2}) {
-      EXPECT_LE(q.x, in.width + 1) << c.bearing << " " << c.heading;
-      EXPECT_LE(q.y, in.height + 1) << c.bearing << " " << c.heading;
+      EXPECT_LE(q.x, 511) << c.bearing << " " << c.heading;
+      EXPECT_LE(q.y, 411) << c.bearing << " " << c.heading;
     }
     // Still to scale: the cyclone's start lies its distance from the boat's.
     const double pixels = std::hypot(p.cyclone1.x - p.boat1.x, p.cyclone1.y - p.boat1.y);
@@ -149,10 +134,7 @@ TEST(AvoidancePlot, EveryPointStaysOnThePaintArea) {
 }
 
 TEST(AvoidancePlot, NothingToScaleKeepsOnePixelPerMile) {
-  AvoidancePlotInput in;
-  in.width = 400;
-  in.height = 300;
-  EXPECT_EQ(PlanAvoidancePlot(in).scale, 1.0);
+  EXPECT_EQ(PlanAvoidancePlot({400, 300}).scale, 1.0);
 }
 
 }  // namespace

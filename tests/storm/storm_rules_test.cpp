@@ -46,8 +46,7 @@ TEST(CentreDistance, EveryRowUpToItsInclusiveBoundThenTheFormula) {
 TEST(FallToInches, ConvertsRoundsAndFlagsRange) {
   struct Case {
     PressureUnit unit;
-    double value;
-    double inches;
+    double value, inches;
     bool valid;
   } cases[] = {
       {PressureUnit::Millibar, 1, 0.030, true},  {PressureUnit::Millibar, 1.5, 0.044, true},
@@ -65,8 +64,7 @@ TEST(FallToInches, ConvertsRoundsAndFlagsRange) {
 TEST(CompassPoints, SectorEdges) {
   struct Case {
     double d;
-    const char* eight;
-    const char* four;
+    const char *eight, *four;
   } cases[] = {{0, "N", "N"},     {22, "N", "N"},    {23, "NE", "N"},  {45, "NE", "E"},   {68, "E", "E"},
                {113, "SE", "E"},  {136, "SE", "S"},  {158, "S", "S"},  {201, "SW", "S"},  {225, "SW", "W"},
                {248, "W", "W"},   {293, "NW", "W"},  {315, "NW", "W"}, {316, "NW", "N"},  {337, "NW", "N"},
@@ -96,9 +94,7 @@ TEST(PlotVectorEnd, HugeLengthStaysDefined) {
 TEST(DeadReckoning, AcrossTheDateLine) {
   // West positive: a run west from 179.5 W ends in east longitude, and the track back is short.
   struct Case {
-    double lon;
-    double course;
-    double endLon;
+    double lon, course, endLon;
   } cases[] = {{179.5, 270, -179.5 + 60 / 60.0 / std::cos(20 * M_PI / 180) - 1.0},
                {-179.5, 90, 179.5 - 60 / 60.0 / std::cos(20 * M_PI / 180) + 1.0},
                {60, 300, 60 + 60 * std::sin(60 * M_PI / 180) / 60.0 / std::cos(20.25 * M_PI / 180)}};

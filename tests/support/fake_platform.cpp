@@ -6,24 +6,27 @@
 #include "foundation/ui/url_download.h"
 
 namespace veltrane::test {
+namespace {
+
+// The next scripted answer; an empty script gives the fallback.
+template <class T>
+T Next(std::deque<T>& script, T fallback) {
+  if (script.empty()) return fallback;
+  T a = std::move(script.front());
+  script.pop_front();
+  return a;
+}
+
+}  // namespace
 
 void FakePlatform::Message(const std::string& text) { messages.push_back(text); }
 
-Answer FakePlatform::Confirm(const std::string& text, bool) {
-  confirmations.push_back(text);
-  if (answers.empty()) return Answer::No;
-  const Answer a = answers.front();
-  answers.pop_front();
-  return a;
-}
+Answer FakePlatform::Confirm(const std::string&, bool) { return Next(answers, Answer::No); }
 
 std::optional<std::string> FakePlatform::OpenFileName(const std::string&, const std::string& presetName,
                                                       const std::string&) {
   fileDialogPresets.push_back(presetName);
-  if (fileAnswers.empty()) return std::nullopt;
-  auto a = fileAnswers.front();
-  fileAnswers.pop_front();
-  return a;
+  return Next(fileAnswers, std::optional<std::string>());
 }
 
 std::optional<std::string> FakePlatform::SaveFileName(const std::string& folder, const std::string& presetName,
@@ -43,10 +46,7 @@ std::unique_ptr<QPrinter> FakePlatform::BeginPrint(QWidget*) {
 }
 
 std::optional<FindRequest> FakePlatform::AskFind(const FindRequest&) {
-  if (findAnswers.empty()) return std::nullopt;
-  auto a = findAnswers.front();
-  findAnswers.pop_front();
-  return a;
+  return Next(findAnswers, std::optional<FindRequest>());
 }
 
 void FakePlatform::OpenUrl(const std::string& url) { openedUrls.push_back(url); }
@@ -60,7 +60,6 @@ QDateTime FakePlatform::NowLocal() {
 
 std::unique_ptr<DownloadJob> FakePlatform::Download(const std::string& url, const DownloadLimits& limits,
                                                     DownloadProgress progress, DownloadDone done) {
-  downloadUrls.push_back(url);
   return std::make_unique<UrlDownload>(url, limits, std::move(progress), std::move(done));
 }
 

@@ -30,10 +30,8 @@ class FakePlatform : public Platform {
 
   // What happened, in order.
   std::vector<std::string> messages;
-  std::vector<std::string> confirmations;  // texts of the questions asked
   std::vector<std::string> helpPages;
   std::vector<std::string> openedUrls;
-  std::vector<std::string> downloadUrls;
   std::vector<std::string> fileDialogPresets;  // preset names the file dialogs were opened with
   int printCount = 0;
 
@@ -49,7 +47,7 @@ class FakePlatform : public Platform {
   ScreenMetrics screen;
 
   std::string LastMessage() const { return messages.empty() ? std::string() : messages.back(); }
-  void Clear() { messages.clear(); confirmations.clear(); }
+  void Clear() { messages.clear(); }
 };
 
 }  // namespace veltrane::test

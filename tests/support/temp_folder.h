@@ -1,20 +1,41 @@
 #pragma once
-// A fresh folder for one test, removed afterwards; paths end with '/'.
-#include <QTemporaryDir>
+// A fresh folder for one test, removed with all it holds afterwards; paths end with '/'.
+#include <stdlib.h>
+
+#include <filesystem>
+#include <fstream>
+#include <sstream>
 #include <string>
 
 namespace veltrane::test {
 
 class TempFolder {
  public:
-  TempFolder() { dir_.setAutoRemove(true); }
-  std::string Path() const { return dir_.path().toStdString() + "/"; }
-  std::string File(const std::string& name) const { return Path() + name; }
-  void Write(const std::string& name, const std::string& bytes) const;
-  std::string Read(const std::string& name) const;
+  TempFolder() {
+    std::string name = (std::filesystem::temp_directory_path() / "veltrane-test-XXXXXX").string();
+    if (::mkdtemp(name.data())) path_ = name + "/";
+  }
+  ~TempFolder() {
+    std::error_code ignored;
+    if (!path_.empty()) std::filesystem::remove_all(path_, ignored);
+  }
+  TempFolder(const TempFolder&) = delete;
+  TempFolder& operator=(const TempFolder&) = delete;
+
+  const std::string& Path() const { return path_; }
+  std::string File(const std::string& name) const { return path_ + name; }
+  void Write(const std::string& name, const std::string& bytes) const {
+    std::ofstream(File(name), std::ios::binary) << bytes;
+  }
+  std::string Read(const std::string& name) const {
+    std::ifstream in(File(name), std::ios::binary);
+    std::stringstream s;
+    s << in.rdbuf();
+    return s.str();
+  }
 
  private:
-  QTemporaryDir dir_;
+  std::string path_;
 };
 
 }  // namespace veltrane::test

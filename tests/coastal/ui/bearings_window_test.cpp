@@ -7,10 +7,7 @@
 namespace veltrane::test {
 namespace {
 
-struct NavBearTest : ::testing::Test {
-  TestContext t;
-  TNavBearForm form{t.ctx};
-
+struct NavBearTest : WindowTest<TNavBearForm> {
   void Enter(const char* b1, const char* run, const char* b2 = "", const char* b3 = "") {
     Type(&form, "edBearing1", b1);
     Type(&form, "edRun", run);
@@ -60,12 +57,7 @@ TEST_F(NavBearTest, CountWithoutAMethodDoesNothing) {
 
 TEST_F(NavBearTest, NoAnswerLeavesTheResults) {
   struct Case {
-    const char* method;
-    const char* b1;
-    const char* b2;
-    const char* b3;
-    const char* result;
-    const char* message;
+    const char *method, *b1, *b2, *b3, *result, *message;
   } cases[] = {
       {"lbMethod1", "90", "", "", "Label14", "No answer: bearing I is abeam"},
       {"lbMethod2", "40", "40", "", "Label15", "No answer: the bearings are equal"},

@@ -67,15 +67,9 @@ class Navigate : public ::testing::Test {
 
 TEST_F(Navigate, PositionTaskRunsTheHeadingChainAndTheCurrentTriangle) {
   struct Case {
-    const char* compass;
-    const char* heading;
-    const char* varDeg;
+    const char *compass, *heading, *varDeg;
     bool varWest;
-    const char* current;
-    const char* drift;
-    const char* boat;
-    const char* hours;
-    const char* mins;
+    const char *current, *drift, *boat, *hours, *mins;
     const char* trueHeading, *track, *sog, *log;
   };
   const Case cases[] = {
@@ -136,46 +130,40 @@ TEST_F(Navigate, PositionOnAnEasterlyCourseDecreasesTheLongitude) {
   EXPECT_TRUE(t.platform.messages.empty());
 }
 
-TEST_F(Navigate, DemosFillAWorkedExampleThatThePositionTaskReproduces) {
+// The worked examples of the Demos menu: Position reproduces them, and SpeedComp for the track
+// and speed made good steers back to the demo's compass heading and boat speed.
+TEST_F(Navigate, DemosFillWorkedExamplesThatPositionAndSpeedCompReproduce) {
   struct Case {
     const char* demo;
-    double endLat, endLon;  // west positive
+    double track, endLat, endLon;  // west positive
     const char* sog;
+    double compass, boat;
+    std::vector<std::string> hint;
   } cases[] = {
-      {"West1", 55 + 27.6 / 60, 3 + 25.6 / 60, "7.8"},
-      {"East1", 58 + 1 / 60.0, -(17 + 50 / 60.0), "7.9"},
+      {"West1", 103.6, 55 + 27.6 / 60, 3 + 25.6 / 60, "7.8", 92, 9, {"Choose the task and press CALCULATE"}},
+      {"East1", 106.5, 58 + 1 / 60.0, -(17 + 50 / 60.0), "7.9", 85, 10, {}},
   };
   for (const Case& c : cases) {
     t.platform.Clear();
     Click(w(), c.demo);
-    if (c.demo == std::string("West1")) {
-      EXPECT_EQ(t.platform.LastMessage(), "Choose the task and press CALCULATE");
-    }
+    EXPECT_EQ(t.platform.messages, c.hint);
     EXPECT_EQ(Text(w(), "cbCompass"), "Kurssi");
     EXPECT_EQ(Text(w(), "edTrSpeed"), c.sog);
-    const double demoTrack = Number(w(), "edTrCourse");
     Click(w(), "btnPosition");
     Click(w(), "btnCalculate");
-    EXPECT_NEAR(Number(w(), "edTrCourse"), demoTrack, 0.6) << c.demo;
+    EXPECT_NEAR(Number(w(), "edTrCourse"), c.track, 0.6) << c.demo;
     EXPECT_EQ(Text(w(), "edTrSpeed"), c.sog) << c.demo;
     EXPECT_NEAR(Shown(w(), "edLatDeg2", "edLatMin2", "RadioButton10"), c.endLat, 1.0 / 60) << c.demo;
     EXPECT_NEAR(Shown(w(), "edLonDeg2", "edLonMin2", "RadioButton12"), c.endLon, 1.0 / 60) << c.demo;
+    const std::string track = Text(w(), "edTrCourse");
+    Click(w(), "btnSpeed");
+    Type(w(), "edTrCourse", track);
+    Type(w(), "edTrSpeed", c.sog);
+    Click(w(), "btnCalculate");
+    EXPECT_NEAR(Number(w(), "edCompCourse"), c.compass, 1.0) << c.demo;
+    EXPECT_NEAR(Number(w(), "edBoatSpeed"), c.boat, 0.1) << c.demo;
+    EXPECT_EQ(t.platform.messages, c.hint);
   }
-  EXPECT_EQ(t.platform.messages.size(), 0u) << t.platform.LastMessage();
-}
-
-TEST_F(Navigate, SpeedCompSteersBackToTheCompassHeadingOfTheDeadReckoning) {
-  Click(w(), "West1");
-  Click(w(), "btnTrCourSp");
-  Type(w(), "edCompCourse", "92");
-  Click(w(), "btnCalculate");
-  const std::string track = Text(w(), "edTrCourse"), sog = Text(w(), "edTrSpeed");
-  Click(w(), "btnSpeed");
-  Type(w(), "edTrCourse", track);
-  Type(w(), "edTrSpeed", sog);
-  Click(w(), "btnCalculate");
-  EXPECT_NEAR(Number(w(), "edCompCourse"), 92, 1.0);
-  EXPECT_NEAR(Number(w(), "edBoatSpeed"), 9, 0.1);
 }
 
 TEST_F(Navigate, DistHeadLeewayAndCurrentFromTwoPositions) {
@@ -184,11 +172,15 @@ TEST_F(Navigate, DistHeadLeewayAndCurrentFromTwoPositions) {
   Position("61", "0", false, "10", "0", false, 2);
   Type(w(), "edBoatSpeed", "6");
   Click(w(), "btnCalculate");
+  // Typed values keep their text; results appear with one decimal.
   EXPECT_EQ(Text(w(), "edTrCourse"), "360.0");
   EXPECT_EQ(Text(w(), "edTrDistance"), "60.0");
   EXPECT_EQ(Text(w(), "edCompCourse"), "0");
   EXPECT_EQ(Text(w(), "edLogDistance"), "60.0");
   EXPECT_EQ(Text(w(), "edTimeHours"), "10");
+  EXPECT_EQ(Text(w(), "edTimeMins"), "0");
+  EXPECT_EQ(Text(w(), "edBoatSpeed"), "6");
+  EXPECT_EQ(Text(w(), "edTrSpeed"), "6.0");
 
   // An ocean passage longer than anyone would type is still a result.
   Click(w(), "btnInit");
@@ -228,73 +220,41 @@ TEST_F(Navigate, DistHeadLeewayAndCurrentFromTwoPositions) {
   Click(w(), "btnCalculate");
   EXPECT_EQ(Text(w(), "edCurrent"), "0");
   EXPECT_EQ(Text(w(), "edDrift"), "0.0");
-
-  // Back where she started: the current cancelled the whole run through the water.
-  Click(w(), "btnInit");
-  Click(w(), "btnCurrent");
-  Position("10", "0", false, "10", "0", false);
-  Position("10", "0", false, "10", "0", false, 2);
-  Type(w(), "edMgCourse", "45");
-  Type(w(), "edBoatSpeed", "6");
-  Type(w(), "edLogDistance", "12");
-  Click(w(), "btnCalculate");
-  EXPECT_EQ(Text(w(), "edCurrent"), "225.0");
-  EXPECT_EQ(Text(w(), "edDrift"), "6.0");
   EXPECT_TRUE(t.platform.messages.empty()) << t.platform.LastMessage();
 }
 
 TEST_F(Navigate, TasksThatCannotRunSayWhy) {
+  const std::string kWrong = "Missing or erroneous value", kEnds = "Give proper start and end point values";
   struct Case {
     const char* task;
-    std::function<void()> fill;
-    const char* message;
+    std::vector<std::pair<const char*, const char*>> typed;
+    std::string message;
   };
   const Case cases[] = {
-      {"btnPosition", [&] { Position("0", "0", false, "0", "0", false); }, "Course missing"},
-      {"btnPosition", [&] { Type(w(), "edLatDeg1", "10"); Type(w(), "edCompCourse", "5"); }, "Give proper start values"},
-      {"btnCourDist", [&] { Position("0", "0", false, "0", "0", false); }, "Give proper start and end point values"},
-      {"btnSpeed", [&] { Type(w(), "edLatDeg2", "10"); }, "Give proper end point values"},
-      {"btnCurrent",
-       [&] {
-         Position("0", "0", false, "0", "0", false);
-         Position("1", "0", false, "0", "0", false, 2);
-         Type(w(), "edMgCourse", "10");
-       },
-       "Enter boatspeed and log distance or time"},
-      {"btnTrCourSp", [&] { Type(w(), "edCompCourse", "1e"); }, "Missing or erroneous value"},
+      {"btnPosition", {{"edLatDeg1", "10"}, {"edCompCourse", "5"}}, "Give proper start values"},
+      {"btnCourDist", {{"edLatDeg1", "0"}, {"edLatMin1", "0"}, {"edLonDeg1", "0"}, {"edLonMin1", "0"}}, kEnds},
+      {"btnSpeed", {{"edLatDeg2", "10"}}, "Give proper end point values"},
+      {"btnTrCourSp", {{"edCompCourse", "1e"}}, kWrong},
       // Values their entry checks refused are not used as they stand.
-      {"btnPosition",
-       [&] {
-         Position("95", "0", false, "0", "0", false);
-         Type(w(), "edCompCourse", "5");
-       },
-       "Give proper start values"},
-      {"btnCourDist",
-       [&] {
-         Position("10", "0", false, "0", "0", false);
-         Position("10", "1e300", false, "0", "0", false, 2);
-       },
-       "Give proper start and end point values"},
-      {"btnTrCourSp", [&] { Type(w(), "edCompCourse", "5"); Type(w(), "edBoatSpeed", "1e300"); },
-       "Missing or erroneous value"},
-      {"btnTrCourSp", [&] { Type(w(), "edCompCourse", "-400"); }, "Missing or erroneous value"},
-      {"btnTrCourSp",
-       [&] {
-         Type(w(), "edCompCourse", "5");
-         Type(w(), "edBoatSpeed", "5");
-         Type(w(), "edTimeHours", "2.5");
-       },
-       "Missing or erroneous value"},
-      {"btnTrCourSp", [&] { Type(w(), "edCompCourse", "5"); Type(w(), "edVarDeg", "150"); },
-       "Missing or erroneous value"},
+      {"btnPosition", {{"edLatDeg1", "95"}, {"edLonDeg1", "0"}, {"edCompCourse", "5"}}, "Give proper start values"},
+      {"btnCourDist", {{"edLatDeg1", "10"}, {"edLonDeg1", "0"}, {"edLatDeg2", "10"}, {"edLatMin2", "1e300"},
+                       {"edLonDeg2", "0"}}, kEnds},
+      {"btnTrCourSp", {{"edCompCourse", "5"}, {"edBoatSpeed", "1e300"}}, kWrong},
+      {"btnTrCourSp", {{"edCompCourse", "-400"}}, kWrong},
+      {"btnTrCourSp", {{"edCompCourse", "5"}, {"edBoatSpeed", "5"}, {"edTimeHours", "2.5"}}, kWrong},
+      {"btnTrCourSp", {{"edCompCourse", "5"}, {"edVarDeg", "150"}}, kWrong},
   };
   for (const Case& c : cases) {
     Click(w(), "btnInit");
     Click(w(), c.task);
-    c.fill();
+    for (const auto& [field, text] : c.typed) Type(w(), field, text);
     t.platform.Clear();
     Click(w(), "btnCalculate");
-    EXPECT_EQ(t.platform.LastMessage(), c.message) << c.task;
+    EXPECT_EQ(t.platform.messages, std::vector<std::string>{c.message}) << c.task;
+    // An erroneous value stops the run before any result is shown.
+    if (c.message == kWrong) {
+      EXPECT_EQ(Text(w(), "edRealCourse"), "") << c.task;
+    }
   }
   // A missing compass table is reported and reads as no deviation.
   Click(w(), "btnInit");
@@ -306,28 +266,6 @@ TEST_F(Navigate, TasksThatCannotRunSayWhy) {
   ASSERT_FALSE(t.platform.messages.empty());
   EXPECT_EQ(t.platform.messages.front(), "File Lost.cmp not found.");
   EXPECT_EQ(Text(w(), "edMgCourse"), "45.0");
-}
-
-TEST_F(Navigate, ARunWritesOnlyWhatItWorkedOut) {
-  // Typed values keep their text; results appear with one decimal.
-  Click(w(), "btnCourDist");
-  Position("60", "0", false, "10", "0", false);
-  Position("61", "0", false, "10", "0", false, 2);
-  Type(w(), "edBoatSpeed", "6");
-  Click(w(), "btnCalculate");
-  EXPECT_EQ(Text(w(), "edBoatSpeed"), "6");
-  EXPECT_EQ(Text(w(), "edTrSpeed"), "6.0");
-  EXPECT_EQ(Text(w(), "edTimeMins"), "0");
-
-  // An erroneous value stops the run before any result is shown.
-  Click(w(), "btnTrCourSp");
-  Type(w(), "edCompCourse", "5");
-  Type(w(), "edBoatSpeed", "1e300");
-  t.platform.Clear();
-  Click(w(), "btnCalculate");
-  EXPECT_EQ(t.platform.messages, std::vector<std::string>{"Missing or erroneous value"});
-  EXPECT_EQ(Text(w(), "edRealCourse"), "");
-  EXPECT_EQ(Text(w(), "edTrCourse"), "");
 }
 
 TEST_F(Navigate, EntryChecksSelectTheBadText) {
@@ -437,6 +375,31 @@ TEST_F(Navigate, FirstStartDefaultsAndTheOptionsMenu) {
   EXPECT_EQ(t.platform.printCount, 1);
   Click(w(), "Help1");
   EXPECT_EQ(t.platform.helpPages.size(), 1u);
+}
+
+TEST_F(Navigate, WhatTheCelestialWindowReadsAndClears) {
+  NavigateLink& link = *form;
+  link.StartFrom({{"39", "46", true}, {"52", "24", true}});
+  EXPECT_TRUE(form->isVisible());
+  EXPECT_EQ(Text(w(), "edLatDeg1"), "39");
+  EXPECT_EQ(Text(w(), "edLonMin1"), "24");
+  EXPECT_TRUE(IsChecked(w(), "RadioButton2"));
+  EXPECT_TRUE(IsChecked(w(), "RadioButton4"));
+  EXPECT_EQ(Text(w(), "lbMode"), "Position");
+  Type(w(), "edCompCourse", "90");
+  Type(w(), "edBoatSpeed", "6");
+  Type(w(), "edTimeHours", "2");
+  Click(w(), "btnCalculate");
+  const PositionText end = link.EndPosition();
+  EXPECT_EQ(end.lat.deg, "39");
+  EXPECT_TRUE(end.lat.minus);
+  EXPECT_EQ(link.RunDistance(), Text(w(), "edTrDistance"));
+  EXPECT_EQ(link.RunCourse(), Text(w(), "edTrCourse"));
+  EXPECT_NE(link.RunDistance(), "");
+  link.ClearForNewSight();
+  for (const char* name : {"edCompCourse", "edBoatSpeed", "edTimeHours", "edLatDeg2", "edLonMin2"})
+    EXPECT_EQ(Text(w(), name), "") << name;
+  EXPECT_EQ(Text(w(), "edLatDeg1"), "39");
 }
 
 }  // namespace

@@ -7,10 +7,7 @@
 namespace veltrane::test {
 namespace {
 
-struct NavSailTest : ::testing::Test {
-  TestContext t;
-  TNavSailForm form{t.ctx};
-};
+using NavSailTest = WindowTest<TNavSailForm>;
 
 TEST_F(NavSailTest, BeatAndNewTackingAngle) {
   Type(&form, "edMark", "10");

@@ -88,6 +88,7 @@ TEST_F(GreatWindow, DemoGivesTheKnownRoute) {
   EXPECT_EQ(Cell(form.get(), 15, 1), "151° 12.7'  E");
   EXPECT_EQ(Cell(form.get(), 15, 3), "");
   EXPECT_EQ(Cell(form.get(), 14, 4), "6447.0  NM");
+  EXPECT_EQ(Cell(form.get(), 10, 1), "177° 32.2'  E");  // past the date line the longitudes read east
   EXPECT_EQ(Text(form.get(), "Edit23"), "6447.0  NM");
   EXPECT_EQ(Text(form.get(), "Edit26"), "11931.333 km");
   EXPECT_EQ(Text(form.get(), "edWgs84"), "11931.395 km");
@@ -110,6 +111,8 @@ TEST_F(GreatWindow, EastwardRouteTable) {
                         "44° 05.1'  N", "42° 40.5'  N", "40° 16.5'  N", "38° 42.0'  N"};
   ASSERT_EQ(FilledRows(form.get()), 8);
   for (int r = 0; r < 8; ++r) EXPECT_EQ(Cell(form.get(), r, 0), lats[r]) << "row " << r;
+  EXPECT_EQ(Cell(form.get(), 6, 1), "14° 0.00'  W");
+  EXPECT_EQ(Cell(form.get(), 7, 1), "9° 06.0'  W");
 
   // The route point at 34° W lies on the table's row for 34° W.
   Type(form.get(), "Edit22", "34");

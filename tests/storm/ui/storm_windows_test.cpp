@@ -71,14 +71,7 @@ TEST(PositionWindow, EndOfARun) {
 
 TEST(PressureWindow, AdviceForTheSituation) {
   struct Case {
-    const char* north;
-    const char* baro;
-    const char* unit;
-    const char* pressure;
-    const char* wind;
-    const char* course;
-    const char* change;
-    const char* memo;
+    const char *north, *baro, *unit, *pressure, *wind, *course, *change, *memo;
   } cases[] = {
       {"RadioButton1", "RadioButton8", "RadioButton12", "1005", "90", "180", "RadioButton7",
        " You are heading to a center of a Low\n The wind will probably turn to the SW.\n"},

@@ -94,15 +94,11 @@ TEST_F(UpdateWindow, EveryAnswerGivesAStatusAndOnlyANewerVersionOffersTheFile) {
       {"older", 200, "[Veltrane]\nVersion=0.0.0.1\n", true, "New version not available", "lbVersion", true},
       {"garbage", 200, "<html>\x01\xff\n[Veltrane\nVersion=<script>", true, "New version not available", "lbVersion",
        true},
-      {"too many parts", 200, "[Veltrane]\nVersion=1.2.3.4.5.6\n", true, "New version not available", "lbVersion", true},
-      {"overflow", 200, "[Veltrane]\nVersion=99999999999999999999\n", true, "New version not available", "lbVersion",
-       true},
       {"64 KiB exactly", 200, newer + padding, false, "New version available ", "lbVersion2", true},
       {"one byte over 64 KiB", 200, newer + padding + " ", false, "Contact not established", nullptr, false},
       {"10 MB announced", 200, std::string(10 << 20, 'x'), true, "Contact not established", nullptr, false},
       {"10 MB unannounced", 200, std::string(10 << 20, 'x'), false, "Contact not established", nullptr, false},
       {"not found", 404, newer, true, "Contact not established", nullptr, false},
-      {"server error", 500, newer, true, "Contact not established", nullptr, false},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.what);
