@@ -172,6 +172,20 @@ TEST(Navigate, DistHeadFindsTheCourseToSteer) {
   }
 }
 
+// SpeedComp runs the chain backwards: track 045 at 7.07 kn made good in a current setting 090 at
+// 5 kn is 000 through the water at 5 kn, true 003 with leeway 3 to port, magnetic 005 for 2 W.
+TEST(Navigate, SpeedCompSteersForTheTrackAndSpeedMadeGood) {
+  NavSheet s;
+  s.track = 45, s.groundSpeed = std::sqrt(50.0), s.set = 90, s.drift = 5, s.leeway = -3, s.variation = -2;
+  const NavResult r = SolveSheet(NavTask::SpeedComp, s);
+  EXPECT_TRUE(r.messages.empty());
+  ExpectNear(r.sheet.waterTrack, 0, 1e-9, "water track");
+  ExpectNear(r.sheet.boatSpeed, 5, 1e-9, "boat speed");
+  ExpectNear(r.sheet.trueHeading, 3, 1e-9, "true");
+  ExpectNear(r.sheet.magneticHeading, 5, 1e-9, "magnetic");
+  ExpectNear(r.sheet.compassHeading, 5, 1e-9, "compass");
+}
+
 TEST(Navigate, LeewayAndCurrentFromTwoPositions) {
   struct LeewayCase {
     double course, magnetic, leeway;  // leeway to starboard positive
