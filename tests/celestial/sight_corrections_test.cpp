@@ -2,18 +2,15 @@
 
 #include <gtest/gtest.h>
 
-#include <cmath>
-
 #include "foundation/angles.h"
 
 namespace veltrane {
 namespace {
 
 TEST(SightCorrections, DipOfTheSeaHorizonAndOfAShore) {
-  EXPECT_NEAR(DipMinutes(2.0, std::nullopt), 0.97 * std::sqrt(6.56168), 1e-12);
-  EXPECT_NEAR(DipMinutes(2.0, std::nullopt), 2.485, 0.0005);
+  EXPECT_NEAR(DipMinutes(2.0, std::nullopt), 2.48473031, 1e-8);  // 2 m of eye is 6.56 ft
   EXPECT_NEAR(DipMinutes(2.0, 1.0), 4.130, 0.0005);
-  EXPECT_NEAR(DipMinutes(2.0, 2.0), 0.832 + 0.283 * 6.56168, 1e-12);
+  EXPECT_NEAR(DipMinutes(2.0, 2.0), 2.68895544, 1e-8);
   EXPECT_EQ(DipMinutes(0.0, std::nullopt), 0.0);
   SextantData s;
   s.indexError = -1.5;
@@ -24,8 +21,8 @@ TEST(SightCorrections, DipOfTheSeaHorizonAndOfAShore) {
 TEST(SightCorrections, RefractionFactorAndRefraction) {
   EXPECT_EQ(RefractionFactor(10.0, 1010.0), 1.0);
   EXPECT_NEAR(RefractionFactor(10.0, 1011.0), 1.000283, 5e-7);
-  EXPECT_NEAR(RefractionFactor(-20.0, 1030.0), 0.28 * 1030.0 / 253.0, 1e-12);
-  EXPECT_NEAR(ObservedRefraction(45.0, 1.0), 0.0167 / std::tan((45.0 + 7.31 / 49.4) * kDegToRad), 1e-12);
+  EXPECT_NEAR(RefractionFactor(-20.0, 1030.0), 1.13992095, 1e-8);
+  EXPECT_NEAR(ObservedRefraction(45.0, 1.0), 0.0166139611, 1e-10);
   const double atZenith = ObservedRefraction(90.0, 1.0);
   EXPECT_LT(atZenith, 0.0);
   EXPECT_GT(atZenith, -0.00003);

@@ -21,7 +21,10 @@ T Next(std::deque<T>& script, T fallback) {
 
 void FakePlatform::Message(const std::string& text) { messages.push_back(text); }
 
-Answer FakePlatform::Confirm(const std::string&, bool) { return Next(answers, Answer::No); }
+Answer FakePlatform::Confirm(const std::string& text, bool) {
+  confirmations.push_back(text);
+  return Next(answers, Answer::No);
+}
 
 std::optional<std::string> FakePlatform::OpenFileName(const std::string&, const std::string& presetName,
                                                       const std::string&) {

@@ -30,6 +30,7 @@ class FakePlatform : public Platform {
 
   // What happened, in order.
   std::vector<std::string> messages;
+  std::vector<std::string> confirmations;  // texts of the questions asked
   std::vector<std::string> helpPages;
   std::vector<std::string> openedUrls;
   std::vector<std::string> fileDialogPresets;  // preset names the file dialogs were opened with
@@ -47,7 +48,7 @@ class FakePlatform : public Platform {
   ScreenMetrics screen;
 
   std::string LastMessage() const { return messages.empty() ? std::string() : messages.back(); }
-  void Clear() { messages.clear(); }
+  void Clear() { messages.clear(), confirmations.clear(); }
 };
 
 }  // namespace veltrane::test

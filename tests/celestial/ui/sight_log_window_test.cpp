@@ -173,6 +173,7 @@ TEST_F(SightLogWindowTest, EditDeleteAndEntryMessages) {
   Find<QTableWidget>(&form, "grdSights")->selectRow(0);
   t.platform.answers = {Answer::No};
   Click(&form, "btnDelete");
+  EXPECT_EQ(t.platform.confirmations, std::vector<std::string>{"Delete sight 1 (" + form.Sights()[0].star + ")?"});
   EXPECT_EQ(form.Sights().size(), 2u);
   t.platform.answers = {Answer::Yes};
   Find<QTableWidget>(&form, "grdSights")->selectRow(0);
