@@ -213,8 +213,4 @@ double PhenomenonInstant(Planet planet, int event, double k) {
   return jde0 + correction;
 }
 
-double PlanetPhenomenon(Planet planet, int event, int year) {
-  return PhenomenonInstant(planet, event, PhenomenonCycle(planet, event, year));
-}
-
 }  // namespace veltrane

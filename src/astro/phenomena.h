@@ -18,7 +18,5 @@ double SynodicPeriod(Planet planet);
 double PhenomenonCycle(Planet planet, int event, int year);
 // JDE of the event of cycle k.
 double PhenomenonInstant(Planet planet, int event, double k);
-// JDE of the event of the cycle PhenomenonCycle gives for the year.
-double PlanetPhenomenon(Planet planet, int event, int year);
 
 }  // namespace veltrane

@@ -68,10 +68,11 @@ TEST(PlanetPhenomena, PeriodicTermsKeepTheirInstantsOverTheCenturies) {
   };
   const int years[] = {-1500, 2024, 3800};
   for (const Case& c : cases)
-    for (int i = 0; i < 6; ++i)
-      EXPECT_NEAR(PlanetPhenomenon(c.planet, i % 2 ? kSecondPhenomenon : kFirstPhenomenon, years[i / 2]), c.jde[i],
-                  2e-6)
+    for (int i = 0; i < 6; ++i) {
+      const int event = i % 2 ? kSecondPhenomenon : kFirstPhenomenon;
+      EXPECT_NEAR(PhenomenonInstant(c.planet, event, PhenomenonCycle(c.planet, event, years[i / 2])), c.jde[i], 2e-6)
           << static_cast<int>(c.planet) << " " << years[i / 2];
+    }
 }
 
 }  // namespace
