@@ -31,7 +31,8 @@ std::optional<Part> ParsePart(const std::string& written, int maxDeg, char first
   const std::string text = Underscored(written);
   Part p;
   p.deg = TrimBlanks(GetField(text, '_', 0));
-  if (!p.deg.empty() && p.deg.front() == '-') p.deg.erase(0, 1);
+  // "-  18": blanks after the sign are not part of the degrees.
+  if (!p.deg.empty() && p.deg.front() == '-') p.deg = TrimBlanks(p.deg.substr(1));
   p.min = TrimBlanks(GetField(text, '_', 1));
   const std::string letter = TrimBlanks(GetField(text, '_', 2));
   const auto deg = ParseInt(p.deg);

@@ -85,6 +85,7 @@ TEST(ParsePositionLine, FieldsLettersBlankFormAndZone) {
       {"Quito= 0  13.0  S , 78 31.0 W ,5 hours", "Quito", "0", "13.0", false, "78", "31.0", true, "5"},
       {"Lima=12_3_S,77_2_W", "Lima", "12", "3", false, "77", "2", true, ""},
       {"Apia=13 50 S,171 45 W,", "Apia", "13", "50", false, "171", "45", true, ""},
+      {"Cape Town=-33__54.0_S,-    18_25_E", "Cape Town", "33", "", false, "18", "25", false, ""},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.line);
