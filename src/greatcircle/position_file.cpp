@@ -26,15 +26,22 @@ std::string Underscored(const std::string& text) {
   return out;
 }
 
+// A field without the spaces and tabs around it, in any mix, so that the place written back
+// reads the same.
+std::string Stripped(const std::string& text) {
+  const size_t first = text.find_first_not_of(" \t");
+  return first == std::string::npos ? std::string() : text.substr(first, text.find_last_not_of(" \t") - first + 1);
+}
+
 // "-33_51.7_S": degrees without sign, minutes, and whether the letter is `firstLetter`.
 std::optional<Part> ParsePart(const std::string& written, int maxDeg, char firstLetter) {
   const std::string text = Underscored(written);
   Part p;
-  p.deg = TrimBlanks(GetField(text, '_', 0));
+  p.deg = Stripped(GetField(text, '_', 0));
   // "-  18": blanks after the sign are not part of the degrees.
-  if (!p.deg.empty() && p.deg.front() == '-') p.deg = TrimBlanks(p.deg.substr(1));
-  p.min = TrimBlanks(GetField(text, '_', 1));
-  const std::string letter = TrimBlanks(GetField(text, '_', 2));
+  if (!p.deg.empty() && p.deg.front() == '-') p.deg = Stripped(p.deg.substr(1));
+  p.min = Stripped(GetField(text, '_', 1));
+  const std::string letter = Stripped(GetField(text, '_', 2));
   const auto deg = ParseInt(p.deg);
   const auto min = p.min.empty() ? std::optional<double>(0.0) : ParseReal(p.min);
   if (!deg || *deg < 0 || *deg > maxDeg || !min || *min < 0.0 || *min >= 60.0 || letter.empty()) return std::nullopt;

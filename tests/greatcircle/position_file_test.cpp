@@ -86,6 +86,7 @@ TEST(ParsePositionLine, FieldsLettersBlankFormAndZone) {
       {"Lima=12_3_S,77_2_W", "Lima", "12", "3", false, "77", "2", true, ""},
       {"Apia=13 50 S,171 45 W,", "Apia", "13", "50", false, "171", "45", true, ""},
       {"Cape Town=-33__54.0_S,-    18_25_E", "Cape Town", "33", "", false, "18", "25", false, ""},
+      {"Honolulu=\t21 \t_ 18.0\t _N,157_52  \t_W", "Honolulu", "21", "18.0", true, "157", "52", true, ""},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.line);
