@@ -249,14 +249,7 @@ void TMiravelForm::LoadSettings() {
 
 void TMiravelForm::SaveSettings() {
   Settings s(ctx_);
-  const AngleText lat = position_.lat.Text();
-  const AngleText lon = position_.lon.Text();
-  s.Write(kSection, "LatDeg", lat.deg);
-  s.Write(kSection, "LatMin", lat.min);
-  s.Write(kSection, "LatPos", std::string(lat.minus ? "S" : "N"));
-  s.Write(kSection, "LonDeg", lon.deg);
-  s.Write(kSection, "LonMin", lon.min);
-  s.Write(kSection, "LonPos", std::string(lon.minus ? "E" : "W"));
+  WritePositionKeys(s, kSection, {position_.lat.Text(), position_.lon.Text()});
   s.Write(kSection, "Height", TextOf(edtHeight_));
   s.Write(kSection, "Temp", TextOf(edtTemperature_));
   s.Write(kSection, "Pressure", TextOf(edtPressure_));

@@ -334,16 +334,10 @@ void TBrellinForm::LoadSettings() {
 
 void TBrellinForm::WriteSettings() {
   Settings s(ctx_);
-  const PositionText p = AssumedTexts();
-  s.Write(kSection, "LatDeg", p.lat.deg);
-  s.Write(kSection, "LatMin", p.lat.min);
-  s.Write(kSection, "LonDeg", p.lon.deg);
-  s.Write(kSection, "LonMin", p.lon.min);
+  WritePositionKeys(s, kSection, AssumedTexts());
   s.Write(kSection, "EyeHeight", edtHeight_->text());
   s.Write(kSection, "Index", edtSextant_->text());
   s.Write(kSection, "Dif", edtDif_->text());
-  s.Write(kSection, "LatPos", std::string(p.lat.minus ? "S" : "N"));
-  s.Write(kSection, "LonPos", std::string(p.lon.minus ? "E" : "W"));
 }
 
 void TBrellinForm::SaveSettings() {

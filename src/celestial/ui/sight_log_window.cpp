@@ -271,13 +271,7 @@ void TSightLogForm::LoadSettings() {
 
 void TSightLogForm::WriteSettings() {
   Settings s(ctx_);
-  const AngleText lat = dr_.lat.Text(), lon = dr_.lon.Text();
-  s.Write(kSection, "LatDeg", lat.deg);
-  s.Write(kSection, "LatMin", lat.min);
-  s.Write(kSection, "LatPos", std::string(lat.minus ? "S" : "N"));
-  s.Write(kSection, "LonDeg", lon.deg);
-  s.Write(kSection, "LonMin", lon.min);
-  s.Write(kSection, "LonPos", std::string(lon.minus ? "E" : "W"));
+  WritePositionKeys(s, kSection, {dr_.lat.Text(), dr_.lon.Text()});
   s.Write(kSection, "Sigma", edSigma_->text());
   s.Write(kSection, "Course", edCourse_->text());
   s.Write(kSection, "Speed", edSpeed_->text());

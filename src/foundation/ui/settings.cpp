@@ -76,4 +76,13 @@ void SaveWindowPosition(AppContext& ctx, QWidget* window, const std::string& key
   Settings(ctx).Write(kLauncherSection, key, entry);
 }
 
+void WritePositionKeys(Settings& s, const std::string& section, const PositionText& place) {
+  s.Write(section, "LatDeg", place.lat.deg);
+  s.Write(section, "LatMin", place.lat.min);
+  s.Write(section, "LatPos", std::string(place.lat.minus ? "S" : "N"));
+  s.Write(section, "LonDeg", place.lon.deg);
+  s.Write(section, "LonMin", place.lon.min);
+  s.Write(section, "LonPos", std::string(place.lon.minus ? "E" : "W"));
+}
+
 }  // namespace veltrane

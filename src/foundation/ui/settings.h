@@ -6,6 +6,7 @@
 #include <string>
 
 #include "foundation/ini_file.h"
+#include "foundation/position_text.h"
 #include "foundation/ui/app_context.h"
 
 class QWidget;
@@ -31,6 +32,10 @@ class Settings {
   AppContext& ctx_;
   std::shared_ptr<IniFile> ini_;  // shared by every use of the same file
 };
+
+// A place kept under "LatDeg", "LatMin", "LatPos" ("N" or "S"), "LonDeg", "LonMin" and "LonPos"
+// ("W" or "E") of a window's section.
+void WritePositionKeys(Settings& s, const std::string& section, const PositionText& place);
 
 // Window position entry "f..." of the launcher section: "flag,top,left" (the editor adds
 // ",height,width"). Restore does nothing while the entry is missing.
