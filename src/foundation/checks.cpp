@@ -16,6 +16,13 @@ bool Report(const std::optional<std::string>& problem, MessageSink& sink) {
   return Report(!problem, problem.value_or(std::string()), sink);
 }
 
+// A limit as the message shows it: one decimal, or two where one decimal would round it. A fall
+// of 0.19 inches must not read "0.2", which the check itself refuses.
+std::string LimitText(double max) {
+  const std::string oneDecimal = Str(max, 1);
+  return ParseReal(oneDecimal) == max ? oneDecimal : Str(max, 2);
+}
+
 }  // namespace
 
 std::optional<std::string> IntRangeProblem(const std::string& text, int max) {
@@ -38,13 +45,13 @@ bool CheckIntRange(const std::string& text, int max, MessageSink& sink) {
 
 bool CheckRealRange(const std::string& text, double max, MessageSink& sink) {
   const auto v = ParseReal(text);
-  return Report(v && *v <= max, "0.0 .. " + Str(max, 1), sink);
+  return Report(v && *v <= max, "0.0 .. " + LimitText(max), sink);
 }
 
 bool CheckSignedRange(const std::string& text, double max, MessageSink& sink) {
   const auto v = ParseReal(text);
   const bool ok = text == "-" || (v && std::fabs(*v) <= max);
-  return Report(ok, "-" + Str(max, 1) + " .. " + Str(max, 1), sink);
+  return Report(ok, "-" + LimitText(max) + " .. " + LimitText(max), sink);
 }
 
 bool CheckMinutes(const std::string& degText, const std::string& minText, int maxDeg,

@@ -27,6 +27,7 @@ TEST(Checks, MessagesAndFlag) {
       {"real no lower end", [](MessageSink& s) { return CheckRealRange("-5", 10, s); }, true, ""},
       {"real too big", [](MessageSink& s) { return CheckRealRange("100", 99.9, s); }, false, "0.0 .. 99.9"},
       {"real text", [](MessageSink& s) { return CheckRealRange("abc", 99.9, s); }, false, "0.0 .. 99.9"},
+      {"real limit of two decimals", [](MessageSink& s) { return CheckRealRange("0.2", 0.19, s); }, false, "0.0 .. 0.19"},
       {"signed dash", [](MessageSink& s) { return CheckSignedRange("-", 90, s); }, true, ""},
       {"signed too far", [](MessageSink& s) { return CheckSignedRange("-91", 90, s); }, false, "-90.0 .. 90.0"},
       {"minutes at max", [](MessageSink& s) { return CheckMinutes("90", "0.1", 90, s); }, false,

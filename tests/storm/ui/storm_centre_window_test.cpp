@@ -174,7 +174,7 @@ TEST(StormCentreWindow, EntryChecksByUnit) {
   Click(&form, "RadioButton13");
   ExpectEntryLimits(&form, t.platform, {{"Edit8", "5", "5.01", "0.0 .. 5.0"}});
   Click(&form, "RadioButton14");
-  ExpectEntryLimits(&form, t.platform, {{"Edit8", "0.19", "0.191", "0.0 .. 0.2"}});
+  ExpectEntryLimits(&form, t.platform, {{"Edit8", "0.19", "0.191", "0.0 .. 0.19"}});
   ExpectEntryLimits(&form, t.platform, {{"Edit2", "59.9", "60", "0 .. 59.9"}, {"Edit5", "360", "361", "0 .. 360"}});
 }
 
