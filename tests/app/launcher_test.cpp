@@ -112,20 +112,18 @@ TEST_F(Launcher, EverySubProgramBuiltSoFarOpensAndNavigateFindsItsCalculators) {
   int visible = 0;
   for (QWidget* w : QApplication::topLevelWidgets()) visible += w->isVisible();
   EXPECT_GE(visible, 10);
-  // The orderly exit keeps what Navigate holds and closes the rest.
+  // The orderly exit keeps the launcher's place and what Navigate holds, and closes the rest.
+  form().show();
+  form().move(140, 60);
+  QApplication::processEvents();
   Click(&form(), "Exit1");
   const IniFile settings(home.File("Settings.ini"));
+  EXPECT_EQ(settings.Read("VeltraneForm", "fVeltrane", ""),
+            "1," + std::to_string(form().y()) + "," + std::to_string(form().x()));
   EXPECT_NE(settings.Read("NaviForm", "CompasFile", "-1"), "-1");
   EXPECT_NE(settings.Read("NaviForm", "Lat", "-1"), "-1");
   EXPECT_EQ(settings.Read("MiravelForm", "LatDeg", "-1"), "60");
   EXPECT_FALSE(Window("NavTideForm")->isVisible());
-}
-
-TEST_F(Launcher, OpensConversionsAndHelp) {
-  Click(&form(), "Conversions1");
-  EXPECT_TRUE(Window("ConvForm")->isVisible());
-  Click(&form(), "Help2");
-  EXPECT_EQ(platform.helpPages, std::vector<std::string>{"index.html"});
 }
 
 TEST_F(Launcher, ReadmeShowsTheChosenFile) {
@@ -151,21 +149,12 @@ TEST_F(Launcher, ReadmeThatCannotBeReadSaysSoAndNothingElse) {
   EXPECT_TRUE(platform.messages.empty());
 }
 
-TEST_F(Launcher, ExitSavesLauncherAndClosesOpenWindows) {
-  form().show();
-  form().move(140, 60);
-  QApplication::processEvents();
-  Click(&form(), "Conversions1");
-  Click(&form(), "Exit1");
-  EXPECT_FALSE(Window("ConvForm")->isVisible());
-  const std::string entry = IniFile(home.File("Settings.ini")).Read("VeltraneForm", "fVeltrane", "");
-  EXPECT_EQ(entry.substr(0, 2), "1,");
-  EXPECT_EQ(entry, "1," + std::to_string(form().y()) + "," + std::to_string(form().x()));
-}
-
-TEST_F(Launcher, CloseBoxSavesOnlyTheLauncher) {
+TEST_F(Launcher, HelpAndCloseBoxThatSavesOnlyTheLauncher) {
+  Click(&form(), "Help2");
+  EXPECT_EQ(platform.helpPages, std::vector<std::string>{"index.html"});
   form().show();
   Click(&form(), "Conversions1");
+  EXPECT_TRUE(Window("ConvForm")->isVisible());
   form().close();
   EXPECT_TRUE(Window("ConvForm")->isVisible());
   EXPECT_EQ(IniFile(home.File("Settings.ini")).Read("VeltraneForm", "fVeltrane", "").substr(0, 2), "1,");

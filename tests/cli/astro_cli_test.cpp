@@ -60,9 +60,7 @@ TEST(AstroCli, RisingAndSetting) {
        R"({"rise_utc": null, "transit_utc": null, "set_utc": null, "status": "Never")"},
   };
   for (const Case& c : cases) {
-    std::vector<std::string> args = {"rise-set"};
-    args.insert(args.end(), c.args.begin(), c.args.end());
-    const CliRun r = Cli(args);
+    const CliRun r = Cli(With({"rise-set"}, c.args));
     ASSERT_EQ(r.code, 0) << r.err;
     EXPECT_TRUE(HasText(r.out, c.expected)) << r.out;
   }

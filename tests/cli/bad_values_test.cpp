@@ -5,12 +5,12 @@
 
 #include <chrono>
 #include <map>
-#include <set>
 #include <string>
 #include <vector>
 
 #include <nlohmann/json.hpp>
 
+#include "cli/cli_run.h"
 #include "cli/isolated_run.h"
 #include "support/star_file.h"
 #include "support/temp_folder.h"
@@ -120,9 +120,7 @@ TEST_F(BadValues, EveryCommandHasABaselineThatAnswers) {
   for (const std::string& name : CommandNames()) {
     const auto it = baselines.find(name);
     ASSERT_NE(it, baselines.end()) << "give the command " << name << " a baseline here";
-    std::vector<std::string> args = {name};
-    args.insert(args.end(), it->second.begin(), it->second.end());
-    const IsolatedRun r = RunIsolated(args, kHang);
+    const IsolatedRun r = RunIsolated(With({name}, it->second), kHang);
     EXPECT_EQ(r.code, name == "check-update" ? 1 : 0) << name << " " << r.err << r.out;
   }
 }
@@ -133,8 +131,7 @@ TEST_F(BadValues, EveryOptionTakesEveryBadValueWithinTheContract) {
     for (size_t i = 0; i < baseline.size(); ++i) {
       if (baseline[i].rfind("--", 0) == 0) continue;  // an option's name, not its value
       for (const std::string& bad : BadValueTable()) {
-        std::vector<std::string> args = {name};
-        args.insert(args.end(), baseline.begin(), baseline.end());
+        std::vector<std::string> args = With({name}, baseline);
         args[i + 1] = bad;
         const IsolatedRun r = RunIsolated(args, kHang);
         ++runs;
@@ -144,10 +141,8 @@ TEST_F(BadValues, EveryOptionTakesEveryBadValueWithinTheContract) {
     }
     // A bad value as a stray word, and as an option of its own.
     for (const std::string& bad : {std::string("\x01\n"), std::string(100000, 'x'), std::string("--nan")}) {
-      std::vector<std::string> args = {name};
-      args.insert(args.end(), baseline.begin(), baseline.end());
-      args.push_back(bad);
-      EXPECT_EQ(Broken(RunIsolated(args, kHang)), "") << name << " + '" << OneLine(bad) << "'";
+      EXPECT_EQ(Broken(RunIsolated(With(With({name}, baseline), {bad}), kHang)), "")
+          << name << " + '" << OneLine(bad) << "'";
     }
   }
   EXPECT_GT(runs, 3000);

@@ -23,8 +23,6 @@ TEST(CelestialCli, MustangSunSight) {
   EXPECT_NEAR(JsonNumber(r.out, "lha_deg"), 27.3067 - 52.4 + 360.0, 0.01);  // 52.4 W
   EXPECT_NEAR(JsonNumber(r.out, "dec_deg"), 4.2476, 0.005);
   EXPECT_NEAR(JsonNumber(r.out, "correction_arcmin"), 15.20, 0.005);
-  EXPECT_NEAR(JsonNumber(r.out, "ho_deg") - JsonNumber(r.out, "apparent_altitude_deg"),
-              JsonNumber(r.out, "correction_arcmin") / 60.0 - 0.0024 * std::cos(47.68 * M_PI / 180.0), 1e-4);
   EXPECT_NEAR(JsonNumber(r.out, "intercept_nm"), 60.0 * (JsonNumber(r.out, "hc_deg") - JsonNumber(r.out, "ho_deg")),
               1e-9);
   EXPECT_GT(JsonNumber(r.out, "hc_refracted_deg"), JsonNumber(r.out, "hc_deg"));
@@ -34,9 +32,7 @@ TEST(CelestialCli, MustangSunSight) {
 }
 
 TEST(CelestialCli, SightOptionsChangeTheCorrection) {
-  std::vector<std::string> args = kMustang;
-  args.insert(args.end(), {"--limb", "upper", "--eye-height", "2", "--index-error", "-1.5"});
-  const CliRun r = Cli(args);
+  const CliRun r = Cli(With(kMustang, {"--limb", "upper", "--eye-height", "2", "--index-error", "-1.5"}));
   ASSERT_EQ(r.code, 0) << r.err;
   // Upper limb takes off two semidiameters; dip of 2 m 2.48', index error 1.5'.
   EXPECT_NEAR(JsonNumber(r.out, "correction_arcmin"), 15.20 - 2 * 16.02 - 2.48 - 1.5, 0.05);

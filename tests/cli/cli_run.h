@@ -22,6 +22,12 @@ inline CliRun Cli(const std::vector<std::string>& args) {
   return r;
 }
 
+// The command line `args` followed by `more`.
+inline std::vector<std::string> With(std::vector<std::string> args, const std::vector<std::string>& more) {
+  args.insert(args.end(), more.begin(), more.end());
+  return args;
+}
+
 inline bool HasText(const std::string& out, const std::string& text) { return out.find(text) != std::string::npos; }
 
 // Each command line is refused as bad arguments: exit 2, nothing printed, one line of message.

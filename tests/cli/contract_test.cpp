@@ -10,11 +10,6 @@
 namespace veltrane::cli {
 namespace {
 
-std::vector<std::string> With(std::vector<std::string> args, const std::vector<std::string>& more) {
-  args.insert(args.end(), more.begin(), more.end());
-  return args;
-}
-
 TEST(CliContract, EveryCommandHasHelpWithItsOptions) {
   for (const std::string& name : CommandNames()) {
     const CliRun r = Cli({name, "--help"});

@@ -33,10 +33,8 @@ class SightLogCli : public ::testing::Test {
     std::ofstream(path) << SightLogText(sights);
     return path;
   }
-  std::vector<std::string> Fix(const std::string& log, std::vector<std::string> more = {}) const {
-    std::vector<std::string> args = {"fix", "--sights", log, "--dr", "35.07,-40.08", "--catalogue", dir_ + "Mstars.dat"};
-    args.insert(args.end(), more.begin(), more.end());
-    return args;
+  std::vector<std::string> Fix(const std::string& log, const std::vector<std::string>& more = {}) const {
+    return With({"fix", "--sights", log, "--dr", "35.07,-40.08", "--catalogue", dir_ + "Mstars.dat"}, more);
   }
   static double MilesOff(const json& j) {
     return std::hypot(j["lat"].get<double>() - 35.0, (j["lon"].get<double>() + 40.0) * std::cos(35.0 * M_PI / 180.0)) * 60.0;

@@ -7,12 +7,6 @@
 namespace veltrane {
 namespace {
 
-TEST(DistanceOff, HorizonAndVisibility) {
-  EXPECT_EQ(FmtTenths(DistanceToHorizon(10.0)), "3.6");
-  EXPECT_EQ(FmtTenths(DistanceToHorizon(10.0 * kFeetPerMetre)), "6.6");
-  EXPECT_EQ(FmtTenths(VisibilityRange(3.0 * kFeetPerMetre, 50.0 * kFeetPerMetre)), "18.2");
-}
-
 TEST(DistanceOff, HorizonAngle) {
   // 10 ft eye, 1 degree below the horizon, no index error: dip 3.07' makes 1.0511 degrees.
   const auto feet = DistanceByHorizonAngleFeet(1.0, 0.0, 10.0);
@@ -62,15 +56,10 @@ TEST(DistanceOff, IndexErrorComesOffEverySextantAngle) {
 }
 
 TEST(DistanceOff, DistanceTimeSpeed) {
-  EXPECT_DOUBLE_EQ(RunDistance(6, 2.5).value, 15.0);
-  EXPECT_DOUBLE_EQ(RunHours(10, 4).value, 2.5);
-  EXPECT_DOUBLE_EQ(RunSpeed(15, 2.5).value, 6.0);
   struct Case {
     RunAnswer answer;
     const char* fault;
   } cases[] = {
-      {RunHours(10, 0), "Speed is zero"},
-      {RunSpeed(10, 0), "Time is zero"},
       {RunHours(500, 5), "Time more than 99 hours"},
       {RunHours(-10, 5), "No answer for negative values"},
       {RunSpeed(10, -1), "No answer for negative values"},

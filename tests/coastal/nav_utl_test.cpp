@@ -7,12 +7,6 @@
 namespace veltrane {
 namespace {
 
-TEST(AddAngleWrap, WrapsOnceIntoACircle) {
-  EXPECT_DOUBLE_EQ(AddAngleWrap(1, -3), 358);
-  EXPECT_DOUBLE_EQ(AddAngleWrap(350, 10), 0);
-  EXPECT_DOUBLE_EQ(AddAngleWrap(180, 90), 270);
-}
-
 struct TriangleCase {
   double set, wt, drift, boat;
   double track, sog;
@@ -81,21 +75,6 @@ TEST(CurrentTriangle, UndefinedCasesGiveNumbers) {
   EXPECT_FALSE(CourseToSteer(90, 0, 6, 5).possible);
   EXPECT_FALSE(CourseToSteer(180, 0, 6, 5).possible);
   EXPECT_FALSE(CourseToSteer(0, 0, 1, 0).possible);
-}
-
-TEST(Quadrants, CourseFromQuadrantAngle) {
-  // Start-minus-end differences, west-positive longitude.
-  const struct { double q, dLonS, dLatS, course; } courses[] = {
-      {30, 10, -10, 30},   // end to the north-east
-      {30, -10, 10, 210},  // south-west
-      {30, 10, 10, 150},   // south-east
-      {30, -10, -10, 330}, // north-west
-      {0, 0, -10, 360},    // due north
-      {0, 0, 10, 180},     // due south
-      {90, 10, 0, 90},     // due east
-      {90, -10, 0, 270},   // due west
-  };
-  for (const auto& c : courses) EXPECT_DOUBLE_EQ(QuadrantToCourse(c.q, c.dLonS, c.dLatS), c.course) << c.course;
 }
 
 TEST(MeridionalParts, KnownValuesAndPoles) {
@@ -175,15 +154,10 @@ TEST(DeadReckoning, EdgeCases) {
 }
 
 TEST(LineCrossing, FixesAndNearParallelLines) {
-  // A at 60N 25E bearing 000, B at 60 10N 25 10E bearing 270.
-  auto fix = LineCrossing({0, 60, -25}, {270, 60 + 10 / 60.0, -(25 + 10 / 60.0)});
-  ASSERT_TRUE(fix);
-  EXPECT_NEAR(fix->Lat, 60 + 10 / 60.0, 1e-12);
-  EXPECT_NEAR(fix->Lon, -25, 1e-12);
-
-  // Two bearings from objects either side of the true position meet there.
+  // Two bearings from objects either side of the true position meet there (the windows' and the
+  // command line's cross bearing pin the exact figures).
   const double lat = 45, lon = 10, k = 1 / std::cos(45 * 3.141592653589793 / 180);
-  fix = LineCrossing({45, lat - 0.1, lon + 0.1 * k}, {315, lat - 0.1, lon - 0.1 * k});
+  const auto fix = LineCrossing({45, lat - 0.1, lon + 0.1 * k}, {315, lat - 0.1, lon - 0.1 * k});
   ASSERT_TRUE(fix);
   EXPECT_NEAR(fix->Lat, lat, 1e-3);
   EXPECT_NEAR(fix->Lon, lon, 1e-3);

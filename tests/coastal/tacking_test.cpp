@@ -5,12 +5,6 @@
 namespace veltrane {
 namespace {
 
-TEST(Tacking, PercentOfStraightDistance) {
-  EXPECT_NEAR(*TackingPercent(90), 141.42, 0.01);
-  EXPECT_NEAR(*TackingPercent(80), 130.54, 0.01);
-  for (double bad : {0.0, 180.0, -10.0, 200.0}) EXPECT_FALSE(TackingPercent(bad)) << bad;
-}
-
 TEST(Tacking, BeatAndNewTackingAngle) {
   const auto beat = BeatToWindward(10, 90, 6);
   ASSERT_TRUE(beat);
@@ -23,7 +17,7 @@ TEST(Tacking, BeatAndNewTackingAngle) {
   EXPECT_NEAR(needed, 5.54, 0.01);
   // The needed speed at the new angle makes good what the old one did.
   EXPECT_NEAR(BeatToWindward(10, 80, needed)->vmg, beat->vmg, 1e-9);
-  EXPECT_FALSE(BeatToWindward(10, 180, 6));
+  for (double bad : {0.0, 180.0, -10.0, 200.0}) EXPECT_FALSE(BeatToWindward(10, bad, 6)) << bad;
 }
 
 TEST(Tacking, DownwindRows) {

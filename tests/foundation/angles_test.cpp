@@ -30,12 +30,7 @@ TEST(Angles, GuardedArcsineAndTangent) {
   EXPECT_NEAR(ArcCosD(0.5), 60.0, 1e-12);
   EXPECT_NEAR(TanD(45), 1.0, 1e-12);
   EXPECT_THROW(TanD(std::nan("")), TanError);
-  try {
-    TanD(INFINITY);
-    FAIL();
-  } catch (const TanError& e) {
-    EXPECT_STREQ(e.what(), "Invalid argument to tan function");
-  }
+  EXPECT_THROW(TanD(INFINITY), TanError);
 }
 
 TEST(Angles, DirectionCoversEveryQuadrantAndTheAxes) {

@@ -79,14 +79,6 @@ TEST(Calendar, TimeTexts) {
   EXPECT_EQ(FmtHoursHM(7.0 + 59.8 / 60), "8h 00m");
 }
 
-TEST(Calendar, ZoneDifference) {
-  EXPECT_EQ(ZoneDifferenceText({2026, 1, 1, 10, 0, 0}, {2026, 1, 1, 12, 0, 0}), "-2");
-  EXPECT_EQ(ZoneDifferenceText({2026, 1, 1, 10, 0, 0}, {2026, 1, 1, 8, 0, 0}), "+2");
-  EXPECT_EQ(ZoneDifferenceText({2026, 1, 1, 23, 0, 0}, {2026, 1, 2, 1, 0, 0}), "-2");
-  EXPECT_EQ(ZoneDifferenceText({2026, 1, 2, 1, 0, 0}, {2026, 1, 1, 23, 0, 0}), "+2");
-  EXPECT_EQ(ZoneDifferenceText({2026, 1, 1, 10, 0, 0}, {2026, 1, 1, 10, 0, 0}), "0");
-}
-
 TEST(Calendar, DateTexts) {
   struct Case {
     const char* text;

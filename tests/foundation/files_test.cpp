@@ -57,12 +57,6 @@ TEST_F(Files, ValuesCannotBreakTheLine) {
   EXPECT_EQ(again.Read("S", "L", ""), "x");
 }
 
-TEST_F(Files, CommitIntoMissingFolderFailsAndLeavesNothing) {
-  IniFile ini(File("no/such/folder/Settings.ini"));
-  ini.Write("S", "K", "V");
-  EXPECT_FALSE(ini.Commit());
-}
-
 TEST_F(Files, TextIsUtf8OrWindows1252) {
   Write("utf8.txt", "\xEF\xBB\xBFOulu=65,25\r\nÅland\r\n");
   Write("ansi.txt", "\xC5land\x80\nlast");

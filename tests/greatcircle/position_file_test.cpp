@@ -158,22 +158,6 @@ TEST(BackupName, OnlyTheFileNameCounts) {
   EXPECT_EQ(BackupName("/x/README"), "/x/README.~");
 }
 
-TEST_F(Folder, SaveAndCancelSave) {
-  const std::string file = File("Position.txt");
-  EXPECT_EQ(RestoreBackup(file), RestoreResult::NoBackup);
-  ASSERT_TRUE(SaveWithBackup(file, "first\n"));  // nothing to back up yet
-  EXPECT_FALSE(FileExists(File("Position.~txt")));
-  ASSERT_TRUE(SaveWithBackup(file, "second\n"));
-  EXPECT_EQ(Read("Position.~txt"), "first\n");
-  ASSERT_TRUE(SaveWithBackup(file, "third\n"));
-  EXPECT_EQ(Read("Position.~txt"), "second\n");
-  EXPECT_EQ(RestoreBackup(file), RestoreResult::Restored);
-  EXPECT_EQ(Read("Position.txt"), "second\n");
-  EXPECT_FALSE(FileExists(File("Position.~txt")));
-  EXPECT_EQ(RestoreBackup(file), RestoreResult::NoBackup);
-  EXPECT_EQ(Read("Position.txt"), "second\n");
-}
-
 TEST(ShippedPositionFile, IsSoundAndPassesTheChecker) {
   const auto lines = ReadTextLines(test::ShippedDataFile("Position.txt"));
   ASSERT_TRUE(lines);

@@ -2,8 +2,6 @@
 
 #include <gtest/gtest.h>
 
-#include <cmath>
-
 namespace veltrane {
 namespace {
 
@@ -89,26 +87,6 @@ TEST(PlotVectorEnd, HugeLengthStaysDefined) {
   const PixelPoint p = PlotVectorEnd(45, 0, 0, 1e300);
   EXPECT_GT(p.x, 0);
   EXPECT_LT(p.y, 0);
-}
-
-TEST(DeadReckoning, AcrossTheDateLine) {
-  // West positive: a run west from 179.5 W ends in east longitude, and the track back is short.
-  struct Case {
-    double lon, course, endLon;
-  } cases[] = {{179.5, 270, -179.5 + 60 / 60.0 / std::cos(20 * M_PI / 180) - 1.0},
-               {-179.5, 90, 179.5 - 60 / 60.0 / std::cos(20 * M_PI / 180) + 1.0},
-               {60, 300, 60 + 60 * std::sin(60 * M_PI / 180) / 60.0 / std::cos(20.25 * M_PI / 180)}};
-  for (const Case& c : cases) {
-    const PositionRecord start{0, 20, c.lon};
-    const auto end = DeadReckon(start, 60, c.course);
-    ASSERT_TRUE(end);
-    EXPECT_LE(std::fabs(end->Lon), 180.0) << c.lon;
-    EXPECT_NEAR(end->Lon, c.endLon, 0.01) << c.lon;
-    const CourseDistance back = ShortCourseDistance(start, *end);
-    EXPECT_NEAR(back.course, c.course, 0.1) << c.lon;
-    EXPECT_NEAR(back.distance, 60, 0.1) << c.lon;
-  }
-  EXPECT_FALSE(DeadReckon({0, 89, 0}, 120, 0));
 }
 
 }  // namespace

@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "cli/commands.h"
+#include "cli/cli_run.h"
 #include "support/http_test_server.h"
 #include "support/temp_folder.h"
 #include "update/version.h"
@@ -10,18 +10,7 @@ namespace {
 
 using veltrane::test::HttpTestServer;
 
-struct CliAnswer {
-  int code = 0;
-  std::string out, err;
-};
-
-CliAnswer CheckUpdate(const std::vector<std::string>& options) {
-  std::vector<std::string> argv{"check-update"};
-  argv.insert(argv.end(), options.begin(), options.end());
-  CliAnswer r;
-  r.code = RunCli(argv, r.out, r.err);
-  return r;
-}
+CliRun CheckUpdate(const std::vector<std::string>& options) { return Cli(With({"check-update"}, options)); }
 
 TEST(CheckUpdateCommand, AnswersWithBothVersionsOrNoContact) {
   HttpTestServer server;
@@ -46,7 +35,7 @@ TEST(CheckUpdateCommand, AnswersWithBothVersionsOrNoContact) {
   };
   for (const Case& c : cases) {
     server.Answer(c.status, c.body);
-    const CliAnswer r = CheckUpdate({"--base", server.Base() + "v"});
+    const CliRun r = CheckUpdate({"--base", server.Base() + "v"});
     EXPECT_EQ(r.code, c.code) << c.body.substr(0, 40);
     EXPECT_EQ(r.out, c.out);
   }
@@ -55,7 +44,7 @@ TEST(CheckUpdateCommand, AnswersWithBothVersionsOrNoContact) {
 
 TEST(CheckUpdateCommand, OnlyWebAddressesAreAsked) {
   for (const char* base : {"file:///etc/", "ftp://127.0.0.1/", "127.0.0.1"}) {
-    const CliAnswer r = CheckUpdate({"--base", base});
+    const CliRun r = CheckUpdate({"--base", base});
     EXPECT_EQ(r.code, 2) << base;
     EXPECT_TRUE(r.out.empty()) << base;
     EXPECT_NE(r.err.find("--base"), std::string::npos) << r.err;
@@ -68,7 +57,7 @@ TEST(CheckUpdateCommand, DefaultsToTheFirstServerOfTheSettings) {
   veltrane::test::TempFolder home;
   home.Write("Settings.ini", "[VerForm]\nBase1=" + server.Base() + "first/\n");
   setenv("VELTRANE_HOME", home.Path().c_str(), 1);
-  const CliAnswer r = CheckUpdate({});
+  const CliRun r = CheckUpdate({});
   unsetenv("VELTRANE_HOME");
   EXPECT_EQ(r.code, 0) << r.out << r.err;
   EXPECT_EQ(server.paths, std::vector<std::string>{"/first/Veltrane.ini"});

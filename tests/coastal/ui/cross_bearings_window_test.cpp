@@ -13,14 +13,10 @@ using namespace veltrane::test;
 
 void Objects(QObject* w) {
   // A at 60 0 N 25 0 E, B at 60 10 N 25 10 E.
-  Type(w, "edLatDeg1", "60");
-  Type(w, "edLatMin1", "0");
-  Type(w, "edLonDeg1", "25");
-  Type(w, "edLonMin1", "0");
-  Type(w, "edLatDeg2", "60");
-  Type(w, "edLatMin2", "10");
-  Type(w, "edLonDeg2", "25");
-  Type(w, "edLonMin2", "10");
+  for (const auto& [name, text] : {std::pair{"edLatDeg1", "60"}, {"edLatMin1", "0"}, {"edLonDeg1", "25"},
+                                   {"edLonMin1", "0"}, {"edLatDeg2", "60"}, {"edLatMin2", "10"}, {"edLonDeg2", "25"},
+                                   {"edLonMin2", "10"}})
+    Type(w, name, text);
   Click(w, "RadioButton4");
   Click(w, "RadioButton12");
 }

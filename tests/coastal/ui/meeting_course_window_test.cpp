@@ -57,13 +57,6 @@ TEST_F(NavCourseTest, NoMeetingLeavesTheResults) {
   }
 }
 
-TEST_F(NavCourseTest, ClickableLabelShowsTheHand) {
-  auto* meet = Find<QWidget>(&form, "lbMeet");
-  ASSERT_TRUE(meet);
-  EXPECT_EQ(meet->cursor().shape(), Qt::PointingHandCursor);
-  EXPECT_EQ(meet->toolTip().toStdString(), "Fill the boxes and click here to count");
-}
-
 TEST_F(NavCourseTest, EntryChecks) {
   ExpectEntryLimits(&form, t.platform,
                     {{"edCourseOther", "360", "361", "0 .. 360"},

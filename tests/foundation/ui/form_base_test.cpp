@@ -93,25 +93,13 @@ TEST(FormBase, WindowIsBuiltAtConstructionUnlessTheProgramPutsItOff) {
   EXPECT_EQ(form.x(), 220);
   form.close();
   EXPECT_EQ(form.closes, 0) << "never shown: nothing to keep";
-  form.ShowForm();
-  EXPECT_TRUE(form.isVisible());
-  EXPECT_EQ(form.builds, 1);
-  EXPECT_EQ(Text(&form, "edCourse"), "090");
-  form.hide();
-  form.show();
-  EXPECT_EQ(form.builds, 1);
-  form.close();
-  EXPECT_EQ(form.closes, 1);
-}
-
-TEST(FormBase, LinkCallBuildsAWindowNotYetShownWithoutShowingIt) {
-  TestContext t;
-  t.ctx.buildOnFirstShow = true;
-  WriteEntry(t, "fDeferred", "0,110,220");
-  DeferredForm form(t.ctx);
+  // A call through a link builds it without showing it.
   EXPECT_EQ(form.Course(), "090");
   EXPECT_EQ(form.builds, 1);
   EXPECT_FALSE(form.isVisible());
+  form.ShowForm();
+  EXPECT_TRUE(form.isVisible());
+  form.hide();
   form.show();
   EXPECT_EQ(form.builds, 1);
   form.close();
@@ -134,10 +122,7 @@ TEST(FormBase, EntryCheckBeepsSaysAndSelectsTheText) {
 
 TEST(FormBase, PositionIsRestoredAndSavedOnlyInNormalState) {
   TestContext t;
-  WriteEntry(t, "fSample", "0,120,240");
   SampleForm form(t.ctx);
-  EXPECT_EQ(form.y(), 120);
-  EXPECT_EQ(form.x(), 240);
   form.show();
   form.move(300, 150);
   form.close();
@@ -213,15 +198,11 @@ TEST(FormBase, TypedValuesAndChoicesComeBackNextSession) {
   EXPECT_EQ(Text(&next, "edResult"), "");
   EXPECT_TRUE(IsChecked(&next, "rbEast"));
   EXPECT_FALSE(IsChecked(&next, "rbWest"));
-  EXPECT_TRUE(t.platform.messages.empty());
-}
-
-TEST(FormBase, AKeptValueIsNotCheckedAgainAtStart) {
-  TestContext t;
+  // A kept value is not checked again at the start.
   WriteEntry(t, "Typed.edCourse", "999", "SampleForm");
-  SampleForm form(t.ctx);
-  form.KeepTypedValues();
-  EXPECT_EQ(Text(&form, "edCourse"), "999");
+  SampleForm third(t.ctx);
+  third.KeepTypedValues();
+  EXPECT_EQ(Text(&third, "edCourse"), "999");
   EXPECT_TRUE(t.platform.messages.empty());
 }
 
