@@ -29,6 +29,10 @@ void Type(QObject* root, const char* name, const std::string& text) {
   if (auto* edit = Find<QLineEdit>(root, name)) edit->setText(QString::fromStdString(text));
 }
 
+void Type(QObject* root, std::initializer_list<std::pair<const char*, std::string>> fields) {
+  for (const auto& [name, text] : fields) Type(root, name, text);
+}
+
 void Click(QObject* root, const char* name) {
   const QString n = QString::fromLatin1(name);
   if (auto* button = root->findChild<QAbstractButton*>(n)) {

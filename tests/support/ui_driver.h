@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 #include <memory>
 #include <string>
+#include <utility>
 
 #include "support/fake_platform.h"
 #include "support/temp_folder.h"
@@ -22,6 +23,8 @@ T* Find(QObject* root, const char* name) {
 
 // Replace the field's text as typing would (every change handler runs).
 void Type(QObject* root, const char* name, const std::string& text);
+// Type each field in turn, as a user fills a form.
+void Type(QObject* root, std::initializer_list<std::pair<const char*, std::string>> fields);
 // Click a button, radio button, check box, or trigger a menu action.
 void Click(QObject* root, const char* name);
 // Press a key in a field as a user would after putting the cursor there (Enter, Esc, F1 ...).

@@ -9,10 +9,7 @@ namespace {
 
 struct NavBearTest : WindowTest<TNavBearForm> {
   void Enter(const char* b1, const char* run, const char* b2 = "", const char* b3 = "") {
-    Type(&form, "edBearing1", b1);
-    Type(&form, "edRun", run);
-    Type(&form, "edBearing2", b2);
-    Type(&form, "edBearing3", b3);
+    Type(&form, {{"edBearing1", b1}, {"edRun", run}, {"edBearing2", b2}, {"edBearing3", b3}});
   }
 };
 

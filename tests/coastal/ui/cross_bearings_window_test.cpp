@@ -13,10 +13,8 @@ using namespace veltrane::test;
 
 void Objects(QObject* w) {
   // A at 60 0 N 25 0 E, B at 60 10 N 25 10 E.
-  for (const auto& [name, text] : {std::pair{"edLatDeg1", "60"}, {"edLatMin1", "0"}, {"edLonDeg1", "25"},
-                                   {"edLonMin1", "0"}, {"edLatDeg2", "60"}, {"edLatMin2", "10"}, {"edLonDeg2", "25"},
-                                   {"edLonMin2", "10"}})
-    Type(w, name, text);
+  Type(w, {{"edLatDeg1", "60"}, {"edLatMin1", "0"}, {"edLonDeg1", "25"}, {"edLonMin1", "0"},
+           {"edLatDeg2", "60"}, {"edLatMin2", "10"}, {"edLonDeg2", "25"}, {"edLonMin2", "10"}});
   Click(w, "RadioButton4");
   Click(w, "RadioButton12");
 }
@@ -26,8 +24,7 @@ TEST(CrossBearing, FixFromTwoBearings) {
   TCrossForm form(t.ctx);
   EXPECT_EQ(form.windowTitle().toStdString(), "CrossBearing");
   Objects(&form);
-  Type(&form, "edMgCourse1", "0");
-  Type(&form, "edMgCourse2", "270");
+  Type(&form, {{"edMgCourse1", "0"}, {"edMgCourse2", "270"}});
   Click(&form, "lbPosition");
   EXPECT_TRUE(t.platform.messages.empty()) << t.platform.LastMessage();
   EXPECT_EQ(Text(&form, "edLatDeg"), "60");
@@ -45,9 +42,7 @@ TEST(CrossBearing, CompassBearingsVariationAndMessages) {
   TCrossForm form(t.ctx);
   Objects(&form);
   Find<QComboBox>(&form, "cbCompass")->setCurrentText("Deviant");
-  Type(&form, "edCompCourse1", "359");
-  Type(&form, "edMgCourse2", "1");
-  Type(&form, "edVarDeg", "3");
+  Type(&form, {{"edCompCourse1", "359"}, {"edMgCourse2", "1"}, {"edVarDeg", "3"}});
   Click(&form, "RadioButton5");  // West
   Click(&form, "lbPosition");
   EXPECT_EQ(Text(&form, "edMgCourse1"), "1.0");
@@ -63,10 +58,7 @@ TEST(CrossBearing, CompassBearingsVariationAndMessages) {
       {"370", "", "", "100", ""},  // a bearing beyond a full circle comes round again
   };
   for (const auto& c : cases) {
-    Type(&form, "edCompCourse1", c.c1);
-    Type(&form, "edMgCourse1", c.m1);
-    Type(&form, "edCompCourse2", c.c2);
-    Type(&form, "edMgCourse2", c.m2);
+    Type(&form, {{"edCompCourse1", c.c1}, {"edMgCourse1", c.m1}, {"edCompCourse2", c.c2}, {"edMgCourse2", c.m2}});
     t.platform.Clear();
     Click(&form, "lbPosition");
     EXPECT_EQ(t.platform.LastMessage(), c.message) << c.m1 << " " << c.m2;
@@ -92,9 +84,7 @@ TEST(CrossBearing, CompassBearingsVariationAndMessages) {
   EXPECT_TRUE(t.platform.messages.empty());
 
   Find<QComboBox>(&form, "cbCompass")->setCurrentText("Gone");
-  Type(&form, "edLatDeg2", "60");
-  Type(&form, "edCompCourse1", "0");
-  Type(&form, "edMgCourse2", "270");
+  Type(&form, {{"edLatDeg2", "60"}, {"edCompCourse1", "0"}, {"edMgCourse2", "270"}});
   t.platform.Clear();
   Click(&form, "lbPosition");
   ASSERT_FALSE(t.platform.messages.empty());
@@ -113,8 +103,7 @@ TEST(CrossBearing, RemembersItsValues) {
     Objects(&form);
     Click(&form, "RadioButton2");
     Click(&form, "RadioButton5");
-    Type(&form, "edCompCourse1", "12.5");
-    Type(&form, "edCompCourse2", "300");
+    Type(&form, {{"edCompCourse1", "12.5"}, {"edCompCourse2", "300"}});
     Click(&form, "Close1");
   }
   TCrossForm again(t.ctx);

@@ -25,9 +25,7 @@ TEST_F(NavDisTest, DistanceToTheHorizonInBothUnits) {
 
 TEST_F(NavDisTest, FunctionsShowTheirPanelsAndClearTheirFields) {
   form.show();
-  Type(&form, "edIndex", "2");
-  Type(&form, "edSexDeg", "5");
-  Type(&form, "edObject", "40");
+  Type(&form, {{"edIndex", "2"}, {"edSexDeg", "5"}, {"edObject", "40"}});
   Click(&form, "lbDisToHorizon");
   EXPECT_FALSE(IsVisible(&form, "pnSextant"));
   EXPECT_FALSE(IsVisible(&form, "pnObject"));
@@ -45,12 +43,10 @@ TEST_F(NavDisTest, FunctionsShowTheirPanelsAndClearTheirFields) {
 }
 
 TEST_F(NavDisTest, ResultsOfTheSightFunctions) {
-  Type(&form, "edEyeHeight", "3");
-  Type(&form, "edObject", "50");
+  Type(&form, {{"edEyeHeight", "3"}, {"edObject", "50"}});
   Click(&form, "Label19");
   EXPECT_EQ(Text(&form, "lbVisibility"), "18.2  NM");
-  Type(&form, "edSexDeg", "1");
-  Type(&form, "edObject", "100");
+  Type(&form, {{"edSexDeg", "1"}, {"edObject", "100"}});
   Click(&form, "Label13");
   EXPECT_EQ(Text(&form, "lbDisToObject"), "5730  m   (3.09  NM)");
   Click(&form, "RadioButton2");
@@ -76,8 +72,7 @@ TEST_F(NavDisTest, MissingValuesLeaveTheResultAsItWas) {
   };
   Type(&form, "edSexDeg", "1");
   for (const auto& c : cases) {
-    Type(&form, "edEyeHeight", "10");
-    Type(&form, "edObject", "50");
+    Type(&form, {{"edEyeHeight", "10"}, {"edObject", "50"}});
     Click(&form, c.subLabel);
     const std::string before = Text(&form, c.result);
     ASSERT_FALSE(before.empty()) << c.subLabel;
@@ -91,23 +86,19 @@ TEST_F(NavDisTest, MissingValuesLeaveTheResultAsItWas) {
   Click(&form, "Label12");
   EXPECT_EQ(t.platform.LastMessage(), "Heights must not be negative");
   // Index error larger than the angle below the horizon.
-  Type(&form, "edEyeHeight", "10");
-  Type(&form, "edIndex", "120");
+  Type(&form, {{"edEyeHeight", "10"}, {"edIndex", "120"}});
   Click(&form, "Label20");
   EXPECT_EQ(t.platform.LastMessage(), "No answer for this angle");
 }
 
 TEST_F(NavDisTest, DistanceTimeSpeed) {
-  Type(&form, "edTime", "02:30");
-  Type(&form, "edSpeed", "6");
+  Type(&form, {{"edTime", "02:30"}, {"edSpeed", "6"}});
   Click(&form, "btDistance");
   EXPECT_EQ(Text(&form, "edDistance"), "15.0");
-  Type(&form, "edDistance", "10");
-  Type(&form, "edSpeed", "4");
+  Type(&form, {{"edDistance", "10"}, {"edSpeed", "4"}});
   Click(&form, "btTime");
   EXPECT_EQ(Text(&form, "edTime"), "02:30");
-  Type(&form, "edDistance", "7");
-  Type(&form, "edSpeed", "3");
+  Type(&form, {{"edDistance", "7"}, {"edSpeed", "3"}});
   Click(&form, "btTime");
   EXPECT_EQ(Text(&form, "edTime"), "02:20");
   Type(&form, "edDistance", "10");
@@ -121,9 +112,7 @@ TEST_F(NavDisTest, DistanceTimeSpeed) {
       {"10", "4", "", "btSpeed", "Time is zero"},
   };
   for (const auto& c : cases) {
-    Type(&form, "edDistance", c.distance);
-    Type(&form, "edSpeed", c.speed);
-    Type(&form, "edTime", c.time);
+    Type(&form, {{"edDistance", c.distance}, {"edSpeed", c.speed}, {"edTime", c.time}});
     t.platform.Clear();
     Click(&form, c.button);
     EXPECT_EQ(t.platform.LastMessage(), c.message) << c.button;

@@ -10,11 +10,8 @@ namespace {
 struct NavCourseTest : WindowTest<TNavCourseForm> {
   void Enter(const char* courseOther, const char* speedOther, const char* direction, const char* speedOwn,
              const char* distance) {
-    Type(&form, "edCourseOther", courseOther);
-    Type(&form, "edSpeedOther", speedOther);
-    Type(&form, "edDirection", direction);
-    Type(&form, "edSpeedOwn", speedOwn);
-    Type(&form, "edDistance", distance);
+    Type(&form, {{"edCourseOther", courseOther}, {"edSpeedOther", speedOther}, {"edDirection", direction},
+                 {"edSpeedOwn", speedOwn}, {"edDistance", distance}});
   }
 };
 

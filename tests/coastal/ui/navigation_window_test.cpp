@@ -39,10 +39,8 @@ class Navigate : public ::testing::Test {
   void Position(const char* latDeg, const char* latMin, bool south, const char* lonDeg, const char* lonMin,
                 bool east, int which = 1) {
     const std::string n = std::to_string(which);
-    Type(w(), ("edLatDeg" + n).c_str(), latDeg);
-    Type(w(), ("edLatMin" + n).c_str(), latMin);
-    Type(w(), ("edLonDeg" + n).c_str(), lonDeg);
-    Type(w(), ("edLonMin" + n).c_str(), lonMin);
+    Type(w(), {{("edLatDeg" + n).c_str(), latDeg}, {("edLatMin" + n).c_str(), latMin},
+               {("edLonDeg" + n).c_str(), lonDeg}, {("edLonMin" + n).c_str(), lonMin}});
     Click(w(), which == 1 ? (south ? "RadioButton2" : "RadioButton1") : (south ? "RadioButton10" : "RadioButton9"));
     Click(w(), which == 1 ? (east ? "RadioButton4" : "RadioButton3") : (east ? "RadioButton12" : "RadioButton11"));
   }
@@ -82,16 +80,10 @@ TEST_F(Navigate, PositionTaskRunsTheHeadingChainAndTheCurrentTriangle) {
     Click(w(), "btnPosition");
     Position("0", "0", false, "0", "0", false);
     SelectCombo(w(), "cbCompass", c.compass);
-    Type(w(), "edCompCourse", c.heading);
-    Type(w(), "edVarDeg", c.varDeg);
+    Type(w(), {{"edCompCourse", c.heading}, {"edVarDeg", c.varDeg}});
     Click(w(), c.varWest ? "RadioButton5" : "RadioButton6");
-    Type(w(), "edCurrent", c.current);
-    Type(w(), "edDrift", c.drift);
-    Type(w(), "edBoatSpeed", c.boat);
-    Type(w(), "edTimeHours", c.hours);
-    Type(w(), "edTimeMins", c.mins);
-    Type(w(), "edLogDistance", "");
-    Type(w(), "edLeeway", "");
+    Type(w(), {{"edCurrent", c.current}, {"edDrift", c.drift}, {"edBoatSpeed", c.boat}, {"edTimeHours", c.hours},
+               {"edTimeMins", c.mins}, {"edLogDistance", ""}, {"edLeeway", ""}});
     Click(w(), "btnCalculate");
     EXPECT_EQ(Text(w(), "edRealCourse"), c.trueHeading) << c.heading;
     EXPECT_EQ(Text(w(), "edTrCourse"), c.track) << c.heading;
@@ -110,9 +102,7 @@ TEST_F(Navigate, PositionTaskRunsTheHeadingChainAndTheCurrentTriangle) {
 TEST_F(Navigate, PositionOnTheEquatorIsNorth) {
   Click(w(), "btnPosition");
   Position("1", "0", false, "0", "0", false);
-  Type(w(), "edCompCourse", "240");
-  Type(w(), "edBoatSpeed", "12");
-  Type(w(), "edTimeHours", "10");
+  Type(w(), {{"edCompCourse", "240"}, {"edBoatSpeed", "12"}, {"edTimeHours", "10"}});
   Click(w(), "btnCalculate");
   EXPECT_EQ(Text(w(), "edLatDeg2"), "0");
   EXPECT_EQ(Text(w(), "edLatMin2"), "00.0");
@@ -147,8 +137,7 @@ TEST_F(Navigate, DemosFillWorkedExamplesThatPositionAndSpeedCompReproduce) {
     EXPECT_NEAR(Shown(w(), "edLonDeg2", "edLonMin2", "RadioButton12"), c.endLon, 1.0 / 60) << c.demo;
     const std::string track = Text(w(), "edTrCourse");
     Click(w(), "btnSpeed");
-    Type(w(), "edTrCourse", track);
-    Type(w(), "edTrSpeed", c.sog);
+    Type(w(), {{"edTrCourse", track}, {"edTrSpeed", c.sog}});
     Click(w(), "btnCalculate");
     EXPECT_NEAR(Number(w(), "edCompCourse"), c.compass, 1.0) << c.demo;
     EXPECT_NEAR(Number(w(), "edBoatSpeed"), c.boat, 0.1) << c.demo;
@@ -191,8 +180,7 @@ TEST_F(Navigate, DistHeadLeewayAndCurrentFromTwoPositions) {
     Click(w(), "btnLeeway");
     Position("0", "0", false, "0", "0", false);
     EndAfter(30, c.course);
-    Type(w(), "edMgCourse", c.magnetic);
-    Type(w(), "edBoatSpeed", "6");
+    Type(w(), {{"edMgCourse", c.magnetic}, {"edBoatSpeed", "6"}});
     Click(w(), "btnCalculate");
     EXPECT_EQ(Text(w(), "edLeeway"), c.leeway) << c.course;
     EXPECT_TRUE(IsChecked(w(), c.side)) << c.course;
@@ -203,10 +191,7 @@ TEST_F(Navigate, DistHeadLeewayAndCurrentFromTwoPositions) {
   Click(w(), "btnCurrent");
   Position("0", "0", false, "0", "0", false);
   EndAfter(60, 270.4);
-  Type(w(), "edMgCourse", "270");
-  Type(w(), "edLeeway", "");
-  Type(w(), "edBoatSpeed", "6");
-  Type(w(), "edLogDistance", "60");
+  Type(w(), {{"edMgCourse", "270"}, {"edLeeway", ""}, {"edBoatSpeed", "6"}, {"edLogDistance", "60"}});
   Click(w(), "btnCalculate");
   EXPECT_EQ(Text(w(), "edCurrent"), "0");
   EXPECT_EQ(Text(w(), "edDrift"), "0.0");
@@ -280,9 +265,7 @@ TEST_F(Navigate, UndoEndToStartAndSettingsSurviveARestart) {
 
   Click(w(), "btnPosition");
   Position("12", "30", true, "45", "15", true);
-  Type(w(), "edCompCourse", "180");
-  Type(w(), "edBoatSpeed", "6");
-  Type(w(), "edTimeHours", "1");
+  Type(w(), {{"edCompCourse", "180"}, {"edBoatSpeed", "6"}, {"edTimeHours", "1"}});
   Click(w(), "btnCalculate");
   EXPECT_EQ(Text(w(), "edLatMin2"), "36.0");
   Click(w(), "btnInit");
@@ -376,9 +359,7 @@ TEST_F(Navigate, WhatTheCelestialWindowReadsAndClears) {
   EXPECT_TRUE(IsChecked(w(), "RadioButton2"));
   EXPECT_TRUE(IsChecked(w(), "RadioButton4"));
   EXPECT_EQ(Text(w(), "lbMode"), "Position");
-  Type(w(), "edCompCourse", "90");
-  Type(w(), "edBoatSpeed", "6");
-  Type(w(), "edTimeHours", "2");
+  Type(w(), {{"edCompCourse", "90"}, {"edBoatSpeed", "6"}, {"edTimeHours", "2"}});
   Click(w(), "btnCalculate");
   const PositionText end = link.EndPosition();
   EXPECT_EQ(end.lat.deg, "39");

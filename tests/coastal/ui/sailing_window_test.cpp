@@ -10,9 +10,7 @@ namespace {
 using NavSailTest = WindowTest<TNavSailForm>;
 
 TEST_F(NavSailTest, BeatAndNewTackingAngle) {
-  Type(&form, "edMark", "10");
-  Type(&form, "edAngle", "90");
-  Type(&form, "edSpeed", "6");
+  Type(&form, {{"edMark", "10"}, {"edAngle", "90"}, {"edSpeed", "6"}});
   Click(&form, "lbDisToWeather");
   EXPECT_EQ(Text(&form, "lbDistance"), "14.14  NM");
   EXPECT_EQ(Text(&form, "lbVmg"), "4.24  kn");
@@ -29,8 +27,7 @@ TEST_F(NavSailTest, TackingAnglesWithoutAnAnswer) {
   EXPECT_EQ(t.platform.LastMessage(), "Count the distance to weather first");
   EXPECT_EQ(Text(&form, "lbNewDistance"), "");
 
-  Type(&form, "edMark", "10");
-  Type(&form, "edSpeed", "6");
+  Type(&form, {{"edMark", "10"}, {"edSpeed", "6"}});
   for (const char* angle : {"0", "180", ""}) {
     Type(&form, "edAngle", angle);
     t.platform.Clear();
@@ -52,8 +49,7 @@ TEST_F(NavSailTest, TackingAnglesWithoutAnAnswer) {
 TEST_F(NavSailTest, NegativeMarkOrSpeedHasNoBeat) {
   Type(&form, "edAngle", "90");
   for (auto [mark, speed] : {std::pair{"-10", "6"}, std::pair{"10", "-6"}}) {
-    Type(&form, "edMark", mark);
-    Type(&form, "edSpeed", speed);
+    Type(&form, {{"edMark", mark}, {"edSpeed", speed}});
     t.platform.Clear();
     Click(&form, "lbDisToWeather");
     EXPECT_EQ(t.platform.messages, std::vector<std::string>{"No answer for negative values"}) << mark << speed;
@@ -63,10 +59,7 @@ TEST_F(NavSailTest, NegativeMarkOrSpeedHasNoBeat) {
 }
 
 TEST_F(NavSailTest, DownwindTable) {
-  Type(&form, "edMark2", "10");
-  Type(&form, "edWind", "0");
-  Type(&form, "edSpeed0", "6");
-  Type(&form, "edSpeed20", "7");
+  Type(&form, {{"edMark2", "10"}, {"edWind", "0"}, {"edSpeed0", "6"}, {"edSpeed20", "7"}});
   Click(&form, "lbTackDown");
   EXPECT_EQ(Text(&form, "lbDist0"), "10");
   EXPECT_EQ(Text(&form, "lbTime0"), "100.0");
@@ -79,8 +72,7 @@ TEST_F(NavSailTest, DownwindTable) {
   EXPECT_EQ(Text(&form, "lbDist15"), "");  // no speed, row left as it was
 
   // The mark 25 degrees off the wind: the 20 degree gybe cannot reach it, the 40 degree one can.
-  Type(&form, "edWind", "25");
-  Type(&form, "edSpeed40", "8");
+  Type(&form, {{"edWind", "25"}, {"edSpeed40", "8"}});
   t.platform.Clear();
   Click(&form, "lbTackDown");
   EXPECT_EQ(t.platform.messages,

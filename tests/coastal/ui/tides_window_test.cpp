@@ -9,10 +9,7 @@ namespace {
 
 struct NavTideTest : WindowTest<TNavTideForm> {
   void Tides(const char* high, const char* highTime, const char* low, const char* lowTime) {
-    Type(&form, "edHighHeight", high);
-    Type(&form, "edHighTime", highTime);
-    Type(&form, "edLowHeight", low);
-    Type(&form, "edLowTime", lowTime);
+    Type(&form, {{"edHighHeight", high}, {"edHighTime", highTime}, {"edLowHeight", low}, {"edLowTime", lowTime}});
   }
 };
 
@@ -55,8 +52,7 @@ TEST_F(NavTideTest, NoAnswerLeavesTheFields) {
   };
   for (const auto& c : cases) {
     Tides(c.high, c.highTime, "1.0", c.lowTime);
-    Type(&form, "edNewHeight", c.newHeight);
-    Type(&form, "edNewTime", "08:00");
+    Type(&form, {{"edNewHeight", c.newHeight}, {"edNewTime", "08:00"}});
     t.platform.Clear();
     Click(&form, c.button);
     EXPECT_EQ(t.platform.messages, std::vector<std::string>{c.message});
@@ -74,8 +70,7 @@ TEST_F(NavTideTest, TimesThatAreNotClockTimesAreRefused) {
   };
   for (const auto& c : cases) {
     Tides("4.0", c.highTime, "1.0", c.lowTime);
-    Type(&form, "edNewHeight", "2.0");
-    Type(&form, "edNewTime", c.newTime);
+    Type(&form, {{"edNewHeight", "2.0"}, {"edNewTime", c.newTime}});
     const std::string newTime = Text(&form, "edNewTime");
     t.platform.Clear();
     Click(&form, c.button);

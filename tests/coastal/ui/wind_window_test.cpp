@@ -18,11 +18,9 @@ TEST_F(NavWindTest, TrueWind) {
       {"30", "10", "RadioButton1", "306\u00b0", "6  kn"},
       {"60", "5", "RadioButton2", "120\u00b0", "5  kn"},  // from abaft the beam
   };
-  Type(&form, "edSailCourse", "0");
-  Type(&form, "edBoatSpeed", "5");
+  Type(&form, {{"edSailCourse", "0"}, {"edBoatSpeed", "5"}});
   for (const auto& c : cases) {
-    Type(&form, "edAppWindDir", c.angle);
-    Type(&form, "edAppWindSpeed", c.speed);
+    Type(&form, {{"edAppWindDir", c.angle}, {"edAppWindSpeed", c.speed}});
     Click(&form, c.side);
     Click(&form, "lbTrueWind");
     EXPECT_EQ(Text(&form, "lbTrWindDir"), c.direction) << c.angle;
@@ -30,27 +28,22 @@ TEST_F(NavWindTest, TrueWind) {
   }
   EXPECT_TRUE(t.platform.messages.empty());
   // Running before the wind at its own speed: no true wind to give.
-  Type(&form, "edAppWindDir", "0");
-  Type(&form, "edAppWindSpeed", "5");
+  Type(&form, {{"edAppWindDir", "0"}, {"edAppWindSpeed", "5"}});
   Click(&form, "lbTrueWind");
   EXPECT_EQ(t.platform.LastMessage(), "No answer: the true wind is calm");
   EXPECT_EQ(Text(&form, "lbTrWindDir"), "120\u00b0");
 }
 
 TEST_F(NavWindTest, ApparentWindOnANewCourse) {
-  Type(&form, "edBoatSp", "5");
-  Type(&form, "edWindSp", "10");
-  Type(&form, "edAngle", "90");
+  Type(&form, {{"edBoatSp", "5"}, {"edWindSp", "10"}, {"edAngle", "90"}});
   Click(&form, "lbAppWind");
   EXPECT_EQ(Text(&form, "lbSpeed"), "11.2  kn");
   EXPECT_EQ(Text(&form, "lbAngle"), "63.4\u00b0");
-  Type(&form, "edBoatSp", "0");
-  Type(&form, "edAngle", "45");
+  Type(&form, {{"edBoatSp", "0"}, {"edAngle", "45"}});
   Click(&form, "lbAppWind");
   EXPECT_EQ(Text(&form, "lbSpeed"), "10.0  kn");
   EXPECT_EQ(Text(&form, "lbAngle"), "45.0\u00b0");
-  Type(&form, "edBoatSp", "10");
-  Type(&form, "edAngle", "180");
+  Type(&form, {{"edBoatSp", "10"}, {"edAngle", "180"}});
   Click(&form, "lbAppWind");
   EXPECT_EQ(t.platform.messages, std::vector<std::string>{"No answer: there is no apparent wind"});
   EXPECT_EQ(Text(&form, "lbSpeed"), "10.0  kn");

@@ -48,9 +48,7 @@ TEST(PositionFields, NamedCaptionedAndNorthWestAtTheStart) {
 
 TEST(PositionFields, ReadsTheChoicesAndFillsEmptyMinutes) {
   Sheet s;
-  Type(&s.window, "Edit1", "12");
-  Type(&s.window, "Edit3", "45");
-  Type(&s.window, "Edit4", "30");
+  Type(&s.window, {{"Edit1", "12"}, {"Edit3", "45"}, {"Edit4", "30"}});
   Click(&s.window, "RadioButton2");
   Click(&s.window, "RadioButton4");
   const PositionReading r = s.start.Read();

@@ -119,8 +119,7 @@ TEST_F(GreatWindow, EastwardRouteTable) {
   Click(form.get(), "CountLatitude1");
   EXPECT_EQ(Text(form.get(), "Edit24"), "0.0");
   EXPECT_EQ(Text(form.get(), "Edit25"), lats[4]);
-  Type(form.get(), "Edit22", "");
-  Type(form.get(), "Edit24", "");
+  Type(form.get(), {{"Edit22", ""}, {"Edit24", ""}});
   Click(form.get(), "CountLatitude1");
   EXPECT_EQ(t.platform.LastMessage(), "Use integer degrees, minutes allowed with decimals");
 }

@@ -89,8 +89,7 @@ TEST(AvoidanceWindow, TheDemonstrationAcrossTheDateLine) {
   EXPECT_EQ(Text(&w.centre, "Edit22") + " " + Text(&w.centre, "Edit23"), "179 33.2");
   EXPECT_TRUE(IsChecked(&w.centre, "RadioButton18"));
   EXPECT_EQ(Text(&w.centre, "Edit11") + " " + Text(&w.centre, "Edit12"), "179 12.9");
-  Type(&w.centre, "Edit13", "80");
-  Type(&w.centre, "Edit19", "1.5");
+  Type(&w.centre, {{"Edit13", "80"}, {"Edit19", "1.5"}});
   Click(&w.centre, "CountCyclon");
   EXPECT_EQ(Text(&w.centre, "Edit15"), "38");
   EXPECT_EQ(Text(&w.centre, "Edit16"), "28");

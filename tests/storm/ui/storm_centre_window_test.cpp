@@ -116,12 +116,7 @@ TEST(StormCentreWindow, AdviceNearTheEquatorAndWarningsOfSpeed) {
   EXPECT_EQ(Text(&form, "Memo1"),
             "Consider sailing towards  South\nas cyclones rarely come within 4\u00b0 from the equator.");
   // The same wind and fall again: the centre has hardly moved.
-  Type(&form, "Edit13", "90");
-  Type(&form, "Edit19", "1");
-  Type(&form, "Edit9", "5");
-  Type(&form, "Edit10", "0");
-  Type(&form, "Edit11", "60");
-  Type(&form, "Edit12", "0");
+  Type(&form, {{"Edit13", "90"}, {"Edit19", "1"}, {"Edit9", "5"}, {"Edit10", "0"}, {"Edit11", "60"}, {"Edit12", "0"}});
   Click(&form, "CountCyclon");
   EXPECT_EQ(Text(&form, "Edit16"), "0");
   EXPECT_THAT(Text(&form, "Memo1"), HasSubstr("Quite low speed for a cyclone\n Wind is steady"));

@@ -50,10 +50,7 @@ TEST(PositionWindow, EndOfARun) {
   TestContext t;
   TPositionForm form(t.ctx);
   EXPECT_TRUE(IsChecked(&form, "RadioButton9"));
-  Type(&form, "Edit1", "20");
-  Type(&form, "Edit3", "60");
-  Type(&form, "Edit9", "14");
-  Type(&form, "Edit10", "300");
+  Type(&form, {{"Edit1", "20"}, {"Edit3", "60"}, {"Edit9", "14"}, {"Edit10", "300"}});
   Click(&form, "CountPosition");
   EXPECT_EQ(Text(&form, "Edit5") + " " + Text(&form, "Edit6"), "20 07.0");
   EXPECT_EQ(Text(&form, "Edit7") + " " + Text(&form, "Edit8"), "60 12.9");
@@ -62,8 +59,7 @@ TEST(PositionWindow, EndOfARun) {
   EXPECT_TRUE(t.platform.messages.empty());
 
   // Refused input keeps what was typed.
-  Type(&form, "Edit1", "20.5");
-  Type(&form, "Edit2", "12.5");
+  Type(&form, {{"Edit1", "20.5"}, {"Edit2", "12.5"}});
   Click(&form, "CountPosition");
   EXPECT_THAT(t.platform.messages, ElementsAre("Use whole number degrees, minutes allowed with decimals"));
   EXPECT_EQ(Text(&form, "Edit2"), "12.5");
@@ -92,9 +88,7 @@ TEST(PressureWindow, AdviceForTheSituation) {
       EXPECT_TRUE(IsChecked(&form, first)) << first;
     form.show();
     for (const char* choice : {c.north, c.baro, c.unit, c.change}) Click(&form, choice);
-    Type(&form, "Edit8", c.pressure);
-    Type(&form, "Edit6", c.wind);
-    Type(&form, "Edit5", c.course);
+    Type(&form, {{"Edit8", c.pressure}, {"Edit6", c.wind}, {"Edit5", c.course}});
     Click(&form, "Ok");
     EXPECT_TRUE(IsVisible(&form, "Memo1"));
     EXPECT_EQ(Text(&form, "Memo1"), c.memo) << c.pressure;
@@ -107,9 +101,7 @@ TEST(PressureWindow, ErroneousValues) {
                                        {"1005", "400"}}) {
     TestContext t;
     TPressureForm form(t.ctx);
-    Type(&form, "Edit5", "180");
-    Type(&form, "Edit6", wind);
-    Type(&form, "Edit8", pressure);
+    Type(&form, {{"Edit5", "180"}, {"Edit6", wind}, {"Edit8", pressure}});
     t.platform.Clear();
     Click(&form, "Ok");
     EXPECT_THAT(t.platform.messages, ElementsAre("Erroneous values")) << pressure << " " << wind;
