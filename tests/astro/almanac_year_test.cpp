@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
 #include <map>
 #include <string>
@@ -37,15 +38,10 @@ TEST(YearEvents, Year2024) {
       {"lunar_eclipse", "partial", 2460571.5 + 2.74 / 24.0},
       {"opposition", "", 2460651.5 + 21.0 / 24.0},
   };
-  for (const Expected& x : expected) {
-    bool found = false;
-    for (const AlmanacEvent& e : events)
-      if (x.kind == e.kind && std::fabs(e.jdUt - x.jdUt) < 0.3) {
-        found = true;
-        EXPECT_EQ(x.type, e.eclipseType ? e.eclipseType : "") << x.kind;
-      }
-    EXPECT_TRUE(found) << x.kind << " " << x.jdUt;
-  }
+  for (const Expected& x : expected)
+    EXPECT_TRUE(std::any_of(events.begin(), events.end(), [&x](const AlmanacEvent& e) {
+      return x.kind == e.kind && std::fabs(e.jdUt - x.jdUt) < 0.3 && x.type == (e.eclipseType ? e.eclipseType : "");
+    })) << x.kind << " " << x.jdUt;
 }
 
 TEST(YearEvents, SoundOverSixThousandYears) {
@@ -53,24 +49,17 @@ TEST(YearEvents, SoundOverSixThousandYears) {
     for (int mode = 0; mode <= 1; ++mode) {
       const std::vector<AlmanacEvent> events = YearEvents(year, mode);
       auto n = CountKinds(events);
-      EXPECT_EQ(n["march_equinox"] + n["june_solstice"] + n["september_equinox"] +
-                    n["december_solstice"],
-                4)
+      EXPECT_EQ(n["march_equinox"] + n["june_solstice"] + n["september_equinox"] + n["december_solstice"], 4)
           << year;
-      EXPECT_GE(n["new_moon"], 12) << year;
-      EXPECT_LE(n["new_moon"], 13) << year;
-      EXPECT_GE(n["solar_eclipse"], 2) << year;
-      EXPECT_LE(n["solar_eclipse"], 5) << year;
-      EXPECT_GE(n["lunar_eclipse"], 2) << year;
-      EXPECT_LE(n["lunar_eclipse"], 5) << year;
+      EXPECT_TRUE(n["new_moon"] >= 12 && n["new_moon"] <= 13) << year;
+      EXPECT_TRUE(n["solar_eclipse"] >= 2 && n["solar_eclipse"] <= 5) << year;
+      EXPECT_TRUE(n["lunar_eclipse"] >= 2 && n["lunar_eclipse"] <= 5) << year;
       for (size_t i = 0; i < events.size(); ++i) {
         const AlmanacEvent& e = events[i];
-        EXPECT_TRUE(std::isfinite(e.jde) && std::isfinite(e.jdUt)) << year;
-        if (i > 0) {
-          EXPECT_LE(events[i - 1].jde, e.jde) << year;
-        }
-        EXPECT_TRUE(std::isfinite(e.magnitude.value_or(0.0))) << year;
-        EXPECT_TRUE(std::isfinite(e.partialSemiDuration.value_or(0.0))) << year;
+        EXPECT_TRUE(std::isfinite(e.jde) && std::isfinite(e.jdUt) && std::isfinite(e.magnitude.value_or(0.0)) &&
+                    std::isfinite(e.partialSemiDuration.value_or(0.0)))
+            << year;
+        EXPECT_TRUE(i == 0 || events[i - 1].jde <= e.jde) << year;
       }
     }
   }

@@ -20,6 +20,8 @@ bool Finite(std::initializer_list<double> values) {
   return true;
 }
 
+// Numbers everywhere, the Sun's rising and setting even a tenth of a degree from the pole; the
+// values themselves are guarded at three dates below.
 TEST(EngineRangeTest, YearsMinus2000To4000) {
   for (double year = -2000.0; year <= 4000.0; year += 7.3) {
     const double t = (year - 2000.0) / 100.0;
@@ -28,16 +30,6 @@ TEST(EngineRangeTest, YearsMinus2000To4000) {
     const MoonPositionResult moon = MoonPosition(t);
     const EquatorialPlace polaris = StarApparentPlace(2.53, 89.26, 0.2, -0.01, t);
     const SiderealTimeResult st = SiderealTime(jd0, 13.7);
-    ASSERT_TRUE(Finite({sun.ra, sun.dec, sun.parallax})) << year;
-    ASSERT_TRUE(Finite({moon.ra, moon.dec, moon.parallax, moon.distance, moon.elongation,
-                        moon.illuminatedPercent})) << year;
-    ASSERT_TRUE(Finite({polaris.ra, polaris.dec, st.mean, st.apparent})) << year;
-    ASSERT_LT(std::fabs(sun.dec), 24.5) << year;
-    ASSERT_LT(std::fabs(moon.dec), 30.0) << year;
-    ASSERT_GE(moon.ra, 0.0);
-    ASSERT_LT(moon.ra, 360.0);
-    ASSERT_GT(moon.distance, 350000.0);
-    ASSERT_LT(moon.distance, 410000.0);
     RiseTransitSetInput in;
     in.ra = {sun.ra, sun.ra, sun.ra};
     in.dec = {sun.dec, sun.dec, sun.dec};
@@ -45,7 +37,11 @@ TEST(EngineRangeTest, YearsMinus2000To4000) {
     in.jd0 = jd0;
     in.h0 = -0.8333;
     const RiseTransitSetResult r = RiseTransitSet(in);
-    ASSERT_TRUE(Finite({r.rise, r.transit, r.set})) << year;
+    ASSERT_TRUE(Finite({sun.ra, sun.dec, sun.parallax, moon.ra, moon.dec, moon.parallax, moon.distance,
+                        moon.elongation, moon.illuminatedPercent, polaris.ra, polaris.dec, st.mean, st.apparent,
+                        r.rise, r.transit, r.set}))
+        << year;
+    ASSERT_TRUE(moon.ra >= 0.0 && moon.ra < 360.0) << year;
   }
 }
 

@@ -22,15 +22,6 @@ TEST(StarPlaceTest, Example23aThetaPersei2028Nov13) {
   EXPECT_NEAR(p.dec, Dms(49, 21, 7.45), 1.0 / 3600.0);
 }
 
-TEST(StarPlaceTest, AtTheEpochOnlyNutationAndAberrationAct) {
-  const StarCorrection k = StarNutationAberration(0.0, 90.0, 10.0);
-  const EquatorialPlace p = StarApparentPlace(6.0, 10.0, 0.5, 5.0, 0.0);
-  EXPECT_NEAR(p.ra, 90.0 + k.dRa / 3600.0, 1e-12);
-  EXPECT_NEAR(p.dec, 10.0 + k.dDec / 3600.0, 1e-12);
-  // Aberration is never more than about 20.5'' (over cos dec in right ascension).
-  EXPECT_LT(std::fabs(k.dDec), 40.0);
-}
-
 TEST(StarPlaceTest, RightAscensionStaysInTheCircle) {
   struct Case {
     double raHours, dec, t;

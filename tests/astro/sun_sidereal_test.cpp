@@ -28,11 +28,6 @@ TEST(SunTest, Example25aApparentPlace1992Oct13) {
   EXPECT_NEAR(app.parallax, 8.794 / 3600.0 / 0.99766, 1e-7);
 }
 
-TEST(SunTest, RadiusVectorAtPerihelionSeason) {
-  EXPECT_NEAR(SunPosition(0.0).radiusVector, 0.9833, 1e-4);
-  EXPECT_NEAR(SemidiameterAt(kSunSemidiameter1Au, 0.9833), 975.9, 1e-9);
-}
-
 TEST(NutationTest, Example22a1987Apr10) {
   const double t = -0.127296372348;
   const NutationResult n = Nutation(t);
@@ -82,20 +77,10 @@ TEST(HorizonTest, Example13bVenusAtWashington) {
   EXPECT_NEAR(h.refraction, Refraction(h.altitude, 1010.0, 10.0) / 60.0, 1e-12);
 }
 
-TEST(HorizonTest, MeridianAndWesternBodies) {
-  PositionRecord observer;
-  observer.Lat = 50.0;
-  EXPECT_NEAR(HorizontalCoords(observer, 0.0, 20.0, 1010, 10).azimuth, 180.0, 1e-5);
-  EXPECT_NEAR(HorizontalCoords(observer, 0.0, 70.0, 1010, 10).azimuth, 0.0, 1e-6);
-  const double west = HorizontalCoords(observer, 90.0, 20.0, 1010, 10).azimuth;
-  EXPECT_GT(west, 180.0);
-  EXPECT_LT(west, 360.0);
-  const double east = HorizontalCoords(observer, 270.0, 20.0, 1010, 10).azimuth;
-  EXPECT_GT(east, 0.0);
-  EXPECT_LT(east, 180.0);
-}
-
-TEST(HorizonTest, PolesAndZenithGiveNumbers) {
+TEST(HorizonTest, MeridianPolesAndZenith) {
+  // On the meridian at 50 N a body south of the zenith bears due south, one north of it due north.
+  EXPECT_NEAR(HorizontalCoords({0.0, 50.0, 0.0}, 0.0, 20.0, 1010, 10).azimuth, 180.0, 1e-5);
+  EXPECT_NEAR(HorizontalCoords({0.0, 50.0, 0.0}, 0.0, 70.0, 1010, 10).azimuth, 0.0, 1e-6);
   struct Case {
     double lat, gha, dec, altitude;
   };
@@ -104,14 +89,13 @@ TEST(HorizonTest, PolesAndZenithGiveNumbers) {
       {-12.5, 0.0, -12.5, 90.0}, {0.0, 180.0, 0.0, -90.0},
   };
   for (const Case& c : cases) {
+    SCOPED_TRACE(c.lat);
     PositionRecord observer;
     observer.Lat = c.lat;
     const HorizontalResult h = HorizontalCoords(observer, c.gha, c.dec, 1010, 10);
-    EXPECT_NEAR(h.altitude, c.altitude, 1e-6) << c.lat;
-    EXPECT_TRUE(std::isfinite(h.azimuth)) << c.lat;
-    EXPECT_GE(h.azimuth, 0.0);
-    EXPECT_LE(h.azimuth, 360.0);
-    EXPECT_TRUE(std::isfinite(h.refraction)) << c.lat;
+    EXPECT_NEAR(h.altitude, c.altitude, 1e-6);
+    EXPECT_TRUE(h.azimuth >= 0.0 && h.azimuth <= 360.0);
+    EXPECT_TRUE(std::isfinite(h.refraction));
   }
 }
 

@@ -2,8 +2,8 @@
 // The main window's place and time as a test sets them.
 #include <optional>
 
+#include "astro/sky_instant_of.h"
 #include "astronomy_ui/observer_source.h"
-#include "foundation/calendar.h"
 
 namespace veltrane::test {
 
@@ -12,12 +12,7 @@ class FakeObserver : public ObserverSource {
   // Helsinki, 2026-06-01 12:00 UT, three hours east of Greenwich.
   FakeObserver() { At(2026, 6, 1, 12.0); }
   void At(int year, int month, int day, double hours) {
-    TDateRec d;
-    d.Year = year;
-    d.Month = month;
-    d.Day = day;
-    const JulianCenturiesResult jc = JulianCenturies(d, hours);
-    reading.instant = {jc.jd0, hours, DeltaT(jc.t)};
+    reading.instant = InstantOf(year, month, day, hours);
     reading.date = QDate(year, month, day);
   }
   std::optional<ObserverReading> ReadObserver() override {

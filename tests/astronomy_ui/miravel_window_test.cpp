@@ -178,13 +178,8 @@ TEST_F(Miravel, ReadingThePlaceAndTime) {
 }
 
 TEST_F(Miravel, EntryChecks) {
-  TMiravelForm& f = Open();
-  Type(&f, "Edit1", "91");
-  EXPECT_EQ(t.platform.messages.size(), 1u);
-  EXPECT_EQ(SelectedText(&f, "Edit1"), "91");
-  t.platform.Clear();
-  Type(&f, "edtHeight", "9000");
-  EXPECT_EQ(t.platform.messages.size(), 1u);
+  ExpectEntryLimits(&Open(), t.platform,
+                    {{"Edit1", "90", "91", "0 .. 90"}, {"edtHeight", "8900", "8900.1", "0.0 .. 8900.0"}});
 }
 
 TEST_F(Miravel, SettingsAreSavedOnClosingAndReadBack) {

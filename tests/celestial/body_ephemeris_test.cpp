@@ -6,6 +6,7 @@
 #include <map>
 
 #include "celestial/body_ephemeris.h"
+#include "celestial/simulated_sights.h"
 
 namespace veltrane {
 namespace {
@@ -50,11 +51,7 @@ TEST(BodyEphemeris, AgreesWithAnIndependentEphemeris) {
       {NavBody::Star, "Arcturus", {2030, 5, 1}, 2.000000, 10.000000, 60.000000, 34.78475, 19.02321, 64.01529, 66.8172},
   };
   for (const Case& c : cases) {
-    SightInstant when;
-    when.date.Year = c.date.y;
-    when.date.Month = c.date.m;
-    when.date.Day = c.date.d;
-    when.ut = c.ut;
+    const SightInstant when = test::At(c.date.y, c.date.m, c.date.d, c.ut);
     SightObserver observer;
     observer.assumed.Lat = c.lat;
     observer.assumed.Lon = c.lonWest;

@@ -13,9 +13,7 @@ using namespace veltrane::test;
 TEST(AboutBox, ShowsTheRunningVersionAndOpensTheMakersAddresses) {
   TestContext t;
   TAboutBox box(t.ctx);
-  const VersionNumber v = ThisVersion();
-  EXPECT_EQ(Text(&box, "Version"), "Version: " + std::to_string(v[0]) + "." + std::to_string(v[1]) + "." +
-                                       std::to_string(v[2]) + "." + std::to_string(v[3]));
+  EXPECT_EQ(Text(&box, "Version"), "Version: " + VersionString(ThisVersion()));
   Click(&box, "lbMail");
   Click(&box, "lbWeb");
   ASSERT_EQ(t.platform.openedUrls.size(), 2u);
