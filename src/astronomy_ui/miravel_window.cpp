@@ -92,7 +92,7 @@ void TMiravelForm::BuildControls() {
   AddMenuAction("About1", "&About", [this] {
     if (links_.showAbout) links_.showAbout();
   });
-  AddMenuAction("Help1", "&Help", [this] { ctx_.platform.ShowHelp("miravel.html"); });
+  AddMenuAction("Help1", "&Help", [this] { OpenHelp(); });
   auto* central = new QWidget(this);
   setCentralWidget(central);
   auto* layout = new QVBoxLayout(central);
